@@ -1,0 +1,33 @@
+#include "platform/ascii_text.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsWhiteSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsWhiteSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsWhiteSpace(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::string UpperAscii(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper;
+}
+
+bool EqualNoCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
+         });
+}

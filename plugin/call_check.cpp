@@ -1,0 +1,43 @@
+// CheckCall0 and IsValidExchg0: what a typed call or a received exchange would mean.
+
+
+#include "platform/ascii_text.h"
+#include "platform/windows_link.h"
+#include "plugin/contest_log.h"
+#include "plugin/contest_state.h"
+
+namespace {
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+}  // namespace
+
+int CheckCall(const CallCheckArgs& check) {
+  if (check.band != nullptr && check.secondBand != nullptr &&
+      !EqualNoCase(check.band, check.secondBand)) {
+    return 4;
+  }
+  const std::string_view band = check.band ? std::string_view(check.band) : std::string_view();
+  if (!bandRules.ContainsNoCase(band) || !modeRules.ContainsNoCase(check.mode)) return 4;
+
+  // The windows follow the typed call: a refresh 300 ms after the last keystroke.
+  Windows().ArmRefresh();
+
+  if (check.call.empty()) return 1;
+  if (contest.qsoList.HasCallOnBand(check.call, band)) return 0;
+  const int result = contest.qsoList.HasPrefixOnBand(band, check.prefix) ? 1 : 2;
+  if (check.output != nullptr) check.output[0] = '\0';
+  return result;
+}
+
+int IsValidExchange(std::string_view exchange, std::string_view prefix, int flag) {
+  if (flag != 0) return 0;
+  if (exchange.size() == 2) {
+    if (!IsDigit(exchange[0]) || !IsDigit(exchange[1])) return 0;
+    return (exchange[0] - '0') * 10 + (exchange[1] - '0') <= 40 ? 1 : 0;
+  }
+  if (exchange.size() == 1 && IsDigit(exchange[0])) {
+    const int zone = exchange[0] - '0';
+    if (prefix == "VE") return zone >= 1 && zone <= 5 ? 1 : 0;
+    if (prefix == "K") return zone >= 3 && zone <= 5 ? 1 : 0;
+  }
+  return 0;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The contest log's operations behind the entry points. Texts arrive as views of the
+// host's strings (a missing text is empty); the callers hold the contest lock except
+// where a function says it takes the lock itself.
+
+#include <string_view>
+
+#include "platform/ole_date.h"
+
+struct StationArgs {
+  std::string_view hostFolder;
+  int cabrilloExport;
+  std::string_view ownCall;
+  OleDate contestStart, contestEnd;
+  std::string_view ownPrefix, ownContinent;
+};
+
+struct QsoArgs {
+  std::string_view ownCall, call;
+  OleDate time;
+  unsigned frequencyHz;
+  std::string_view mode, rstSent, rstReceived, sentNumber, exchange, prefix, continent, band;
+};
+
+struct CallCheckArgs {
+  std::string_view call, mode, prefix;
+  const char* band;        // may be missing
+  const char* secondBand;  // may be missing
+  char* output;            // 100 bytes, may be missing
+};
+
+// Starts a statistics run; takes the contest lock itself, and lets it go while the header
+// dialog is open and while the window thread is started.
+int ResetStatistics(const StationArgs& station);
+
+// 1 when the QSO was stored, 0 when it was refused.
+int TakeQso(const QsoArgs& qso);
+
+// 1 when the arguments were accepted (whether or not a QSO was removed), else 0.
+int RemoveQso(const QsoArgs& qso);
+
+// 0 dupe, 1 empty call or known multiplier, 2 new multiplier, 4 not checked.
+int CheckCall(const CallCheckArgs& check);
+
+int IsValidExchange(std::string_view exchange, std::string_view prefix, int flag);

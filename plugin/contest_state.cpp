@@ -1,0 +1,3 @@
+#include "plugin/contest_state.h"
+
+ContestState contest;

@@ -1,0 +1,94 @@
+// AddData0: takes one QSO into the log, or refuses it; every refusal and warning becomes a
+// problem line of the statistics text file.
+
+#include <algorithm>
+
+#include "plugin/contest_log.h"
+#include "plugin/contest_state.h"
+#include "platform/ascii_text.h"
+#include "reports/stats_file.h"
+
+namespace {
+
+std::string Joined(std::string_view a, std::string_view b) {
+  std::string text;
+  text.reserve(a.size() + b.size());
+  return text.append(a).append(b);
+}
+
+// Received exchange of a UK/EI station: serial number and area code. The number is padded
+// to three digits where the length allows it, with a blank before the area code.
+std::string NormalUkEiExchange(std::string_view exchange, const std::string& upper) {
+  if (exchange.find(' ') != std::string_view::npos) {
+    // Typed apart: kept as passed, only the number padded.
+    const char* padding = exchange.size() == 4 ? "00" : exchange.size() == 5 ? "0" : "";
+    return Joined(padding, exchange);
+  }
+  const size_t length = upper.size();
+  const std::string number = length >= 3 ? upper.substr(0, length - 2) : std::string();
+  const std::string area = LastTwo(upper);
+  const char* padding = length == 3 ? "00" : length == 4 ? "0" : "";
+  return Joined(padding, number) + " " + area;
+}
+
+std::string NormalDxExchange(std::string_view exchange) {
+  const char* padding = exchange.size() == 1 ? "00" : exchange.size() == 2 ? "0" : "";
+  return Joined(padding, exchange) + " --";
+}
+
+}  // namespace
+
+int TakeQso(const QsoArgs& qso) {
+  ContestState& c = contest;
+  const ProblemQso problem{qso.frequencyHz, qso.mode,   qso.time,        qso.ownCall,
+                           qso.rstSent,     qso.sentNumber, qso.call,    qso.rstReceived,
+                           qso.exchange};
+  ProblemLineWriter problems(c.statsFileName);
+
+  if (std::find(c.bandsSeen.begin(), c.bandsSeen.end(), qso.band) == c.bandsSeen.end()) {
+    c.bandsSeen.emplace_back(qso.band);
+  }
+  if (qso.exchange.empty() || qso.sentNumber.empty()) {
+    problems.Write(problem, "   NO TX or RX NUMBER !!!");
+    return 0;
+  }
+  if (!bandRules.ContainsNoCase(qso.band)) {
+    problems.Write(problem, "   NO CONTEST BAND !!!");
+    return 0;
+  }
+  if (!modeRules.ContainsNoCase(qso.mode)) {
+    problems.Write(problem, "   NO CONTEST MODE !!!");
+    return 0;
+  }
+
+  CInfo record;
+  record.call = qso.call;
+  record.band = qso.band;
+  record.mode = qso.mode;
+  record.continent = qso.continent;
+  record.rstReceived = qso.rstReceived;
+  record.rstSent = qso.rstSent;
+  record.time = qso.time;
+
+  // White space around the exchange is no part of it.
+  const std::string_view exchange = TrimBlanks(qso.exchange);
+  if (IsUkEiPrefix(qso.prefix)) {
+    const std::string upper = UpperAscii(exchange);
+    const std::string area = LastTwo(upper);
+    if (IsValidAreaCode(area)) {
+      record.areaCode = area;
+    } else {
+      problems.Write(problem, "  UK/EI Code Area is not acceptable !!!", &upper);
+    }
+    record.exchangeReceived = NormalUkEiExchange(exchange, upper);
+  } else {
+    record.exchangeReceived = NormalDxExchange(exchange);
+  }
+  record.exchangeSent = Joined(qso.sentNumber, c.isUkEiStation ? " " + c.ownAreaCode : " --");
+  record.prefix = qso.prefix;
+  record.frequencyKhz = static_cast<int>(qso.frequencyHz / 1000);
+
+  const int earlier = c.qsoList.Append(std::move(record));
+  for (int i = 0; i < earlier; ++i) problems.Write(problem, "   DUPE !!!");
+  return 1;
+}

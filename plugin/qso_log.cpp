@@ -1,0 +1,82 @@
+#include "plugin/qso_log.h"
+
+#include <algorithm>
+
+namespace {
+
+// Texts from the host never hold a NUL byte, so NUL separates the parts of a key.
+std::string Key(std::string_view a, std::string_view b) {
+  std::string key;
+  key.reserve(a.size() + b.size() + 1);
+  key.append(a).push_back('\0');
+  key.append(b);
+  return key;
+}
+
+std::string Key(std::string_view a, std::string_view b, std::string_view c) {
+  std::string key = Key(a, b);
+  key.push_back('\0');
+  key.append(c);
+  return key;
+}
+
+void Decrement(std::unordered_map<std::string, int>& counts, const std::string& key) {
+  const auto found = counts.find(key);
+  if (found != counts.end() && --found->second == 0) counts.erase(found);
+}
+
+}  // namespace
+
+int QsoLog::Append(CInfo record) {
+  std::deque<Sequence>& sameKey = byCallBandMode_[Key(record.call, record.band, record.mode)];
+  const int earlier = static_cast<int>(sameKey.size());
+  record.isDupe = earlier > 0 ? 1 : 0;
+  sameKey.push_back(nextSequence_);
+  ++countByCallBand_[Key(record.call, record.band)];
+  ++countByBandPrefix_[Key(record.band, record.prefix)];
+  records_.push_back(std::move(record));
+  sequences_.push_back(nextSequence_++);
+  return earlier;
+}
+
+bool QsoLog::RemoveFirst(std::string_view call, std::string_view band, std::string_view mode) {
+  const auto found = byCallBandMode_.find(Key(call, band, mode));
+  if (found == byCallBandMode_.end()) return false;
+  std::deque<Sequence>& sameKey = found->second;
+
+  const size_t position = PositionOf(sameKey.front());
+  const CInfo& removed = records_[position];
+  Decrement(countByCallBand_, Key(removed.call, removed.band));
+  Decrement(countByBandPrefix_, Key(removed.band, removed.prefix));
+  records_.erase(records_.begin() + static_cast<long>(position));
+  sequences_.erase(sequences_.begin() + static_cast<long>(position));
+  sameKey.pop_front();
+
+  if (sameKey.empty()) {
+    byCallBandMode_.erase(found);
+  } else {
+    records_[PositionOf(sameKey.front())].isDupe = 0;  // the others stay dupes of it
+  }
+  return true;
+}
+
+bool QsoLog::HasCallOnBand(std::string_view call, std::string_view band) const {
+  return countByCallBand_.count(Key(call, band)) != 0;
+}
+
+bool QsoLog::HasPrefixOnBand(std::string_view band, std::string_view prefix) const {
+  return countByBandPrefix_.count(Key(band, prefix)) != 0;
+}
+
+void QsoLog::Clear() {
+  records_.clear();
+  sequences_.clear();
+  byCallBandMode_.clear();
+  countByCallBand_.clear();
+  countByBandPrefix_.clear();
+}
+
+size_t QsoLog::PositionOf(Sequence sequence) const {
+  return static_cast<size_t>(std::lower_bound(sequences_.begin(), sequences_.end(), sequence) -
+                             sequences_.begin());
+}

@@ -1,0 +1,68 @@
+// ResetStats0: starts a statistics run.
+
+#include <mutex>
+
+#include "platform/windows_link.h"
+#include "plugin/contest_log.h"
+#include "plugin/contest_state.h"
+#include "reports/cabrillo_header.h"
+#include "reports/stats_file.h"
+
+namespace {
+
+void StoreStation(const StationArgs& station) {
+  ContestState& c = contest;
+  c.startDayMonth = FormatDate(station.contestStart, "%d.%m");
+  c.startYear = FormatDate(station.contestStart, "%Y");
+  c.endDate = FormatDate(station.contestEnd, "%d.%m.%Y");
+  c.qsoList.Clear();
+  c.bandsSeen.clear();
+  c.hostFolder = station.hostFolder;
+  c.ownPrefix = station.ownPrefix;
+  // Both flags follow the station of this run: a DX log opened after a UK/EI one in the
+  // same host session is scored as DX and sends no area code.
+  c.useRussianCaptions = IsRussianCaptionPrefix(c.ownPrefix) ? 1 : 0;
+  c.isUkEiStation = IsUkEiPrefix(c.ownPrefix) ? 1 : 0;
+  c.ownAreaCode = c.isUkEiStation ? c.settings.Read("setup_areacode") : std::string();
+  c.ownContinent = station.ownContinent;
+  c.ownCall = station.ownCall;
+  for (int slot = 0; slot < kBandSlots; ++slot) {
+    c.bandStatus[slot] = BandStatusRow{std::string(bandRules[slot]), "-", "-", "-", "-"};
+  }
+  c.isCwMode = c.settings.ReadInt("Mode");
+  c.cabrilloRequested = station.cabrilloExport;
+}
+
+// Every other reset opens the windows: the INI key "Start" remembers which one is due,
+// also from one run of the host to the next.
+void ToggleWindowStart() {
+  ContestState& c = contest;
+  c.startFlag = c.settings.ReadInt("Start");
+  if (c.startFlag != 0) {
+    c.settings.Write("Start", "0");
+  } else if (!Windows().ControlWindowOpen()) {
+    Windows().StartControlWindow();
+    c.settings.Write("Start", "1");
+  }
+}
+
+}  // namespace
+
+int ResetStatistics(const StationArgs& station) {
+  std::unique_lock<std::mutex> guard(contest.lock);
+  StoreStation(station);
+
+  // The dialog and the window thread run without the lock: the refresh takes it.
+  guard.unlock();
+  if (station.cabrilloExport != 0) {
+    RunHeaderDialog(std::string(station.ownCall), station.contestStart, station.contestEnd);
+    contest.settings.Write("Start", "1");
+  }
+  ToggleWindowStart();
+  guard.lock();
+
+  contest.endDateTag = FormatDate(station.contestEnd, "%d_%m_%Y");
+  contest.statsFileName = StatsFileName(contest.endDateTag);
+  CreateStatsFile(contest.statsFileName, contest.isCwMode != 0);
+  return 1;
+}

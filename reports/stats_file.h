@@ -1,0 +1,43 @@
+#pragma once
+// The statistics text file ("UBN file"): a header line for the leg, then one problem line
+// per QSO the intake refused or accepted with a warning. Lines end in CR LF everywhere.
+// A file that cannot be written is not reported: its lines are lost, nothing else.
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "platform/ole_date.h"
+
+// "VurovODUVIR_EI_<tag>.txt" for the contest end formatted "%d_%m_%Y".
+std::string StatsFileName(const std::string& endDateTag);
+
+// Creates the file anew with the header of the leg.
+void CreateStatsFile(const std::string& fileName, bool isCwLeg);
+
+// The QSO as the host passed it, repeated in every problem line.
+struct ProblemQso {
+  unsigned frequencyHz;
+  std::string_view mode;
+  OleDate time;
+  std::string_view ownCall, rstSent, sentNumber, call, rstReceived, exchange;
+};
+
+// Appends problem lines of one intake. The file is opened on the first line only, so an
+// intake without problems costs no file access; it is closed when the writer goes.
+class ProblemLineWriter {
+ public:
+  explicit ProblemLineWriter(const std::string& fileName) : fileName_(fileName) {}
+  ~ProblemLineWriter();
+  ProblemLineWriter(const ProblemLineWriter&) = delete;
+  ProblemLineWriter& operator=(const ProblemLineWriter&) = delete;
+
+  // normalisedExchange, when given, stands between the exchange and the message.
+  void Write(const ProblemQso& qso, const char* message,
+             const std::string* normalisedExchange = nullptr);
+
+ private:
+  const std::string& fileName_;
+  std::FILE* file_ = nullptr;
+  bool openFailed_ = false;
+};
