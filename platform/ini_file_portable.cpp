@@ -122,7 +122,7 @@ void IniFile::Write(const std::string& key, const std::string& value) const {
     const auto entry = ParseEntry(lines[i]);
     if (!entry) continue;
     if (EqualNoCase(entry->key, key)) {
-      lines[i] = newEntry;
+      lines[i] = std::string(entry->key) + "=" + value;  // the stored key keeps its spelling
       replaced = true;
     } else {
       insertAt = i + 1;

@@ -14,22 +14,28 @@
 
 namespace {
 
-std::string_view View(Text text) { return text ? std::string_view(text) : std::string_view(); }
+std::string_view View(Text text) {
+  return text ? std::string_view(text) : std::string_view();
+}
 
 QsoArgs Qso(Text ownCall, Text call, const OleDate* time, unsigned frequencyHz, Text mode,
             Text rstSent, Text rstReceived, Text sentNumber, Text exchange, Text prefix,
             Text continent, Text band) {
-  return QsoArgs{View(ownCall),     View(call),       DateOrNull(time), frequencyHz,
-                 View(mode),        View(rstSent),    View(rstReceived), View(sentNumber),
-                 View(exchange),    View(prefix),     View(continent),   View(band)};
+  return QsoArgs{View(ownCall),  View(call),    DateOrNull(time),  frequencyHz,
+                 View(mode),     View(rstSent), View(rstReceived), View(sentNumber),
+                 View(exchange), View(prefix),  View(continent),   View(band)};
 }
 
 }  // namespace
 
 // GetExchgCount0 shares this body: both answer 1 whatever they are given.
-STATS_API int GetNumberOfSets() { return 1; }
+STATS_API int GetNumberOfSets() {
+  return 1;
+}
 
-STATS_API Text GetSetName(int) { return "CQ UK/EI CW/SSB (C)"; }
+STATS_API Text GetSetName(int) {
+  return "CQ UK/EI CW/SSB (C)";
+}
 
 STATS_API void SetupSet0() {
   Windows().ShowMessage("No additional setup for this contest", nullptr,
@@ -48,18 +54,18 @@ STATS_API int ResetStats0(Text hostFolder, int cabrilloExport, Text ownCall, Ole
 STATS_API int AddData0(Text ownCall, Text call, OleDate* time, OleDate*, OleDate*, OleDate*,
                        unsigned, unsigned frequencyHz, Text mode, Text rstSent, Text rstReceived,
                        Text sentNumber, Text exchange, Text, Text, Text, Text, Text, Text, Text,
-                       Text, Text, Text prefix, int, int, int, double, double, Text,
-                       Text continent, Text, Text band, Text) {
+                       Text, Text, Text prefix, int, int, int, double, double, Text, Text continent,
+                       Text, Text band, Text) {
   std::lock_guard<std::mutex> guard(contest.lock);
   return TakeQso(Qso(ownCall, call, time, frequencyHz, mode, rstSent, rstReceived, sentNumber,
                      exchange, prefix, continent, band));
 }
 
 STATS_API int RemoveData0(Text ownCall, Text call, OleDate* time, OleDate*, OleDate*, OleDate*,
-                          unsigned, unsigned frequencyHz, Text mode, Text rstSent,
-                          Text rstReceived, Text sentNumber, Text exchange, Text, Text, Text,
-                          Text, Text, Text, Text, Text, Text, Text prefix, int, int, int, double,
-                          double, Text, Text continent, Text, Text band, Text) {
+                          unsigned, unsigned frequencyHz, Text mode, Text rstSent, Text rstReceived,
+                          Text sentNumber, Text exchange, Text, Text, Text, Text, Text, Text, Text,
+                          Text, Text, Text prefix, int, int, int, double, double, Text,
+                          Text continent, Text, Text band, Text) {
   std::lock_guard<std::mutex> guard(contest.lock);
   return RemoveQso(Qso(ownCall, call, time, frequencyHz, mode, rstSent, rstReceived, sentNumber,
                        exchange, prefix, continent, band));
@@ -76,7 +82,9 @@ STATS_API int IsValidExchg0(Text exchange, Text, Text prefix, Text, int, int, in
   return IsValidExchange(View(exchange), View(prefix), flag);
 }
 
-STATS_API int GetExchgCount0(Text, Text, Text) { return GetNumberOfSets(); }
+STATS_API int GetExchgCount0(Text, Text, Text) {
+  return GetNumberOfSets();
+}
 
 STATS_API Text GetResult0(int* status) {
   Text report = ProduceReport();
