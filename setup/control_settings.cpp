@@ -1,0 +1,118 @@
+#include "setup/control_settings.h"
+
+#include <mutex>
+
+#include "reports/stats_file.h"
+
+namespace {
+
+const char* ViewKey(View view) {
+  switch (view) {
+    case View::kArea:
+      return "setup_view_zone";
+    case View::kDxcc:
+      return "setup_view_multiplier";
+    case View::kDxccExtended:
+      return "setup_view_multiplier_extended";
+  }
+  return "";
+}
+
+const char* LegCommand(Leg leg) {
+  return leg == Leg::kCw ? "<MODE:CW>" : "<MODE:SSB>";
+}
+
+}  // namespace
+
+void ControlSettings::Load() {
+  const IniFile& settings = state_.settings;
+  const std::string modeCwText = settings.Read("setup_mode_cw");
+  choices_.modeCw = settings.ReadInt("setup_mode_cw");
+  settings.Write("Mode", modeCwText);
+  choices_.areaCodeText = settings.Read("setup_areacode");
+  {
+    std::lock_guard<std::mutex> guard(state_.lock);
+    state_.ownAreaCode = choices_.areaCodeText;
+  }
+  choices_.modeSsb = settings.ReadInt("setup_mode_ssb");
+  choices_.viewArea = settings.ReadInt("setup_view_zone");
+  choices_.viewDxcc = settings.ReadInt("setup_view_multiplier");
+  choices_.viewDxccExtended = settings.ReadInt("setup_view_multiplier_extended");
+}
+
+OpenWindows ControlSettings::wantedWindows() const {
+  return {choices_.viewArea != 0, choices_.viewDxcc != 0, choices_.viewDxccExtended != 0};
+}
+
+ControlCaptions ControlSettings::Captions() const {
+  const bool cw = choices_.modeCw != 0;
+  std::lock_guard<std::mutex> guard(state_.lock);
+  if (state_.useRussianCaptions != 0) {
+    // "Установки", "Отображать", "Вид радиосвязи" in code page 1251.
+    return {std::string("\xD3\xF1\xF2\xE0\xED\xEE\xE2\xEA\xE8 CQ-UK/EI-") + (cw ? "CW-" : "SSB-") +
+                state_.startYear,
+            "\xCE\xF2\xEE\xE1\xF0\xE0\xE6\xE0\xF2\xFC",
+            "\xC2\xE8\xE4 \xF0\xE0\xE4\xE8\xEE\xF1\xE2\xFF\xE7\xE8"};
+  }
+  return {std::string("Setup CQ-UK/EI-") + (cw ? "CW-" : "SSB-") + state_.startYear, "View",
+          "Mode"};
+}
+
+bool ControlSettings::SendsAreaCode() const {
+  std::lock_guard<std::mutex> guard(state_.lock);
+  return IsUkEiPrefix(state_.ownPrefix);
+}
+
+void ControlSettings::TellHostTheLeg() {
+  bool cw;
+  {
+    std::lock_guard<std::mutex> guard(state_.lock);
+    cw = state_.isCwMode != 0;
+  }
+  host_.SendCommand(LegCommand(cw ? Leg::kCw : Leg::kSsb));
+}
+
+bool ControlSettings::ChooseLeg(Leg leg) {
+  const bool cw = leg == Leg::kCw;
+  const IniFile& settings = state_.settings;
+  int& chosen = cw ? choices_.modeCw : choices_.modeSsb;
+  chosen = settings.ReadInt(cw ? "setup_mode_cw" : "setup_mode_ssb");
+  if (chosen != 0) return false;
+
+  choices_.modeCw = cw ? 1 : 0;
+  choices_.modeSsb = cw ? 0 : 1;
+  settings.Write(cw ? "setup_mode_cw" : "setup_mode_ssb", "1");
+  settings.Write("Mode", cw ? "1" : "0");
+  settings.Write(cw ? "setup_mode_ssb" : "setup_mode_cw", "0");
+  {
+    std::lock_guard<std::mutex> guard(state_.lock);
+    state_.isCwMode = cw ? 1 : 0;
+  }
+  // The host hears of the SSB leg before and after the file is made anew, of CW after.
+  // A command the host fails to take changes nothing here: the leg is switched either way.
+  if (!cw) host_.SendCommand(LegCommand(leg));
+  {
+    std::lock_guard<std::mutex> guard(state_.lock);
+    state_.statsFileName = StatsFileName(state_.endDateTag);
+    CreateStatsFile(state_.statsFileName, cw);
+  }
+  host_.SendCommand(LegCommand(leg));
+  return true;
+}
+
+void ControlSettings::SetView(View view, bool open) {
+  int& field = view == View::kArea   ? choices_.viewArea
+               : view == View::kDxcc ? choices_.viewDxcc
+                                     : choices_.viewDxccExtended;
+  field = open ? 1 : 0;
+  state_.settings.Write(ViewKey(view), open ? "1" : "0");
+}
+
+void ControlSettings::StoreAreaCode(const std::string& text) {
+  choices_.areaCodeText = text;
+  {
+    std::lock_guard<std::mutex> guard(state_.lock);
+    state_.ownAreaCode = text;
+  }
+  state_.settings.Write("setup_areacode", text);
+}

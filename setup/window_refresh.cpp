@@ -1,0 +1,105 @@
+#include "setup/window_refresh.h"
+
+#include <cmath>
+#include <cstdio>
+#include <mutex>
+
+namespace {
+
+// A move of the host's frequency beyond this many hertz tells the host "<SP1>".
+constexpr double kRetuneHertz = 300;
+
+// Empty cells of a worked-with row; column 0 keeps the band name.
+constexpr const char* kEmptyCell = "   -";
+constexpr const char* kEmptyZoneCell = " -";
+
+std::string Formatted(const char* format, int number) {
+  char text[16];
+  std::snprintf(text, sizeof text, format, number);
+  return text;
+}
+
+// The zone column: the zone in two digits and, for stations of the USA and Canada, their
+// area; intake never sets the zone, so it shows 00.
+std::string ZoneText(const CInfo& qso) {
+  if (qso.prefix == "K" || qso.prefix == "VE")
+    return Formatted("0%i", qso.zone) + " " + qso.areaCode;
+  return Formatted(qso.zone >= 10 ? "%i" : "0%i", qso.zone);
+}
+
+// Mode, time and zone of the last QSO with the call on each band; empty cells elsewhere.
+void FillWorkedWithRows(const std::vector<CInfo>& log, const std::string& call,
+                        std::array<BandStatusRow, kBandSlots>& rows) {
+  for (BandStatusRow& row : rows) {
+    row[1] = row[2] = row[4] = kEmptyCell;
+    row[3] = kEmptyZoneCell;
+  }
+  if (call.empty()) return;
+  for (const CInfo& qso : log) {
+    if (qso.call != call) continue;
+    const int slot = BandSlotExact(qso.band);
+    if (slot < 0) continue;
+    rows[slot][1] = qso.mode;
+    rows[slot][2] = FormatDate(qso.time, "%H:%M");
+    rows[slot][3] = ZoneText(qso);
+  }
+}
+
+std::string LegTitle(const ContestState& state) {
+  return state.isCwMode != 0 ? "CQ-UK/EI-CW " : "CQ-UK/EI-SSB ";
+}
+
+}  // namespace
+
+OpenWindows WindowsToReopen(const OpenWindows& wanted, const OpenWindows& open) {
+  return {wanted.area && !open.area, wanted.dxcc && !open.dxcc,
+          wanted.dxccExtended && !open.dxccExtended};
+}
+
+int BandSlotOfFrequency(double hertz) {
+  const double megahertz = std::trunc(hertz / 1e6);
+  constexpr double kBandMegahertz[kBandSlots] = {1, 3, 7, 14, 21, 28};
+  for (int slot = 0; slot < kBandSlots; ++slot) {
+    if (megahertz == kBandMegahertz[slot]) return slot;
+  }
+  return -1;
+}
+
+WindowUpdate WindowRefresh::Run(HostLink& host, const OpenWindows& open) {
+  WindowUpdate update;
+  const std::optional<std::string> call = host.EntryText(kCallEntryField);
+  if (!call) return update;
+  {
+    std::lock_guard<std::mutex> guard(state_.lock);
+    state_.currentCall = *call;
+    // A call of one or two characters is still being typed: the windows stay as they are.
+    if (call->size() == 1 || call->size() == 2) return update;
+    FillWorkedWithRows(state_.qsoList.records(), *call, state_.bandStatus);
+    if (!call->empty() && open.dxcc) {
+      update.dxccCaption = LegTitle(state_) + "worked with " + *call;
+    }
+  }
+
+  const std::optional<double> frequency = host.Frequency();
+  if (!frequency) return update;
+  if (std::fabs(*frequency - lastTuneFrequency_) > kRetuneHertz) {
+    if (!host.SendCommand("<SP1>")) return update;
+    lastTuneFrequency_ = *frequency;
+  }
+  const int slot = BandSlotOfFrequency(*frequency);
+  if (slot < 0) return update;
+
+  std::lock_guard<std::mutex> guard(state_.lock);
+  state_.currentBandIndex = slot;
+  if (call->empty()) {
+    const std::string title = LegTitle(state_) + state_.startYear;
+    const std::string band(kBandNames[slot]);
+    if (open.dxcc) update.dxccCaption = title + "  DXCC worked on " + band;
+    if (open.dxccExtended) update.dxccExtendedCaption = title + "  DXCC worked on " + band;
+    if (open.area) update.areaCaption = title + "  Area worked on " + band;
+  }
+  if (open.area) update.workedAreas = state_.workedAreasByBand[slot];
+  if (open.dxccExtended) update.workedDxcc = state_.workedDxccByBand[slot];
+  update.onContestBand = true;
+  return update;
+}
