@@ -1,0 +1,12 @@
+// The module's load and unload. Unloading closes every window first and waits, bounded,
+// for the window thread: its windows' code goes with the module.
+
+#include <windows.h>
+
+#include "setup/window_thread.h"
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
+  // At process exit (reserved set) the other threads are gone already.
+  if (reason == DLL_PROCESS_DETACH && reserved == nullptr) CloseAllWindows();
+  return TRUE;
+}

@@ -1,0 +1,253 @@
+#include "setup/setup_cq_ww.h"
+
+#include "res/control_window_ids.h"
+#include "setup/window_thread.h"
+
+namespace {
+
+constexpr UINT_PTR kRefreshTimer = 1600;
+constexpr UINT kRefreshDelayMilliseconds = 300;
+
+constexpr WindowPositionKeys kControlPositionKeys{"setup_cq_ww_x", "setup_cq_ww_y"};
+
+// A window the system destroyed (its thread ended) counts as closed.
+template <typename Window>
+bool StillOpen(std::unique_ptr<Window>& window) {
+  if (window != nullptr && window->hwnd() == nullptr) window.reset();
+  return window != nullptr;
+}
+
+}  // namespace
+
+Setup_CQ_WW::Setup_CQ_WW(HostAutomation& host, WindowRefresh& refresh)
+    : TopLevelDialog(IDD_SETUP_CQ_WW, kControlPositionKeys),
+      host_(host),
+      refresh_(refresh),
+      settings_(contest, host) {}
+
+INT_PTR Setup_CQ_WW::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      Initialise();
+      return TRUE;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDOK:
+        case IDCANCEL:
+          // Esc, and Enter in the edit box, end the window as they end a dialog.
+          Close();
+          return TRUE;
+        case IDC_MODE_CW:
+        case IDC_MODE_SSB:
+          if (HIWORD(wParam) == BN_CLICKED)
+            ChooseLeg(LOWORD(wParam) == IDC_MODE_CW ? Leg::kCw : Leg::kSsb);
+          return TRUE;
+        case IDC_VIEW_AREA:
+          if (HIWORD(wParam) == BN_CLICKED) ToggleWindow(View::kArea);
+          return TRUE;
+        case IDC_VIEW_DXCC:
+          if (HIWORD(wParam) == BN_CLICKED) ToggleWindow(View::kDxcc);
+          return TRUE;
+        case IDC_VIEW_DXCC_EXTENDED:
+          if (HIWORD(wParam) == BN_CLICKED) ToggleWindow(View::kDxccExtended);
+          return TRUE;
+        case IDC_AREA_CODE:
+          if (HIWORD(wParam) == EN_CHANGE && !initialising_) {
+            char text[100] = {};
+            GetDlgItemTextA(hwnd(), IDC_AREA_CODE, text, sizeof text);
+            settings_.StoreAreaCode(text);
+          }
+          return TRUE;
+        default:
+          return FALSE;
+      }
+    case WM_TIMER:
+      if (wParam != kRefreshTimer) return FALSE;
+      RefreshWindows();
+      return TRUE;
+    case kArmRefreshMessage:
+      ArmRefresh();
+      return TRUE;
+    case kStopRefreshMessage:
+      KillTimer(hwnd(), kRefreshTimer);
+      return TRUE;
+    case WM_CLOSE:
+      if (!WindowThreadStopRequested()) return FALSE;  // the dialog's Cancel
+      // The host's thread waits for us. Within a host call, whose answer cannot come while
+      // it waits, the thread leaves from here.
+      if (hostCalls_ > 0) LeaveNow();
+      Shutdown();
+      return TRUE;
+    default:
+      if (const INT_PTR brush = background_.Colour(message, wParam)) return brush;
+      return TopLevelDialog::HandleMessage(message, wParam, lParam);
+  }
+}
+
+void Setup_CQ_WW::Initialise() {
+  InitTopLevel();
+  settings_.Load();
+  ShowCaptions();
+  ShowChoices();
+  initialising_ = true;
+  SetDlgItemTextA(hwnd(), IDC_AREA_CODE, settings_.choices().areaCodeText.c_str());
+  initialising_ = false;
+  if (!settings_.SendsAreaCode()) MoveLegBoxesForDxStation();
+  {
+    HostCall call(hostCalls_);
+    host_.Link();
+    settings_.TellHostTheLeg();
+  }
+  ArmRefresh();
+}
+
+// The Russian texts are in code page 1251, as the window's font expects.
+void Setup_CQ_WW::ShowCaptions() {
+  const ControlCaptions captions = settings_.Captions();
+  SetCaption(captions.window);
+  SetDlgItemTextA(hwnd(), IDC_VIEW_LABEL, captions.viewLabel.c_str());
+  SetDlgItemTextA(hwnd(), IDC_MODE_LABEL, captions.modeLabel.c_str());
+}
+
+void Setup_CQ_WW::ShowChoices() {
+  const ControlChoices& choices = settings_.choices();
+  const std::pair<int, int> boxes[] = {{IDC_MODE_CW, choices.modeCw},
+                                       {IDC_MODE_SSB, choices.modeSsb},
+                                       {IDC_VIEW_AREA, choices.viewArea},
+                                       {IDC_VIEW_DXCC, choices.viewDxcc},
+                                       {IDC_VIEW_DXCC_EXTENDED, choices.viewDxccExtended}};
+  for (const auto& [id, value] : boxes) {
+    CheckDlgButton(hwnd(), id, value != 0 ? BST_CHECKED : BST_UNCHECKED);
+  }
+}
+
+// A station outside the UK and Ireland sends no area code: its controls go, and the leg
+// boxes take their room (pixels).
+void Setup_CQ_WW::MoveLegBoxesForDxStation() {
+  for (const int id : {IDC_AREA_CODE_LABEL, IDC_AREA_CODE}) {
+    EnableWindow(GetDlgItem(hwnd(), id), FALSE);
+    ShowWindow(GetDlgItem(hwnd(), id), SW_HIDE);
+  }
+  MoveWindow(GetDlgItem(hwnd(), IDC_MODE_CW), 20, 25, 50, 30, TRUE);
+  MoveWindow(GetDlgItem(hwnd(), IDC_MODE_SSB), 80, 25, 50, 30, TRUE);
+}
+
+void Setup_CQ_WW::ChooseLeg(Leg leg) {
+  // A leg change waiting for the host is not interrupted by another.
+  bool changed = false;
+  if (hostCalls_ == 0) {
+    HostCall call(hostCalls_);
+    changed = settings_.ChooseLeg(leg);
+  }
+  if (changed) ShowCaptions();
+  ShowChoices();
+  if (changed) ArmRefresh();
+}
+
+void Setup_CQ_WW::ToggleWindow(View view) {
+  switch (view) {
+    case View::kArea:
+      Toggle(areaWindow_, OpenAreaCode, view);
+      break;
+    case View::kDxcc:
+      Toggle(multiplierWindow_, OpenMultiplier, view);
+      break;
+    case View::kDxccExtended:
+      Toggle(extendedMultiplierWindow_, OpenMultiplierMult, view);
+      break;
+  }
+  ShowChoices();
+}
+
+template <typename Window>
+void Setup_CQ_WW::Toggle(std::unique_ptr<Window>& window, std::unique_ptr<Window> (*open)(),
+                         View view) {
+  if (StillOpen(window)) {
+    window.reset();
+    settings_.SetView(view, false);
+    return;
+  }
+  window = open();
+  if (window == nullptr) return;
+  // Filled at once by a refresh.
+  ArmRefresh();
+  settings_.SetView(view, true);
+}
+
+template <typename Window>
+void Setup_CQ_WW::Reopen(std::unique_ptr<Window>& window, std::unique_ptr<Window> (*open)(),
+                         View view) {
+  window = open();
+  if (window != nullptr) settings_.SetView(view, true);
+}
+
+void Setup_CQ_WW::ArmRefresh() {
+  SetTimer(hwnd(), kRefreshTimer, kRefreshDelayMilliseconds, nullptr);
+}
+
+void Setup_CQ_WW::RefreshWindows() {
+  KillTimer(hwnd(), kRefreshTimer);
+  // Fired within a wait for the host: the refresh comes once that wait is over.
+  if (hostCalls_ > 0) {
+    ArmRefresh();
+    return;
+  }
+  if (!host_.linked()) return;
+  const OpenWindows reopen = WindowsToReopen(settings_.wantedWindows(), OpenNow());
+  if (reopen.area) Reopen(areaWindow_, OpenAreaCode, View::kArea);
+  if (reopen.dxcc) Reopen(multiplierWindow_, OpenMultiplier, View::kDxcc);
+  if (reopen.dxccExtended) {
+    Reopen(extendedMultiplierWindow_, OpenMultiplierMult, View::kDxccExtended);
+  }
+  WindowUpdate update;
+  {
+    HostCall call(hostCalls_);
+    update = refresh_.Run(host_, OpenNow());
+  }
+  Apply(update);
+}
+
+// Into the windows open now: the operator may have closed one while the host was asked.
+void Setup_CQ_WW::Apply(const WindowUpdate& update) {
+  const OpenWindows open = OpenNow();
+  if (open.dxcc && update.dxccCaption) multiplierWindow_->SetCaption(*update.dxccCaption);
+  if (open.dxccExtended && update.dxccExtendedCaption) {
+    extendedMultiplierWindow_->SetCaption(*update.dxccExtendedCaption);
+  }
+  if (open.area && update.areaCaption) areaWindow_->SetCaption(*update.areaCaption);
+  if (!update.onContestBand) return;
+  if (open.area) MarkWorkedAreas(*areaWindow_, update.workedAreas);
+  if (open.dxccExtended) MarkWorkedDxcc(*extendedMultiplierWindow_, update.workedDxcc);
+  if (open.dxccExtended) extendedMultiplierWindow_->ShowCheckValues();
+  if (open.area) areaWindow_->ShowCheckValues();
+  if (open.dxcc) multiplierWindow_->button().Invalidate();
+}
+
+OpenWindows Setup_CQ_WW::OpenNow() {
+  return {StillOpen(areaWindow_), StillOpen(multiplierWindow_),
+          StillOpen(extendedMultiplierWindow_)};
+}
+
+void Setup_CQ_WW::CloseMultiplierWindows() {
+  extendedMultiplierWindow_.reset();
+  multiplierWindow_.reset();
+  areaWindow_.reset();
+}
+
+void Setup_CQ_WW::Shutdown() {
+  CloseMultiplierWindows();
+  Close();
+}
+
+void Setup_CQ_WW::Close() {
+  KillTimer(hwnd(), kRefreshTimer);
+  ended_ = true;
+}
+
+// Every window goes before the signal: their code goes with the module.
+void Setup_CQ_WW::LeaveNow() {
+  KillTimer(hwnd(), kRefreshTimer);
+  CloseMultiplierWindows();
+  DestroyWindow(hwnd());
+  LeaveWindowThread();
+}
