@@ -68,16 +68,16 @@ int TimeOfDayFactor(const OleDate& time) {
   return fields && fields->hour >= 1 && fields->hour < 5 ? 2 : 1;
 }
 
-int QsoPoints(const CInfo& qso, const ContestState& c) {
-  int base;
+// QSOs on 80m and 40m score double.
+int BandFactor(std::string_view band) { return band == "80m" || band == "40m" ? 2 : 1; }
+
+// The points of a QSO by the classes and continents of the two stations.
+int BasePoints(const CInfo& qso, const ContestState& c) {
   if (c.isUkEiStation == 1) {
-    base = (qso.continent == c.ownContinent ? 2 : 4) * TimeOfDayFactor(qso.time);
-  } else if (c.ownContinent == "EU") {
-    base = IsUkEiPrefix(qso.prefix) ? 2 : qso.continent == "EU" ? 1 : 2;
-  } else {
-    base = IsUkEiPrefix(qso.prefix) ? 4 : qso.continent == "EU" ? 2 : 1;
+    return (qso.continent == c.ownContinent ? 2 : 4) * TimeOfDayFactor(qso.time);
   }
-  return qso.band == "80m" || qso.band == "40m" ? 2 * base : base;
+  if (c.ownContinent == "EU") return IsUkEiPrefix(qso.prefix) ? 2 : qso.continent == "EU" ? 1 : 2;
+  return IsUkEiPrefix(qso.prefix) ? 4 : qso.continent == "EU" ? 2 : 1;
 }
 
 // A date as a point on one time line: before 30 December 1899 the day count runs backwards
@@ -106,10 +106,11 @@ Tally TallyLog(ContestState& c) {
   Tally tally;
   tally.rows.resize(rowCount);
   std::unordered_map<std::string_view, size_t> rowOfBand;
-  std::vector<int> slotOfRow(rowCount);
+  std::vector<int> slotOfRow(rowCount), bandFactorOfRow(rowCount);
   for (size_t row = 0; row < rowCount; ++row) {
     rowOfBand.emplace(c.bandsSeen[row], row);
     slotOfRow[row] = SlotFedBy(c.bandsSeen[row]);
+    bandFactorOfRow[row] = BandFactor(c.bandsSeen[row]);
     if (slotOfRow[row] >= 0) {
       c.workedDxccByBand[slotOfRow[row]].clear();
       c.workedAreasByBand[slotOfRow[row]].clear();
@@ -133,7 +134,8 @@ Tally TallyLog(ContestState& c) {
     if (row == rowCount) continue;
 
     BandRow& counts = tally.rows[row];
-    const int points = QsoPoints(qso, c);
+    // A counted QSO's band text is its row's.
+    const int points = BasePoints(qso, c) * bandFactorOfRow[row];
     ++counts.qsos;
     counts.points += points;
     tally.lastQsoPoints = points;
