@@ -36,7 +36,8 @@ void FillLog(int qsoCount, int cabrilloExport) {
   uint32_t random = 12345;
   for (int i = 0; i < qsoCount; ++i) {
     random = random * 1664525u + 1013904223u;
-    const Station& station = stations[random % 4 == 0 ? random % 2 : (random >> 8) % stations.size()];
+    const Station& station =
+        stations[random % 4 == 0 ? random % 2 : (random >> 8) % stations.size()];
     const std::string call = "C" + std::to_string((random >> 4) % (qsoCount / 2 + 1));
     const bool ukEi = station.prefix[0] == 'G';
     const double minute = 48.0 * 60 * i / qsoCount;
@@ -57,8 +58,12 @@ void GetResult(benchmark::State& state, int cabrilloExport) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-void BM_GetResult0(benchmark::State& state) { GetResult(state, 0); }
-void BM_GetResult0WithCabrilloFile(benchmark::State& state) { GetResult(state, 1); }
+void BM_GetResult0(benchmark::State& state) {
+  GetResult(state, 0);
+}
+void BM_GetResult0WithCabrilloFile(benchmark::State& state) {
+  GetResult(state, 1);
+}
 
 BENCHMARK(BM_GetResult0)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GetResult0WithCabrilloFile)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -69,7 +69,9 @@ int TimeOfDayFactor(const OleDate& time) {
 }
 
 // QSOs on 80m and 40m score double.
-int BandFactor(std::string_view band) { return band == "80m" || band == "40m" ? 2 : 1; }
+int BandFactor(std::string_view band) {
+  return band == "80m" || band == "40m" ? 2 : 1;
+}
 
 // The points of a QSO by the classes and continents of the two stations.
 int BasePoints(const CInfo& qso, const ContestState& c) {
