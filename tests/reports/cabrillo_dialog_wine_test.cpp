@@ -21,20 +21,19 @@ std::string IniValue(const char* key) {
   return value;
 }
 
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM collected) {
+  char className[32] = "";
+  GetClassNameA(child, className, sizeof className);
+  if (lstrcmpiA(className, "Static") == 0) {
+    *reinterpret_cast<std::string*>(collected) += WindowText(child);
+  }
+  return TRUE;
+}
+
 // The texts of a message box's static controls, one after the other.
 std::string MessageBoxText(HWND box) {
   std::string text;
-  EnumChildWindows(
-      box,
-      [](HWND child, LPARAM collected) -> BOOL {
-        char className[32] = "";
-        GetClassNameA(child, className, sizeof className);
-        if (lstrcmpiA(className, "Static") == 0) {
-          *reinterpret_cast<std::string*>(collected) += WindowText(child);
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&text));
+  EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
   return text;
 }
 
