@@ -1,6 +1,7 @@
 // The entry points: each turns the host's arguments into the log's operation under the
 // contest lock. A missing text reads as an empty one and a missing date as the null date,
-// whatever the host passes.
+// whatever the host passes, and no exception ever reaches the host: it would end its
+// process.
 
 #include "plugin/entry_points.h"
 
@@ -26,6 +27,16 @@ QsoArgs Qso(Text ownCall, Text call, const OleDate* time, unsigned frequencyHz, 
                  View(exchange), View(prefix),  View(continent),   View(band)};
 }
 
+// Runs an entry point's work; should it throw (memory exhausted), the host gets `failed`.
+template <typename Result, typename Work>
+Result Guarded(Result failed, Work&& work) noexcept {
+  try {
+    return work();
+  } catch (...) {
+    return failed;
+  }
+}
+
 }  // namespace
 
 // GetExchgCount0 shares this body: both answer 1 whatever they are given.
@@ -38,17 +49,22 @@ STATS_API Text GetSetName(int) {
 }
 
 STATS_API void SetupSet0() {
-  Windows().ShowMessage("No additional setup for this contest", nullptr,
-                        WindowsLink::MessageKind::kPlain);
+  Guarded(false, [] {
+    Windows().ShowMessage("No additional setup for this contest", nullptr,
+                          WindowsLink::MessageKind::kPlain);
+    return true;
+  });
 }
 
 STATS_API int ResetStats0(Text hostFolder, int cabrilloExport, Text ownCall, OleDate* contestStart,
                           OleDate* contestEnd, Text, Text, Text, Text, Text, Text, Text, Text, Text,
                           Text ownPrefix, int, int, int, double, double, Text, Text ownContinent,
                           Text) {
-  return ResetStatistics(StationArgs{View(hostFolder), cabrilloExport, View(ownCall),
-                                     DateOrNull(contestStart), DateOrNull(contestEnd),
-                                     View(ownPrefix), View(ownContinent)});
+  return Guarded(1, [&] {
+    return ResetStatistics(StationArgs{View(hostFolder), cabrilloExport, View(ownCall),
+                                       DateOrNull(contestStart), DateOrNull(contestEnd),
+                                       View(ownPrefix), View(ownContinent)});
+  });
 }
 
 STATS_API int AddData0(Text ownCall, Text call, OleDate* time, OleDate*, OleDate*, OleDate*,
@@ -56,9 +72,11 @@ STATS_API int AddData0(Text ownCall, Text call, OleDate* time, OleDate*, OleDate
                        Text sentNumber, Text exchange, Text, Text, Text, Text, Text, Text, Text,
                        Text, Text, Text prefix, int, int, int, double, double, Text, Text continent,
                        Text, Text band, Text) {
-  std::lock_guard<std::mutex> guard(contest.lock);
-  return TakeQso(Qso(ownCall, call, time, frequencyHz, mode, rstSent, rstReceived, sentNumber,
-                     exchange, prefix, continent, band));
+  return Guarded(0, [&] {
+    std::lock_guard<std::mutex> guard(contest.lock);
+    return TakeQso(Qso(ownCall, call, time, frequencyHz, mode, rstSent, rstReceived, sentNumber,
+                       exchange, prefix, continent, band));
+  });
 }
 
 STATS_API int RemoveData0(Text ownCall, Text call, OleDate* time, OleDate*, OleDate*, OleDate*,
@@ -66,16 +84,20 @@ STATS_API int RemoveData0(Text ownCall, Text call, OleDate* time, OleDate*, OleD
                           Text sentNumber, Text exchange, Text, Text, Text, Text, Text, Text, Text,
                           Text, Text, Text prefix, int, int, int, double, double, Text,
                           Text continent, Text, Text band, Text) {
-  std::lock_guard<std::mutex> guard(contest.lock);
-  return RemoveQso(Qso(ownCall, call, time, frequencyHz, mode, rstSent, rstReceived, sentNumber,
-                       exchange, prefix, continent, band));
+  return Guarded(0, [&] {
+    std::lock_guard<std::mutex> guard(contest.lock);
+    return RemoveQso(Qso(ownCall, call, time, frequencyHz, mode, rstSent, rstReceived, sentNumber,
+                         exchange, prefix, continent, band));
+  });
 }
 
 STATS_API int CheckCall0(Text call, unsigned, unsigned, Text mode, Text, Text, Text, Text, Text,
                          Text, Text, Text, Text, Text prefix, int, int, int, double, double, Text,
                          Text, Text, Text, Text, Text band, Text secondBand, char* output, char*) {
-  std::lock_guard<std::mutex> guard(contest.lock);
-  return CheckCall(CallCheckArgs{View(call), View(mode), View(prefix), band, secondBand, output});
+  return Guarded(4, [&] {
+    std::lock_guard<std::mutex> guard(contest.lock);
+    return CheckCall(CallCheckArgs{View(call), View(mode), View(prefix), band, secondBand, output});
+  });
 }
 
 STATS_API int IsValidExchg0(Text exchange, Text, Text prefix, Text, int, int, int flag) {
@@ -87,7 +109,7 @@ STATS_API int GetExchgCount0(Text, Text, Text) {
 }
 
 STATS_API Text GetResult0(int* status) {
-  Text report = ProduceReport();
+  Text report = Guarded<Text>("", [] { return ProduceReport(); });
   if (status != nullptr) *status = -1;
   return report;
 }

@@ -2,7 +2,7 @@
 # Installs what the builds, tests and tools need, from Debian's packages (as root).
 set -euo pipefail
 packages=(
-  cmake ninja-build g++ clang lld llvm                      # native build, export names
+  cmake ninja-build g++ clang lld llvm libclang-rt-14-dev   # native build, export names, fuzzing
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix      # the Windows DLLs
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   libgtest-dev googletest libbenchmark-dev                 # tests and benchmarks

@@ -28,6 +28,7 @@ run() {
 run native
 run native-asan
 run native-tsan
+run fuzz
 run win64
 for tree in build/win64; do
   WINEPREFIX="$PWD/$tree/wineprefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
