@@ -1,55 +1,43 @@
 #pragma once
-// The link to the host program's automation server ("Qorv2.Application") on the window
-// thread: joins COM there, finds the running host and calls its members by dispatch id.
-//
-// While the host's thread waits for the window thread to stop, it cannot answer a call;
-// the window thread's pending call is then cancelled (a message filter sees the request to
-// stop), so that neither thread waits for the other.
+// The host program's automation server ("Qorv2.Application"), called on the host's own
+// thread, in the apartment where the host's object lives. The window thread never holds
+// an interface of the host: it posts each call here and waits for the answer, and gives up
+// waiting when the host's thread asks it to stop. So no call of the window thread ever
+// waits for a host that waits for the window thread, and the window thread leaves nothing
+// behind that would call the host when it ends.
 
 #include <windows.h>
 
 #include <atomic>
+#include <memory>
+#include <string>
 
-#include "setup/host_link.h"
+// One call of the window thread, answered on the host's thread.
+struct HostRequest {
+  enum class Kind { kLink, kFrequency, kEntryText, kCommand };
+  Kind kind;
+  int field = 0;        // kEntryText
+  std::string command;  // kCommand
 
-class HostAutomation final : public HostLink {
- public:
-  // Calls are cancelled while `stopRequested` holds.
-  explicit HostAutomation(const std::atomic<bool>& stopRequested);
-  HostAutomation(const HostAutomation&) = delete;
-  HostAutomation& operator=(const HostAutomation&) = delete;
+  bool succeeded = false;
+  double frequency = 0;  // kFrequency
+  std::string text;      // kEntryText
 
-  // Joins COM on this thread and links the running host; without one, nothing is linked.
-  void Link();
-  // Lets go of the host and leaves COM. Not called when the thread ends because the host's
-  // thread waits for it: the release would need that thread's answer.
-  void Unlink();
+  // Set once the host's thread has answered.
+  HANDLE answered = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  // The window thread no longer waits: the call is not made.
+  std::atomic<bool> abandoned{false};
 
-  bool linked() const override { return dispatch_ != nullptr; }
-  std::optional<double> Frequency() override;
-  std::optional<std::string> EntryText(int field) override;
-  bool SendCommand(const std::string& command) override;
-
- private:
-  class CallCanceller : public IMessageFilter {
-   public:
-    explicit CallCanceller(const std::atomic<bool>& cancel) : cancel_(cancel) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO) override;
-    DWORD STDMETHODCALLTYPE RetryRejectedCall(HTASK, DWORD, DWORD) override;
-    DWORD STDMETHODCALLTYPE MessagePending(HTASK, DWORD, DWORD) override;
-
-   private:
-    const std::atomic<bool>& cancel_;
-  };
-
-  // One call of a member; false when the host is not linked or the call failed.
-  bool Call(DISPID member, WORD kind, VARIANTARG* arguments, UINT count, VARIANT& result);
-
-  CallCanceller canceller_;
-  IMessageFilter* previousFilter_ = nullptr;
-  bool inCom_ = false;
-  IDispatch* dispatch_ = nullptr;
+  explicit HostRequest(Kind requested) : kind(requested) {}
+  ~HostRequest() { CloseHandle(answered); }
+  HostRequest(const HostRequest&) = delete;
+  HostRequest& operator=(const HostRequest&) = delete;
 };
+
+// The host's thread: makes ready to answer the window thread, on the thread that calls it.
+void PrepareHostAutomation();
+// Any thread: hands a request to the host's thread; false when it cannot be handed over.
+bool PostHostRequest(std::shared_ptr<HostRequest> request);
+// The module's detach: no request is answered any more; the host's object is let go when
+// this is the host's thread.
+void DismantleHostAutomation();

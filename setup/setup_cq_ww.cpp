@@ -19,7 +19,7 @@ bool StillOpen(std::unique_ptr<Window>& window) {
 
 }  // namespace
 
-Setup_CQ_WW::Setup_CQ_WW(HostAutomation& host, WindowRefresh& refresh)
+Setup_CQ_WW::Setup_CQ_WW(PostedHostLink& host, WindowRefresh& refresh)
     : TopLevelDialog(IDD_SETUP_CQ_WW, kControlPositionKeys),
       host_(host),
       refresh_(refresh),
@@ -73,11 +73,9 @@ INT_PTR Setup_CQ_WW::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_CLOSE:
       if (!WindowThreadStopRequested()) return FALSE;  // the dialog's Cancel
-      // The host's thread waits for us. Within a host call, whose answer cannot come while
-      // it waits, the thread leaves from here.
-      if (hostCalls_ > 0) LeaveNow();
-      Shutdown();
-      return TRUE;
+      // The host's thread waits for us: the thread leaves from here.
+      KillTimer(hwnd(), kRefreshTimer);
+      LeaveWindowThread();
     default:
       if (const INT_PTR brush = background_.Colour(message, wParam)) return brush;
       return TopLevelDialog::HandleMessage(message, wParam, lParam);
@@ -228,26 +226,7 @@ OpenWindows Setup_CQ_WW::OpenNow() {
           StillOpen(extendedMultiplierWindow_)};
 }
 
-void Setup_CQ_WW::CloseMultiplierWindows() {
-  extendedMultiplierWindow_.reset();
-  multiplierWindow_.reset();
-  areaWindow_.reset();
-}
-
-void Setup_CQ_WW::Shutdown() {
-  CloseMultiplierWindows();
-  Close();
-}
-
 void Setup_CQ_WW::Close() {
   KillTimer(hwnd(), kRefreshTimer);
   ended_ = true;
-}
-
-// Every window goes before the signal: their code goes with the module.
-void Setup_CQ_WW::LeaveNow() {
-  KillTimer(hwnd(), kRefreshTimer);
-  CloseMultiplierWindows();
-  DestroyWindow(hwnd());
-  LeaveWindowThread();
 }

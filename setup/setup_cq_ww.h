@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "setup/control_settings.h"
-#include "setup/host_automation.h"
+#include "setup/posted_host_link.h"
 #include "setup/window_refresh.h"
 #include "windows/dialog_window.h"
 #include "windows/multiplier_windows.h"
@@ -19,12 +19,11 @@ constexpr UINT kStopRefreshMessage = WM_APP + 2;
 
 class Setup_CQ_WW : public TopLevelDialog {
  public:
-  Setup_CQ_WW(HostAutomation& host, WindowRefresh& refresh);
+  Setup_CQ_WW(PostedHostLink& host, WindowRefresh& refresh);
 
-  // Ended by the dialog keys or by Shutdown: the thread's message loop stops.
+  // Ended by the dialog keys: the thread's message loop stops, and the multiplier windows
+  // close with this window, the extended DXCC window first.
   bool ended() const { return ended_; }
-  // Stops the refresh, closes the multiplier windows and ends the window.
-  void Shutdown();
 
  protected:
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -57,11 +56,9 @@ class Setup_CQ_WW : public TopLevelDialog {
   void RefreshWindows();
   void Apply(const WindowUpdate& update);
   OpenWindows OpenNow();
-  void CloseMultiplierWindows();
   void Close();
-  [[noreturn]] void LeaveNow();
 
-  HostAutomation& host_;
+  PostedHostLink& host_;
   WindowRefresh& refresh_;
   ControlSettings settings_;
   PaleYellowBackground background_;

@@ -5,47 +5,54 @@
 #include <atomic>
 
 #include "setup/host_automation.h"
+#include "setup/posted_host_link.h"
 #include "setup/setup_cq_ww.h"
 
 namespace {
 
 // The host's thread waits no longer than this for the window thread to stop.
-constexpr DWORD kStopWaitMilliseconds = 750;
+constexpr DWORD kStopWaitMilliseconds = 2000;
 
 std::atomic<HWND> controlWindow{nullptr};
 std::atomic<bool> stopRequested{false};
 // Set while no window thread runs; created by the first start.
 std::atomic<HANDLE> threadDone{nullptr};
 std::atomic<DWORD> windowThreadId{0};
+// Never set: the window thread's last wait, in which it leaves.
+std::atomic<HANDLE> lastWait{nullptr};
 
 // Remembers, across control windows, where the host was when it was last told "<SP1>".
 WindowRefresh refresh{contest};
 
-// As a dialog's own loop does, the dialog keys work in every window of the thread.
 void RunMessageLoop(const Setup_CQ_WW& window) {
   MSG message;
   while (!window.ended() && GetMessageA(&message, nullptr, 0, 0) > 0) {
-    const HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (root != nullptr && IsDialogMessageA(root, &message)) continue;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchThreadMessage(message);
   }
+}
+
+// Windows left when the host's thread waits for this one: destroying them could wait for
+// that thread. They stay until the system destroys them with the thread, answered by the
+// system's dialog handling alone, so that none of their messages reaches the module.
+BOOL CALLBACK LetGoOfDialog(HWND window, LPARAM) {
+  char className[16] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (lstrcmpA(className, "#32770") != 0) return TRUE;
+  SetWindowLongPtrA(window, DWLP_DLGPROC, 0);
+  EnumChildWindows(window, LetGoOfDialog, 0);
+  return TRUE;
 }
 
 DWORD WINAPI ControlWindowThread(void*) {
   {
-    HostAutomation host(stopRequested);
-    {
-      Setup_CQ_WW window(host, refresh);
-      if (window.Open()) {
-        controlWindow = window.hwnd();
-        if (stopRequested) window.Shutdown();
-        RunMessageLoop(window);
-      }
-      controlWindow = nullptr;
+    PostedHostLink host;
+    Setup_CQ_WW window(host, refresh);
+    if (window.Open()) {
+      controlWindow = window.hwnd();
+      if (stopRequested) LeaveWindowThread();
+      RunMessageLoop(window);
     }
-    // When the host's thread waits for us, letting go of the host would need its answer.
-    if (!stopRequested) host.Unlink();
+    controlWindow = nullptr;
   }
   LeaveWindowThread();
 }
@@ -59,8 +66,12 @@ bool WindowThreadRunning() {
 
 void StartWindowThread() {
   if (WindowThreadRunning() && !CloseAllWindows()) return;
-  if (threadDone.load() == nullptr) threadDone = CreateEventA(nullptr, TRUE, TRUE, nullptr);
-  if (threadDone.load() == nullptr) return;
+  if (threadDone.load() == nullptr) {
+    threadDone = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    lastWait = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  }
+  if (threadDone.load() == nullptr || lastWait.load() == nullptr) return;
+  PrepareHostAutomation();
   stopRequested = false;
   ResetEvent(threadDone);
   DWORD id = 0;
@@ -85,10 +96,30 @@ bool CloseAllWindows() {
   if (const HWND window = controlWindow.load()) {
     PostMessageA(window, WM_CLOSE, 0, 0);
   } else {
-    // Still opening: wakes a host call it may wait in, so that the call is cancelled.
+    // Still opening: wakes a host call it may wait in, so that it gives up.
     PostThreadMessageA(windowThreadId, WM_NULL, 0, 0);
   }
-  return WaitForSingleObject(threadDone, kStopWaitMilliseconds) == WAIT_OBJECT_0;
+  // As a synchronous send waits: messages other threads send to this one are answered
+  // meanwhile, since the window thread's own calls into the system may send some.
+  const DWORD end = GetTickCount() + kStopWaitMilliseconds;
+  for (;;) {
+    const DWORD now = GetTickCount();
+    const DWORD left = static_cast<int>(end - now) > 0 ? end - now : 0;
+    const HANDLE done = threadDone.load();
+    const DWORD woken = MsgWaitForMultipleObjects(1, &done, FALSE, left, QS_SENDMESSAGE);
+    if (woken == WAIT_OBJECT_0) return true;
+    if (woken != WAIT_OBJECT_0 + 1) return false;
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+}
+
+// As a dialog's own loop does, the dialog keys work in every window of the thread.
+void DispatchThreadMessage(MSG& message) {
+  const HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root != nullptr && IsDialogMessageA(root, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageA(&message);
 }
 
 bool WindowThreadStopRequested() {
@@ -97,10 +128,11 @@ bool WindowThreadStopRequested() {
 
 void LeaveWindowThread() {
   controlWindow = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), LetGoOfDialog, 0);
   // The exit is queued first and runs inside the wait that gives the signal, so that this
   // thread never comes back into the module's code.
   QueueUserAPC(reinterpret_cast<PAPCFUNC>(reinterpret_cast<void (*)()>(&ExitThread)),
                GetCurrentThread(), 0);
-  SignalObjectAndWait(threadDone, GetCurrentThread(), INFINITE, TRUE);
+  SignalObjectAndWait(threadDone, lastWait, INFINITE, TRUE);
   ExitThread(0);
 }

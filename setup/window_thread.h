@@ -4,6 +4,8 @@
 // asks it for refreshes and stops it, always by a posted message or a bounded wait: the
 // window thread may itself be waiting for the host's answer at that moment.
 
+#include <windows.h>
+
 // The host's thread.
 
 // True from the start of a window thread until it is done.
@@ -19,9 +21,13 @@ bool CloseAllWindows();
 
 // The window thread.
 
+// Hands one message of the thread to its window, with the dialog keys working in every
+// dialog of the thread.
+void DispatchThreadMessage(MSG& message);
+
 // True once the host's thread asked the window thread to stop.
 bool WindowThreadStopRequested();
 // Tells the host's thread that the window thread is done and ends the thread; no code of
-// the module runs after the signal, since the module may be unloaded at once. Every
-// window must be destroyed before.
+// the module runs after the signal, since the module may be unloaded at once. Windows still
+// open are left to the system, which destroys them with the thread.
 [[noreturn]] void LeaveWindowThread();

@@ -1,0 +1,479 @@
+// A contester's session under wine64: the fake host loads Stats.dll, resets, logs QSOs,
+// types calls and tunes while the plug-in's windows follow, switches the leg and unloads
+// the plug-in with every window open.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "res/control_window_ids.h"
+#include "tests/reports/host_calls.h"
+#include "tests/setup/fake_host.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr DISPID kFrequency = 2, kEntryText = 8;
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string Setting(const char* key) {
+  char value[100] = {};
+  GetPrivateProfileStringA("Settings", key, "<missing>", value, sizeof value,
+                           ".\\Plugins\\UK_EI.ini");
+  return value;
+}
+
+void Set(const char* key, const char* value) {
+  WritePrivateProfileStringA("Settings", key, value, ".\\Plugins\\UK_EI.ini");
+}
+
+bool Checked(HWND dialog, int id) {
+  return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+// Captions of the ticked boxes among the children of a window (pages included).
+std::vector<std::string> TickedBoxes(HWND window) {
+  std::vector<std::string> ticked;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM list) {
+        char name[32] = {};
+        GetClassNameA(child, name, sizeof name);
+        if (lstrcmpiA(name, "Button") == 0 &&
+            SendMessageA(child, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+          reinterpret_cast<std::vector<std::string>*>(list)->push_back(WindowText(child));
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&ticked));
+  std::sort(ticked.begin(), ticked.end());
+  return ticked;
+}
+
+POINT ClientCorner(HWND control) {
+  RECT area;
+  GetWindowRect(control, &area);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&area), 2);
+  return {area.left, area.top};
+}
+
+// The thread has ended; the host pumps meanwhile, as the system may ask it about the
+// windows the thread leaves behind.
+bool Ended(FakeHost& host, DWORD threadId) {
+  const HANDLE thread = OpenThread(SYNCHRONIZE, FALSE, threadId);
+  if (thread == nullptr) return true;
+  const bool ended =
+      host.PumpUntil([&] { return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; }, 5000);
+  CloseHandle(thread);
+  return ended;
+}
+
+int VisibleWindowsOf(DWORD thread) {
+  int visible = 0;
+  EnumThreadWindows(
+      thread,
+      [](HWND window, LPARAM count) {
+        if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&visible));
+  return visible;
+}
+
+int CheckCall(StatsLibrary& plugin, const char* call, const char* band = "20m") {
+  char output[100] = "untouched";
+  return plugin.CheckCall0(call, 0, 0, "CW", "", "", "", "", "", "", "", "", "", "G", 0, 0, 0, 0.0,
+                           0.0, "", "", "", "", "", band, nullptr, output, nullptr);
+}
+
+// What `read` gives once it gives `expected`, or at the end of the wait: the windows work
+// on their own thread, which answers in its own time (wine under load is slow).
+template <typename Read, typename Value>
+Value Eventually(FakeHost& host, Read read, const Value& expected, int milliseconds = 3000) {
+  Value value = read();
+  host.PumpUntil(
+      [&] {
+        value = read();
+        return value == expected;
+      },
+      milliseconds);
+  return value;
+}
+
+std::string Eventually(FakeHost& host, HWND window, const std::string& caption) {
+  return Eventually(
+      host, [&] { return WindowText(window); }, caption);
+}
+
+// Every test runs in a folder of its own, with a host that has the plug-in loaded.
+class ControlWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    folder_ = std::string(temp) + "stats_setup_" + std::to_string(GetCurrentProcessId()) + "_" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    CreateDirectoryA((folder_ + "\\Plugins").c_str(), nullptr);
+    SetCurrentDirectoryA(folder_.c_str());
+  }
+  void TearDown() override {
+    host_.reset();
+    SetCurrentDirectoryA("..");
+    for (const char* file : {"\\Plugins\\UK_EI.ini", "\\VurovODUVIR_EI_13_11_2016.txt"}) {
+      DeleteFileA((folder_ + file).c_str());
+    }
+    RemoveDirectoryA((folder_ + "\\Plugins").c_str());
+    RemoveDirectoryA(folder_.c_str());
+  }
+
+  FakeHost& Host(bool running = true) {
+    host_ = std::make_unique<FakeHost>(running);
+    host_->Load();
+    return *host_;
+  }
+  StatsEntryPoints Stats() {
+    StatsLibrary& plugin = host_->plugin();
+    return {plugin.ResetStats0, plugin.AddData0, plugin.GetResult0};
+  }
+  void Reset(const char* prefix = "G") { ResetFor(Stats(), {"G4AAA", prefix, "EU"}); }
+  // Resets with the window start due; the control window is open and has made its first
+  // refresh when a host runs.
+  PluginWindows Open(const char* prefix = "G") {
+    Reset(prefix);
+    host_->PumpUntil([&] { return FindPluginWindows().control != nullptr; }, 5000);
+    host_->PumpUntil([&] { return host_->CallsOf(kEntryText) > 0; }, 2000);
+    host_->Pump(200);
+    return FindPluginWindows();
+  }
+  // Types a call, as far as the host's call check and its entry field go, and waits until
+  // the refresh has asked for it.
+  void Type(const char* call) {
+    host_->entryText = call;
+    const size_t asked = host_->CallsOf(kEntryText);
+    CheckCall(host_->plugin(), call);
+    host_->PumpUntil([&] { return host_->CallsOf(kEntryText) > asked; }, 3000);
+    host_->Pump(150);
+  }
+
+  std::unique_ptr<FakeHost> host_;
+  std::string folder_;
+};
+
+// The plug-in's windows once all those wanted are there.
+PluginWindows WaitForWindows(FakeHost& host, bool area, bool dxcc, bool dxccExtended) {
+  PluginWindows windows;
+  host.PumpUntil(
+      [&] {
+        windows = FindPluginWindows();
+        return (windows.area != nullptr) == area && (windows.dxcc != nullptr) == dxcc &&
+               (windows.dxccExtended != nullptr) == dxccExtended;
+      },
+      5000);
+  return windows;
+}
+
+TEST_F(ControlWindowTest, EveryOtherResetOpensTheControlWindow) {
+  FakeHost& host = Host();
+  Set("Start", "1");
+  Reset();
+  host.Pump(500);
+  EXPECT_EQ(FindPluginWindows().control, nullptr);
+  EXPECT_EQ(Setting("Start"), "0");
+
+  Set("setup_mode_cw", "1");
+  Set("Mode", "1");
+  const PluginWindows windows = Open();
+  ASSERT_NE(windows.control, nullptr);
+  EXPECT_EQ(Setting("Start"), "1");
+  EXPECT_EQ(WindowText(windows.control), "Setup CQ-UK/EI-CW-2016");
+  EXPECT_EQ(WindowText(GetDlgItem(windows.control, IDC_VIEW_LABEL)), "View");
+  EXPECT_EQ(WindowText(GetDlgItem(windows.control, IDC_MODE_LABEL)), "Mode");
+  EXPECT_TRUE(Checked(windows.control, IDC_MODE_CW));
+  EXPECT_FALSE(Checked(windows.control, IDC_MODE_SSB));
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(windows.control, IDC_AREA_CODE)));
+  RECT frame;
+  GetWindowRect(windows.control, &frame);
+  EXPECT_EQ(frame.left, 10);
+  EXPECT_EQ(frame.top, 400);
+  EXPECT_TRUE(GetMenuState(GetSystemMenu(windows.control, FALSE), SC_CLOSE, MF_BYCOMMAND) &
+              MF_DISABLED);
+  // The leg for the host, then the first refresh: the call, the frequency, "<SP1>".
+  EXPECT_EQ(host.Commands(), (std::vector<std::string>{"<MODE:CW>", "<SP1>"}));
+  ASSERT_EQ(host.calls().size(), 4u);
+  EXPECT_EQ(host.calls()[1].member, kEntryText);
+  EXPECT_EQ(host.calls()[1].field, 5);
+  EXPECT_EQ(host.calls()[2].member, kFrequency);
+
+  // The next reset leaves the window as it is.
+  Reset();
+  host.Pump(400);
+  EXPECT_EQ(FindPluginWindows().control, windows.control);
+  EXPECT_EQ(Setting("Start"), "0");
+}
+
+TEST_F(ControlWindowTest, RussianCaptionsAndNoAreaCodeOutsideTheUkAndIreland) {
+  Host();
+  Set("setup_mode_cw", "1");
+  const PluginWindows windows = Open("UA9");
+  ASSERT_NE(windows.control, nullptr);
+  // Code page 1251: "Установки CQ-UK/EI-CW-2016", "Отображать", "Вид радиосвязи".
+  EXPECT_EQ(WindowText(windows.control), "\xD3\xF1\xF2\xE0\xED\xEE\xE2\xEA\xE8 CQ-UK/EI-CW-2016");
+  EXPECT_EQ(WindowText(GetDlgItem(windows.control, IDC_VIEW_LABEL)),
+            "\xCE\xF2\xEE\xE1\xF0\xE0\xE6\xE0\xF2\xFC");
+  EXPECT_EQ(WindowText(GetDlgItem(windows.control, IDC_MODE_LABEL)),
+            "\xC2\xE8\xE4 \xF0\xE0\xE4\xE8\xEE\xF1\xE2\xFF\xE7\xE8");
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(windows.control, IDC_AREA_CODE)));
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(windows.control, IDC_AREA_CODE_LABEL)));
+  EXPECT_EQ(ClientCorner(GetDlgItem(windows.control, IDC_MODE_CW)).x, 20);
+  EXPECT_EQ(ClientCorner(GetDlgItem(windows.control, IDC_MODE_SSB)).x, 80);
+  EXPECT_EQ(ClientCorner(GetDlgItem(windows.control, IDC_MODE_SSB)).y, 25);
+}
+
+TEST_F(ControlWindowTest, FiveCallChecksGiveOneRefreshAfterTheLast) {
+  FakeHost& host = Host();
+  ASSERT_NE(Open().control, nullptr);
+  host.ForgetCalls();
+
+  std::chrono::steady_clock::time_point last;
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(CheckCall(host.plugin(), "G4ABC"), 2);
+    last = std::chrono::steady_clock::now();
+    host.Pump(50);
+  }
+  host.Pump(1200);
+  ASSERT_EQ(host.CallsOf(kEntryText), 1u);
+  const auto delay = host.calls()[0].when - last;
+  EXPECT_GE(delay, 250ms);
+  EXPECT_LE(delay, 800ms);
+}
+
+TEST_F(ControlWindowTest, WindowsFollowTheTypedCallTheBandAndWhatWasWorked) {
+  FakeHost& host = Host();
+  Set("setup_view_zone", "1");
+  Set("setup_view_multiplier", "1");
+  Set("setup_view_multiplier_extended", "1");
+  const StatsEntryPoints stats = Stats();
+  PluginWindows windows = Open();
+  const TestQso qsos[] = {
+      {"G4ABC", "G", "EU", "20m", ContestDay(10, 0), "12LN"},
+      {"GM3XYZ", "GM", "EU", "20m", ContestDay(10, 5), "7AB"},
+      {"DL1AAA", "DL", "EU", "20m", ContestDay(10, 10)},
+      {"SU1SK", "SU", "AF", "20m", ContestDay(10, 20)},
+      {"G4ABC", "G", "EU", "40m", ContestDay(11, 0), "13LN"},
+      {"JA1XX", "JA", "AS", "40m", ContestDay(11, 5)},
+  };
+  for (const TestQso& qso : qsos) ASSERT_EQ(AddQso(stats, "G4AAA", qso), 1);
+  Report(stats);
+  // The first refresh reopened the windows wanted.
+  windows = WaitForWindows(host, true, true, true);
+  ASSERT_NE(windows.dxccExtended, nullptr);
+  EXPECT_EQ(Setting("setup_view_zone"), "1");
+
+  Type("");
+  EXPECT_EQ(Eventually(host, windows.area, "CQ-UK/EI-SSB 2016  Area worked on 20m"),
+            "CQ-UK/EI-SSB 2016  Area worked on 20m");
+  EXPECT_EQ(WindowText(windows.dxcc), "CQ-UK/EI-SSB 2016  DXCC worked on 20m");
+  EXPECT_EQ(WindowText(windows.dxccExtended), "CQ-UK/EI-SSB 2016  DXCC worked on 20m");
+  EXPECT_EQ(TickedBoxes(windows.area), (std::vector<std::string>{"AB", "LN"}));
+  EXPECT_EQ(TickedBoxes(windows.dxccExtended),
+            (std::vector<std::string>{"DL", "G", "GM", "SU", "SU"}));
+
+  host.frequency = 7012000;
+  Type("");
+  EXPECT_EQ(Eventually(host, windows.area, "CQ-UK/EI-SSB 2016  Area worked on 40m"),
+            "CQ-UK/EI-SSB 2016  Area worked on 40m");
+  EXPECT_EQ(TickedBoxes(windows.area), std::vector<std::string>{"LN"});
+  EXPECT_EQ(TickedBoxes(windows.dxccExtended), (std::vector<std::string>{"G", "JA"}));
+
+  // The DXCC window follows the typed call; one or two characters change nothing.
+  Type("G4ABC");
+  EXPECT_EQ(Eventually(host, windows.dxcc, "CQ-UK/EI-SSB worked with G4ABC"),
+            "CQ-UK/EI-SSB worked with G4ABC");
+  EXPECT_EQ(WindowText(windows.area), "CQ-UK/EI-SSB 2016  Area worked on 40m");
+  Type("DL");
+  EXPECT_EQ(WindowText(windows.dxcc), "CQ-UK/EI-SSB worked with G4ABC");
+
+  // A window the operator hid with Esc is still followed; one closed with its view box is
+  // gone, and its view is off.
+  SendMessageA(windows.area, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_FALSE(IsWindowVisible(windows.area));
+  host.frequency = 14025000;
+  Type("");
+  EXPECT_EQ(Eventually(host, windows.area, "CQ-UK/EI-SSB 2016  Area worked on 20m"),
+            "CQ-UK/EI-SSB 2016  Area worked on 20m");
+  Click(windows.control, IDC_VIEW_DXCC_EXTENDED);
+  EXPECT_EQ(Eventually(
+                host, [&] { return IsWindow(windows.dxccExtended) != FALSE; }, false),
+            false);
+  EXPECT_EQ(Setting("setup_view_multiplier_extended"), "0");
+  EXPECT_FALSE(Checked(windows.control, IDC_VIEW_DXCC_EXTENDED));
+  Click(windows.control, IDC_VIEW_DXCC_EXTENDED);
+  windows = WaitForWindows(host, true, true, true);
+  ASSERT_NE(windows.dxccExtended, nullptr);
+  EXPECT_EQ(Eventually(host, windows.dxccExtended, "CQ-UK/EI-SSB 2016  DXCC worked on 20m"),
+            "CQ-UK/EI-SSB 2016  DXCC worked on 20m");
+  EXPECT_EQ(Setting("setup_view_multiplier_extended"), "1");
+  EXPECT_TRUE(Checked(windows.control, IDC_VIEW_DXCC_EXTENDED));
+}
+
+TEST_F(ControlWindowTest, HostHearsOfMovesOverThreeHundredHertzOnly) {
+  FakeHost& host = Host();
+  ASSERT_NE(Open().control, nullptr);
+  host.ForgetCalls();
+  for (const double frequency : {14025200.0, 14025300.0, 14025301.0, 14025500.0, 21000000.0}) {
+    host.frequency = frequency;
+    Type("");
+  }
+  host.Pump(200);
+  EXPECT_EQ(host.CallsOf(kFrequency), 5u);
+  EXPECT_EQ(host.Commands(), (std::vector<std::string>{"<SP1>", "<SP1>"}));
+}
+
+TEST_F(ControlWindowTest, LegChangeRewritesTheProblemFileAndTellsTheHost) {
+  FakeHost& host = Host();
+  Set("setup_mode_cw", "1");
+  Set("Mode", "1");
+  const PluginWindows windows = Open();
+  ASSERT_NE(windows.control, nullptr);
+  AddQso(Stats(), "G4AAA", {"DL1AAA", "DL", "EU", "160m", ContestDay(10, 0)});
+  EXPECT_NE(ReadFile("VurovODUVIR_EI_13_11_2016.txt").find("NO CONTEST BAND"), std::string::npos);
+  host.Pump(300);
+  host.ForgetCalls();
+  const auto problemFile = [] { return ReadFile("VurovODUVIR_EI_13_11_2016.txt"); };
+
+  // The active leg's box only ticks again.
+  Click(windows.control, IDC_MODE_CW);
+  host.Pump(300);
+  EXPECT_TRUE(Checked(windows.control, IDC_MODE_CW));
+  EXPECT_TRUE(host.Commands().empty());
+
+  Click(windows.control, IDC_MODE_SSB);
+  EXPECT_EQ(Eventually(host, problemFile, std::string("UK/EI SSB DX Contest UBN file \r\n")),
+            "UK/EI SSB DX Contest UBN file \r\n");
+  EXPECT_EQ(Eventually(host, windows.control, "Setup CQ-UK/EI-SSB-2016"),
+            "Setup CQ-UK/EI-SSB-2016");
+  EXPECT_FALSE(Checked(windows.control, IDC_MODE_CW));
+  EXPECT_TRUE(Checked(windows.control, IDC_MODE_SSB));
+  EXPECT_EQ(Setting("Mode"), "0");
+  EXPECT_EQ(Setting("setup_mode_cw"), "0");
+  host.Pump(200);
+  EXPECT_EQ(host.Commands(), (std::vector<std::string>{"<MODE:SSB>", "<MODE:SSB>"}));
+
+  host.ForgetCalls();
+  Click(windows.control, IDC_MODE_CW);
+  EXPECT_EQ(Eventually(host, problemFile, std::string("UK/EI CW DX Contest UBN file \r\n")),
+            "UK/EI CW DX Contest UBN file \r\n");
+  host.Pump(200);
+  EXPECT_EQ(host.Commands(), std::vector<std::string>{"<MODE:CW>"});
+
+  // The own area code is kept as typed.
+  SetDlgItemTextA(windows.control, IDC_AREA_CODE, "ln ");
+  EXPECT_NE(ReadFile("Plugins\\UK_EI.ini").find("setup_areacode=ln \r\n"), std::string::npos);
+}
+
+TEST_F(ControlWindowTest, WithoutARunningHostTheWindowWorksAndNothingIsRefreshed) {
+  FakeHost& host = Host(false);
+  Set("setup_view_zone", "1");
+  const PluginWindows windows = Open();
+  ASSERT_NE(windows.control, nullptr);
+  CheckCall(host.plugin(), "G4ABC");
+  host.Pump(600);
+  EXPECT_EQ(FindPluginWindows().area, nullptr);
+  Click(windows.control, IDC_MODE_CW);
+  EXPECT_EQ(Eventually(
+                host, [] { return ReadFile("VurovODUVIR_EI_13_11_2016.txt"); },
+                std::string("UK/EI CW DX Contest UBN file \r\n")),
+            "UK/EI CW DX Contest UBN file \r\n");
+  EXPECT_TRUE(host.calls().empty());
+  Click(windows.control, IDC_VIEW_DXCC);
+  EXPECT_NE(WaitForWindows(host, false, true, false).dxcc, nullptr);
+}
+
+TEST_F(ControlWindowTest, FailingHostCallsEndTheRefreshQuietly) {
+  FakeHost& host = Host();
+  Set("setup_view_multiplier", "1");
+  PluginWindows windows = Open();
+  windows = WaitForWindows(host, false, true, false);
+  ASSERT_NE(windows.dxcc, nullptr);
+  host.failCalls = true;
+  host.ForgetCalls();
+  Type("G4ABC");
+  host.Pump(300);
+  EXPECT_EQ(host.CallsOf(kEntryText), 1u);
+  EXPECT_EQ(host.CallsOf(kFrequency), 0u);
+  // No message box: the thread shows only its own windows.
+  EXPECT_EQ(VisibleWindowsOf(windows.thread), 2);
+  host.failCalls = false;
+  Type("G4ABC");
+  EXPECT_EQ(Eventually(host, windows.dxcc, "CQ-UK/EI-SSB worked with G4ABC"),
+            "CQ-UK/EI-SSB worked with G4ABC");
+}
+
+TEST_F(ControlWindowTest, EscapeEndsTheWindowThreadAndTheNextStartOpensANewOne) {
+  FakeHost& host = Host();
+  Set("setup_view_multiplier", "1");
+  const PluginWindows first = Open();
+  ASSERT_NE(first.control, nullptr);
+  ASSERT_NE(WaitForWindows(host, false, true, false).dxcc, nullptr);
+  PostMessageA(first.control, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(Ended(host, first.thread));
+  EXPECT_FALSE(IsWindow(first.control));
+  EXPECT_EQ(FindPluginWindows().dxcc, nullptr);
+  EXPECT_EQ(Setting("setup_view_multiplier"), "1");  // wanted again next time
+
+  Reset();  // "Start" is 1: nothing opens
+  host.Pump(300);
+  EXPECT_EQ(FindPluginWindows().control, nullptr);
+  const PluginWindows second = Open();
+  ASSERT_NE(second.control, nullptr);
+  EXPECT_NE(second.thread, first.thread);
+  EXPECT_NE(WaitForWindows(host, false, true, false).dxcc, nullptr);  // reopened
+}
+
+// Unloading with every window open closes them and ends the window thread, quickly.
+TEST_F(ControlWindowTest, FreeLibraryWithAllWindowsOpen) {
+  FakeHost& host = Host();
+  Set("setup_view_zone", "1");
+  Set("setup_view_multiplier", "1");
+  Set("setup_view_multiplier_extended", "1");
+  Open();
+  const PluginWindows windows = WaitForWindows(host, true, true, true);
+  ASSERT_NE(windows.dxccExtended, nullptr);
+
+  EXPECT_LT(host.Unload(), 1000ms);
+
+  EXPECT_TRUE(Ended(host, windows.thread));
+  for (HWND window : {windows.control, windows.area, windows.dxcc, windows.dxccExtended}) {
+    EXPECT_FALSE(IsWindow(window));
+  }
+  host.Pump(200);  // the process lives on, and so does its message loop
+}
+
+// The host unloads the plug-in while the window thread waits for its answer to a call.
+TEST_F(ControlWindowTest, FreeLibraryWhileTheRefreshWaitsForTheHost) {
+  FakeHost& host = Host();
+  Set("setup_view_multiplier", "1");
+  Open();
+  const PluginWindows windows = WaitForWindows(host, false, true, false);
+  ASSERT_NE(windows.dxcc, nullptr);
+  const size_t asked = host.CallsOf(kEntryText);
+
+  CheckCall(host.plugin(), "G4ABC");
+  Sleep(600);  // the refresh asks for the call, and the host does not answer
+  EXPECT_LT(host.Unload(), 1000ms);
+
+  EXPECT_TRUE(Ended(host, windows.thread));
+  EXPECT_FALSE(IsWindow(windows.control));
+  EXPECT_FALSE(IsWindow(windows.dxcc));
+  host.Pump(300);
+  EXPECT_LE(host.CallsOf(kEntryText), asked + 1);
+}
+
+}  // namespace
