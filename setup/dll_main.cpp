@@ -3,14 +3,10 @@
 
 #include <windows.h>
 
-#include "setup/host_automation.h"
 #include "setup/window_thread.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
   // At process exit (reserved set) the other threads are gone already.
-  if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
-    CloseAllWindows();
-    DismantleHostAutomation();
-  }
+  if (reason == DLL_PROCESS_DETACH && reserved == nullptr) UnloadWindows();
   return TRUE;
 }

@@ -72,10 +72,11 @@ INT_PTR Setup_CQ_WW::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       KillTimer(hwnd(), kRefreshTimer);
       return TRUE;
     case WM_CLOSE:
-      if (!WindowThreadStopRequested()) return FALSE;  // the dialog's Cancel
-      // The host's thread waits for us: the thread leaves from here.
+      // Sent by the host's thread to stop the window thread.
       KillTimer(hwnd(), kRefreshTimer);
-      LeaveWindowThread();
+      if (ModuleUnloading()) LeaveWindowsToTheSystem();
+      Close();
+      return TRUE;
     default:
       if (const INT_PTR brush = background_.Colour(message, wParam)) return brush;
       return TopLevelDialog::HandleMessage(message, wParam, lParam);

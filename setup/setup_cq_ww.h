@@ -21,8 +21,8 @@ class Setup_CQ_WW : public TopLevelDialog {
  public:
   Setup_CQ_WW(PostedHostLink& host, WindowRefresh& refresh);
 
-  // Ended by the dialog keys: the thread's message loop stops, and the multiplier windows
-  // close with this window, the extended DXCC window first.
+  // Ended by the dialog keys or by the host's thread (a close message): the thread's
+  // message loop stops, and the multiplier windows close with this window.
   bool ended() const { return ended_; }
 
  protected:

@@ -15,9 +15,13 @@ constexpr DWORD kStopWaitMilliseconds = 2000;
 
 std::atomic<HWND> controlWindow{nullptr};
 std::atomic<bool> stopRequested{false};
+// The module is being unloaded: the host's thread holds the system's loader lock.
+std::atomic<bool> unloading{false};
 // Set while no window thread runs; created by the first start.
 std::atomic<HANDLE> threadDone{nullptr};
 std::atomic<DWORD> windowThreadId{0};
+// Kept only to end a thread that cannot stop in time when the module goes.
+std::atomic<HANDLE> windowThread{nullptr};
 // Never set: the window thread's last wait, in which it leaves.
 std::atomic<HANDLE> lastWait{nullptr};
 
@@ -31,9 +35,8 @@ void RunMessageLoop(const Setup_CQ_WW& window) {
   }
 }
 
-// Windows left when the host's thread waits for this one: destroying them could wait for
-// that thread. They stay until the system destroys them with the thread, answered by the
-// system's dialog handling alone, so that none of their messages reaches the module.
+// Windows whose procedure goes with the module are left to the dialog handling of the
+// system, which destroys them with the thread.
 BOOL CALLBACK LetGoOfDialog(HWND window, LPARAM) {
   char className[16] = {};
   GetClassNameA(window, className, sizeof className);
@@ -49,11 +52,11 @@ DWORD WINAPI ControlWindowThread(void*) {
     Setup_CQ_WW window(host, refresh);
     if (window.Open()) {
       controlWindow = window.hwnd();
-      if (stopRequested) LeaveWindowThread();
-      RunMessageLoop(window);
+      if (unloading) LeaveWindowsToTheSystem();
+      if (!stopRequested) RunMessageLoop(window);
     }
     controlWindow = nullptr;
-  }
+  }  // every window closes here, the extended DXCC window first
   LeaveWindowThread();
 }
 
@@ -74,6 +77,7 @@ void StartWindowThread() {
   PrepareHostAutomation();
   stopRequested = false;
   ResetEvent(threadDone);
+  if (const HANDLE ended = windowThread.exchange(nullptr)) CloseHandle(ended);
   DWORD id = 0;
   const HANDLE thread = CreateThread(nullptr, 0, ControlWindowThread, nullptr, 0, &id);
   if (thread == nullptr) {
@@ -81,7 +85,7 @@ void StartWindowThread() {
     return;
   }
   windowThreadId = id;
-  CloseHandle(thread);
+  windowThread = thread;
 }
 
 void PostRefreshRequest(bool arm) {
@@ -114,6 +118,23 @@ bool CloseAllWindows() {
   }
 }
 
+void UnloadWindows() {
+  const HANDLE thread = windowThread.exchange(nullptr);
+  unloading = true;
+  if (!CloseAllWindows() && thread != nullptr) {
+    // The thread waits for something the module's unloading holds (the system's loader
+    // lock, which starting a thread or creating its first window may need). It would run
+    // on in code that is gone: it is ended here, the last resort.
+    TerminateThread(thread, 1);
+    WaitForSingleObject(thread, kStopWaitMilliseconds);
+  }
+  DismantleHostAutomation();
+  for (std::atomic<HANDLE>* handle : {&threadDone, &lastWait}) {
+    if (const HANDLE open = handle->exchange(nullptr)) CloseHandle(open);
+  }
+  if (thread != nullptr) CloseHandle(thread);
+}
+
 // As a dialog's own loop does, the dialog keys work in every window of the thread.
 void DispatchThreadMessage(MSG& message) {
   const HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
@@ -126,9 +147,16 @@ bool WindowThreadStopRequested() {
   return stopRequested;
 }
 
-void LeaveWindowThread() {
-  controlWindow = nullptr;
+bool ModuleUnloading() {
+  return unloading;
+}
+
+void LeaveWindowsToTheSystem() {
   EnumThreadWindows(GetCurrentThreadId(), LetGoOfDialog, 0);
+  LeaveWindowThread();
+}
+
+void LeaveWindowThread() {
   // The exit is queued first and runs inside the wait that gives the signal, so that this
   // thread never comes back into the module's code.
   QueueUserAPC(reinterpret_cast<PAPCFUNC>(reinterpret_cast<void (*)()>(&ExitThread)),

@@ -18,6 +18,8 @@ void PostRefreshRequest(bool arm);
 // Closes every window and waits, bounded, until the window thread is done; true when it
 // is. Safe while the loader lock is held (the module's detach): it only posts and waits.
 bool CloseAllWindows();
+// The module's detach: closes every window and lets go of what the windows used.
+void UnloadWindows();
 
 // The window thread.
 
@@ -27,7 +29,14 @@ void DispatchThreadMessage(MSG& message);
 
 // True once the host's thread asked the window thread to stop.
 bool WindowThreadStopRequested();
+// True while the module is unloaded: the host's thread waits holding the system's loader
+// lock, which destroying some windows needs (a control's first use of a function its
+// library loads late, for one).
+bool ModuleUnloading();
+// Leaves the thread without touching its windows any more: they stay, answered by the
+// system alone, until the system destroys them with the thread.
+[[noreturn]] void LeaveWindowsToTheSystem();
 // Tells the host's thread that the window thread is done and ends the thread; no code of
-// the module runs after the signal, since the module may be unloaded at once. Windows still
-// open are left to the system, which destroys them with the thread.
+// the module runs after the signal, since the module may be unloaded at once. Its windows
+// must be gone before.
 [[noreturn]] void LeaveWindowThread();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -37,21 +38,19 @@ bool Checked(HWND dialog, int id) {
   return SendMessageA(GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+BOOL CALLBACK AddTicked(HWND child, LPARAM list) {
+  char name[32] = {};
+  GetClassNameA(child, name, sizeof name);
+  if (lstrcmpiA(name, "Button") == 0 && SendMessageA(child, BM_GETCHECK, 0, 0) == BST_CHECKED) {
+    reinterpret_cast<std::vector<std::string>*>(list)->push_back(WindowText(child));
+  }
+  return TRUE;
+}
+
 // Captions of the ticked boxes among the children of a window (pages included).
 std::vector<std::string> TickedBoxes(HWND window) {
   std::vector<std::string> ticked;
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM list) {
-        char name[32] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (lstrcmpiA(name, "Button") == 0 &&
-            SendMessageA(child, BM_GETCHECK, 0, 0) == BST_CHECKED) {
-          reinterpret_cast<std::vector<std::string>*>(list)->push_back(WindowText(child));
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&ticked));
+  EnumChildWindows(window, AddTicked, reinterpret_cast<LPARAM>(&ticked));
   std::sort(ticked.begin(), ticked.end());
   return ticked;
 }
@@ -74,15 +73,14 @@ bool Ended(FakeHost& host, DWORD threadId) {
   return ended;
 }
 
+BOOL CALLBACK CountVisible(HWND window, LPARAM count) {
+  if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
 int VisibleWindowsOf(DWORD thread) {
   int visible = 0;
-  EnumThreadWindows(
-      thread,
-      [](HWND window, LPARAM count) {
-        if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&visible));
+  EnumThreadWindows(thread, CountVisible, reinterpret_cast<LPARAM>(&visible));
   return visible;
 }
 
@@ -147,7 +145,12 @@ class ControlWindowTest : public ::testing::Test {
   // refresh when a host runs.
   PluginWindows Open(const char* prefix = "G") {
     Reset(prefix);
-    host_->PumpUntil([&] { return FindPluginWindows().control != nullptr; }, 5000);
+    host_->PumpUntil(
+        [&] {
+          const HWND control = FindPluginWindows().control;
+          return control != nullptr && IsWindowVisible(control);
+        },
+        5000);
     host_->PumpUntil([&] { return host_->CallsOf(kEntryText) > 0; }, 2000);
     host_->Pump(200);
     return FindPluginWindows();
@@ -166,14 +169,17 @@ class ControlWindowTest : public ::testing::Test {
   std::string folder_;
 };
 
-// The plug-in's windows once all those wanted are there.
+// The plug-in's windows once those wanted are there and shown, and only those.
 PluginWindows WaitForWindows(FakeHost& host, bool area, bool dxcc, bool dxccExtended) {
+  const auto shown = [](HWND window, bool wanted) {
+    return wanted ? window != nullptr && IsWindowVisible(window) : window == nullptr;
+  };
   PluginWindows windows;
   host.PumpUntil(
       [&] {
         windows = FindPluginWindows();
-        return (windows.area != nullptr) == area && (windows.dxcc != nullptr) == dxcc &&
-               (windows.dxccExtended != nullptr) == dxccExtended;
+        return shown(windows.area, area) && shown(windows.dxcc, dxcc) &&
+               shown(windows.dxccExtended, dxccExtended);
       },
       5000);
   return windows;
@@ -474,6 +480,32 @@ TEST_F(ControlWindowTest, FreeLibraryWhileTheRefreshWaitsForTheHost) {
   EXPECT_FALSE(IsWindow(windows.dxcc));
   host.Pump(300);
   EXPECT_LE(host.CallsOf(kEntryText), asked + 1);
+}
+
+// A host that changes plug-ins loads the next one right after the last went.
+TEST_F(ControlWindowTest, LoadAgainRightAfterFreeLibrary) {
+  FakeHost& host = Host();
+  Set("setup_view_multiplier_extended", "1");
+  Open();
+  const PluginWindows first = WaitForWindows(host, false, false, true);
+  ASSERT_NE(first.dxccExtended, nullptr);
+  EXPECT_LT(host.Unload(), 1000ms);
+  host.Load();
+  Set("Start", "0");
+  const PluginWindows second = Open();
+  ASSERT_NE(second.control, nullptr);
+  EXPECT_NE(WaitForWindows(host, false, false, true).dxccExtended, nullptr);
+  EXPECT_TRUE(Ended(host, first.thread));
+}
+
+// The host unloads the plug-in the moment its reset has started the window thread, which
+// may still wait for what the unloading holds: the wait for it stays bounded.
+TEST_F(ControlWindowTest, FreeLibraryRightAfterTheResetThatStartsTheWindows) {
+  FakeHost& host = Host();
+  Reset();
+  EXPECT_LT(host.Unload(), 5000ms);
+  host.Pump(500);
+  EXPECT_EQ(FindPluginWindows().control, nullptr);
 }
 
 }  // namespace
