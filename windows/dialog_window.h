@@ -22,8 +22,7 @@ class DialogWindow {
   // Destroys the window if it still exists.
   virtual ~DialogWindow();
 
-  // Null before creation and once the window is destroyed (by us or by the system when
-  // its thread ends).
+  // Null before creation and once the window has been destroyed on its thread.
   HWND hwnd() const { return hwnd_; }
   void SetCaption(const std::string& caption);
 
