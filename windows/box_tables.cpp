@@ -1,7 +1,6 @@
 #include "windows/box_tables.h"
 
 #include <algorithm>
-#include <string>
 #include <utility>
 
 #include "platform/ascii_text.h"
@@ -69,13 +68,12 @@ constexpr std::array<IdRun, 8> kAreaIdRuns = {{{0, 12, 1015},      // AB .. BR
                                                {74, 27, 1089},     // LD .. OF
                                                {101, 54, 1117}}};  // OL .. ZE
 
-int AreaControlId(int code) {
+std::array<int, kAreaCodes.size()> AreaControlIds() {
+  std::array<int, kAreaCodes.size()> ids{};
   for (const IdRun& run : kAreaIdRuns) {
-    if (code >= run.firstCode && code < run.firstCode + run.count) {
-      return run.firstId + code - run.firstCode;
-    }
+    for (int k = 0; k < run.count; ++k) ids[run.firstCode + k] = run.firstId + k;
   }
-  return 0;
+  return ids;
 }
 
 BoxPage BuildAreaGrid() {
@@ -94,7 +92,9 @@ BoxPage BuildAreaGrid() {
     grid.rows.emplace_back(kAreaCodes.begin() + i,
                            kAreaCodes.begin() + std::min(i + kColumns, kAreaCodes.size()));
   }
-  return BuildPage(grid, AreaControlId, [](std::string_view code) { return code; });
+  const auto ids = AreaControlIds();
+  return BuildPage(
+      grid, [&](int code) { return ids[code]; }, [](std::string_view code) { return code; });
 }
 
 // Continent page boxes are numbered from 1015 in reading order.

@@ -111,6 +111,13 @@ void ExpectFont(HWND dialog, const char* face, int points) {
   ReleaseDC(nullptr, screen);
 }
 
+// The operator drags the window there, and the mouse then passes over it.
+void MoveAsTheOperator(HWND window, int x, int y) {
+  SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+               MAKELPARAM(HTCAPTION, WM_MOUSEMOVE));
+}
+
 std::string Setting(const char* key) {
   return contest.settings.Read(key);
 }
@@ -199,11 +206,7 @@ TEST_F(MultiplierWindowsTest, AreaGridComesBackWhereItWasLeft) {
   EXPECT_EQ(Corner(hwnd).x, 10);
   EXPECT_EQ(Corner(hwnd).y, 250);
 
-  thread_.Run([&] {
-    SetWindowPos(hwnd, nullptr, 300, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd),
-                 MAKELPARAM(HTCAPTION, WM_MOUSEMOVE));
-  });
+  thread_.Run([&] { MoveAsTheOperator(hwnd, 300, 120); });
   EXPECT_EQ(Setting("area_x"), "300");
   EXPECT_EQ(Setting("area_y"), "120");
   thread_.Run([&] { window.reset(); });
@@ -309,11 +312,7 @@ TEST_F(MultiplierWindowsTest, ExtendedDxccWindowShowsEuropeFirstAndFollowsItsTab
   EXPECT_EQ(thread_.Run([&] { return VisiblePage(hwnd); }), kEurope);
 
   // Moved by the operator, it notes its new place when the mouse passes.
-  thread_.Run([&] {
-    SetWindowPos(hwnd, nullptr, 520, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd),
-                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-  });
+  thread_.Run([&] { MoveAsTheOperator(hwnd, 520, 90); });
   EXPECT_EQ(Setting("dxcc_extended_x"), "520");
   EXPECT_EQ(Setting("dxcc_extended_y"), "90");
 
