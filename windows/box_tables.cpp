@@ -14,7 +14,7 @@ using Row = std::vector<std::string_view>;
 // One template's grid: boxes stand in rows at fixed heights and in columns at fixed
 // offsets. A box is as wide as its caption needs, within the page's range, and never
 // reaches into the next column.
-struct GridSpec {
+struct BoxGrid {
   std::string_view className;
   int templateId;
   int templateWidth;
@@ -26,7 +26,7 @@ struct GridSpec {
   std::vector<std::pair<std::string_view, int>> wideBoxes = {};
 };
 
-int BoxWidth(const GridSpec& grid, std::string_view caption, size_t column) {
+int BoxWidth(const BoxGrid& grid, std::string_view caption, size_t column) {
   constexpr int kCheckMarkWidth = 14, kCharacterWidth = 4;
   for (const auto& [wide, width] : grid.wideBoxes) {
     if (wide == caption) return width;
@@ -41,7 +41,7 @@ int BoxWidth(const GridSpec& grid, std::string_view caption, size_t column) {
 }
 
 template <typename ControlIdOf, typename MarkingPrefixOf>
-BoxPage BuildPage(const GridSpec& grid, ControlIdOf controlIdOf, MarkingPrefixOf markingPrefixOf) {
+BoxPage BuildPage(const BoxGrid& grid, ControlIdOf controlIdOf, MarkingPrefixOf markingPrefixOf) {
   BoxPage page{grid.className, grid.templateId, {}};
   for (size_t r = 0; r < grid.rows.size(); ++r) {
     for (size_t c = 0; c < grid.rows[r].size(); ++c) {
@@ -78,16 +78,16 @@ std::array<int, kAreaCodes.size()> AreaControlIds() {
 
 BoxPage BuildAreaGrid() {
   constexpr size_t kColumns = 13;
-  GridSpec grid{"AreaCode",
-                IDD_AREA_CODE,
-                316,
-                {7, 19, 32, 45, 58, 71, 84, 97, 110, 123, 136, 149},
-                {7, 30, 53, 77, 100, 122, 146, 170, 193, 216, 238, 261, 284},
-                20,
-                23,
-                12,
-                {},
-                {{"DW", 30}, {"MO", 30}}};
+  BoxGrid grid{"AreaCode",
+               IDD_AREA_CODE,
+               316,
+               {7, 19, 32, 45, 58, 71, 84, 97, 110, 123, 136, 149},
+               {7, 30, 53, 77, 100, 122, 146, 170, 193, 216, 238, 261, 284},
+               20,
+               23,
+               12,
+               {},
+               {{"DW", 30}, {"MO", 30}}};
   for (size_t i = 0; i < kAreaCodes.size(); i += kColumns) {
     grid.rows.emplace_back(kAreaCodes.begin() + i,
                            kAreaCodes.begin() + std::min(i + kColumns, kAreaCodes.size()));
@@ -110,7 +110,7 @@ std::string_view ContinentMarkingPrefix(std::string_view caption) {
 }
 
 std::array<BoxPage, kContinentPages> BuildContinentPages() {
-  const std::array<GridSpec, kContinentPages> grids = {{
+  const std::array<BoxGrid, kContinentPages> grids = {{
       {"WAE_ALL",
        IDD_WAE_ALL,
        275,
