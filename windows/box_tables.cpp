@@ -1,7 +1,6 @@
 #include "windows/box_tables.h"
 
 #include <algorithm>
-#include <string>
 #include <utility>
 
 #include "platform/ascii_text.h"
@@ -15,7 +14,7 @@ using Row = std::vector<std::string_view>;
 // One template's grid: boxes stand in rows at fixed heights and in columns at fixed
 // offsets. A box is as wide as its caption needs, within the page's range, and never
 // reaches into the next column.
-struct GridSpec {
+struct BoxGrid {
   std::string_view className;
   int templateId;
   int templateWidth;
@@ -27,7 +26,7 @@ struct GridSpec {
   std::vector<std::pair<std::string_view, int>> wideBoxes = {};
 };
 
-int BoxWidth(const GridSpec& grid, std::string_view caption, size_t column) {
+int BoxWidth(const BoxGrid& grid, std::string_view caption, size_t column) {
   constexpr int kCheckMarkWidth = 14, kCharacterWidth = 4;
   for (const auto& [wide, width] : grid.wideBoxes) {
     if (wide == caption) return width;
@@ -42,7 +41,7 @@ int BoxWidth(const GridSpec& grid, std::string_view caption, size_t column) {
 }
 
 template <typename ControlIdOf, typename MarkingPrefixOf>
-BoxPage BuildPage(const GridSpec& grid, ControlIdOf controlIdOf, MarkingPrefixOf markingPrefixOf) {
+BoxPage BuildPage(const BoxGrid& grid, ControlIdOf controlIdOf, MarkingPrefixOf markingPrefixOf) {
   BoxPage page{grid.className, grid.templateId, {}};
   for (size_t r = 0; r < grid.rows.size(); ++r) {
     for (size_t c = 0; c < grid.rows[r].size(); ++c) {
@@ -69,32 +68,33 @@ constexpr std::array<IdRun, 8> kAreaIdRuns = {{{0, 12, 1015},      // AB .. BR
                                                {74, 27, 1089},     // LD .. OF
                                                {101, 54, 1117}}};  // OL .. ZE
 
-int AreaControlId(int code) {
+std::array<int, kAreaCodes.size()> AreaControlIds() {
+  std::array<int, kAreaCodes.size()> ids{};
   for (const IdRun& run : kAreaIdRuns) {
-    if (code >= run.firstCode && code < run.firstCode + run.count) {
-      return run.firstId + code - run.firstCode;
-    }
+    for (int k = 0; k < run.count; ++k) ids[run.firstCode + k] = run.firstId + k;
   }
-  return 0;
+  return ids;
 }
 
 BoxPage BuildAreaGrid() {
   constexpr size_t kColumns = 13;
-  GridSpec grid{"AreaCode",
-                IDD_AREA_CODE,
-                316,
-                {7, 19, 32, 45, 58, 71, 84, 97, 110, 123, 136, 149},
-                {7, 30, 53, 77, 100, 122, 146, 170, 193, 216, 238, 261, 284},
-                20,
-                23,
-                12,
-                {},
-                {{"DW", 30}, {"MO", 30}}};
+  BoxGrid grid{"AreaCode",
+               IDD_AREA_CODE,
+               316,
+               {7, 19, 32, 45, 58, 71, 84, 97, 110, 123, 136, 149},
+               {7, 30, 53, 77, 100, 122, 146, 170, 193, 216, 238, 261, 284},
+               20,
+               23,
+               12,
+               {},
+               {{"DW", 30}, {"MO", 30}}};
   for (size_t i = 0; i < kAreaCodes.size(); i += kColumns) {
     grid.rows.emplace_back(kAreaCodes.begin() + i,
                            kAreaCodes.begin() + std::min(i + kColumns, kAreaCodes.size()));
   }
-  return BuildPage(grid, AreaControlId, [](std::string_view code) { return code; });
+  const auto ids = AreaControlIds();
+  return BuildPage(
+      grid, [&](int code) { return ids[code]; }, [](std::string_view code) { return code; });
 }
 
 // Continent page boxes are numbered from 1015 in reading order.
@@ -110,7 +110,7 @@ std::string_view ContinentMarkingPrefix(std::string_view caption) {
 }
 
 std::array<BoxPage, kContinentPages> BuildContinentPages() {
-  const std::array<GridSpec, kContinentPages> grids = {{
+  const std::array<BoxGrid, kContinentPages> grids = {{
       {"WAE_ALL",
        IDD_WAE_ALL,
        275,

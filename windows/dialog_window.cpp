@@ -1,5 +1,7 @@
 #include "windows/dialog_window.h"
 
+#include <utility>
+
 #include "plugin/contest_state.h"
 #include "res/multiplier_ids.h"
 #include "windows/window_colours.h"
@@ -12,11 +14,10 @@ HINSTANCE PluginModule() {
   return module;
 }
 
-DialogWindow::~DialogWindow() {
+void DialogWindow::Destroy() {
   if (hwnd_ == nullptr) return;
-  // The derived parts are gone: the messages of the destruction must not reach them.
   SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
-  DestroyWindow(hwnd_);
+  DestroyWindow(std::exchange(hwnd_, nullptr));
 }
 
 void DialogWindow::SetCaption(const std::string& caption) {

@@ -19,11 +19,9 @@ class DialogWindow {
   DialogWindow() = default;
   DialogWindow(const DialogWindow&) = delete;
   DialogWindow& operator=(const DialogWindow&) = delete;
-  // Destroys the window if it still exists.
-  virtual ~DialogWindow();
+  virtual ~DialogWindow() { Destroy(); }
 
-  // Null before creation and once the window is destroyed (by us or by the system when
-  // its thread ends).
+  // Null before creation and once the window has been destroyed on its thread.
   HWND hwnd() const { return hwnd_; }
   void SetCaption(const std::string& caption);
 
@@ -33,6 +31,9 @@ class DialogWindow {
   bool CreateFromTemplate(int templateId, HWND parent);
   // Return as a dialog procedure does: FALSE for the dialog's default handling.
   virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  // Destroys the window, if it still exists, without a word to this object. A window whose
+  // child windows have objects of their own destroys itself first, while they all exist.
+  void Destroy();
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -10,6 +10,8 @@
 class Multiplier_Mult : public TopLevelDialog {
  public:
   Multiplier_Mult();
+  // The pages go with the window, before their objects.
+  ~Multiplier_Mult() override { Destroy(); }
 
   // Shows page `index` (in tab order: EU, AF, AS, NA, SA, OC), hides the other five and
   // selects its tab; any other index changes nothing.

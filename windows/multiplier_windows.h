@@ -9,7 +9,8 @@
 //   areaWindow->ShowCheckValues();
 //   areaWindow.reset();                              // closed: destroyed and freed
 //
-// A window whose thread has ended has been destroyed by the system: its hwnd() is then null.
+// Close every window before the window thread ends: the system destroys the windows of an
+// ended thread without a word to their objects, which would keep stale handles.
 
 #include <memory>
 #include <string>

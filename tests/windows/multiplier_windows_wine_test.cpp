@@ -93,6 +93,31 @@ void ExpectPaleYellowControls(HWND window, HWND control) {
   ReleaseDC(window, dc);
 }
 
+// The template's style bits that must be set and those that must not.
+void ExpectStyle(HWND window, LONG present, LONG absent) {
+  const LONG style = GetWindowLongA(window, GWL_STYLE);
+  EXPECT_EQ(style & present, present);
+  EXPECT_EQ(style & absent, 0);
+}
+
+// The dialog's font as its template names it.
+void ExpectFont(HWND dialog, const char* face, int points) {
+  LOGFONTA font{};
+  ASSERT_TRUE(GetObjectA(reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0)),
+                         sizeof font, &font));
+  EXPECT_STREQ(font.lfFaceName, face);
+  const HDC screen = GetDC(nullptr);
+  EXPECT_EQ(font.lfHeight, -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72));
+  ReleaseDC(nullptr, screen);
+}
+
+// The operator drags the window there, and the mouse then passes over it.
+void MoveAsTheOperator(HWND window, int x, int y) {
+  SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+               MAKELPARAM(HTCAPTION, WM_MOUSEMOVE));
+}
+
 std::string Setting(const char* key) {
   return contest.settings.Read(key);
 }
@@ -135,6 +160,9 @@ TEST_F(MultiplierWindowsTest, AreaGridTicksTheAreasOfTheBandAndNothingElse) {
   const HWND hwnd = window->hwnd();
   EXPECT_EQ(Text(hwnd), "Area");
   ExpectTopLevelTraits(hwnd);
+  ExpectStyle(hwnd, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | DS_MODALFRAME,
+              WS_THICKFRAME | WS_MAXIMIZEBOX);
+  ExpectFont(hwnd, "MS Shell Dlg", 8);
   EXPECT_EQ(Corner(hwnd).x, 10);
   EXPECT_EQ(Corner(hwnd).y, 400);
   ExpectPaleYellowControls(hwnd, GetDlgItem(hwnd, 1015));
@@ -178,11 +206,7 @@ TEST_F(MultiplierWindowsTest, AreaGridComesBackWhereItWasLeft) {
   EXPECT_EQ(Corner(hwnd).x, 10);
   EXPECT_EQ(Corner(hwnd).y, 250);
 
-  thread_.Run([&] {
-    SetWindowPos(hwnd, nullptr, 300, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd),
-                 MAKELPARAM(HTCAPTION, WM_MOUSEMOVE));
-  });
+  thread_.Run([&] { MoveAsTheOperator(hwnd, 300, 120); });
   EXPECT_EQ(Setting("area_x"), "300");
   EXPECT_EQ(Setting("area_y"), "120");
   thread_.Run([&] { window.reset(); });
@@ -239,6 +263,9 @@ TEST_F(MultiplierWindowsTest, ExtendedDxccWindowShowsEuropeFirstAndFollowsItsTab
   const HWND hwnd = window->hwnd();
   EXPECT_EQ(Text(hwnd), "Multiplier");
   ExpectTopLevelTraits(hwnd);
+  ExpectStyle(hwnd, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
+              WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+  ExpectFont(hwnd, "Arial", 9);
   EXPECT_NE(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
   EXPECT_NE(SendMessageA(hwnd, WM_QUERYDRAGICON, 0, 0), 0);
   EXPECT_EQ(Corner(hwnd).x, 500);
@@ -285,11 +312,7 @@ TEST_F(MultiplierWindowsTest, ExtendedDxccWindowShowsEuropeFirstAndFollowsItsTab
   EXPECT_EQ(thread_.Run([&] { return VisiblePage(hwnd); }), kEurope);
 
   // Moved by the operator, it notes its new place when the mouse passes.
-  thread_.Run([&] {
-    SetWindowPos(hwnd, nullptr, 520, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd),
-                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-  });
+  thread_.Run([&] { MoveAsTheOperator(hwnd, 520, 90); });
   EXPECT_EQ(Setting("dxcc_extended_x"), "520");
   EXPECT_EQ(Setting("dxcc_extended_y"), "90");
 
@@ -305,6 +328,8 @@ TEST_F(MultiplierWindowsTest, ContinentPagesTickTheBandsPrefixesOnEveryPage) {
   for (int p = 0; p < kContinentPages; ++p) {
     ASSERT_NE(pages[p], nullptr) << p;
     EXPECT_EQ(GetParent(pages[p]), hwnd);
+    ExpectStyle(pages[p], WS_CHILD, WS_POPUP | WS_CAPTION | WS_BORDER | WS_THICKFRAME);
+    ExpectFont(pages[p], "Arial", 9);
     ExpectPaleYellowControls(pages[p], GetDlgItem(pages[p], 1015));
   }
   auto checked = [&](ContinentPage p) {
@@ -342,7 +367,12 @@ TEST_F(MultiplierWindowsTest, DxccWindowKeepsItsButtonSizedToTheClientArea) {
   const HWND button = GetDlgItem(hwnd, IDC_INFO_BUTTON);
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
-  EXPECT_TRUE(GetWindowLongA(hwnd, GWL_STYLE) & WS_THICKFRAME);
+  ExpectStyle(
+      hwnd, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+      WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+  ExpectFont(hwnd, "MS Shell Dlg", 8);
+  EXPECT_EQ(Text(button), "Button2");
+  EXPECT_TRUE(GetWindowLongA(button, GWL_STYLE) & WS_TABSTOP);
 
   thread_.Run([&] {
     RECT frame{0, 0, 400, 300};
