@@ -158,26 +158,25 @@ void Setup_CQ_WW::ToggleWindow(View view) {
   ShowChoices();
 }
 
+// The window pointer decides, not the box's tick.
 template <typename Window>
 void Setup_CQ_WW::Toggle(std::unique_ptr<Window>& window, std::unique_ptr<Window> (*open)(),
                          View view) {
   if (StillOpen(window)) {
     window.reset();
     settings_.SetView(view, false);
-    return;
+  } else if (OpenView(window, open, view)) {
+    ArmRefresh();  // filled at once
   }
-  window = open();
-  if (window == nullptr) return;
-  // Filled at once by a refresh.
-  ArmRefresh();
-  settings_.SetView(view, true);
 }
 
 template <typename Window>
-void Setup_CQ_WW::Reopen(std::unique_ptr<Window>& window, std::unique_ptr<Window> (*open)(),
-                         View view) {
+bool Setup_CQ_WW::OpenView(std::unique_ptr<Window>& window, std::unique_ptr<Window> (*open)(),
+                           View view) {
   window = open();
-  if (window != nullptr) settings_.SetView(view, true);
+  if (window == nullptr) return false;
+  settings_.SetView(view, true);
+  return true;
 }
 
 void Setup_CQ_WW::ArmRefresh() {
@@ -193,11 +192,10 @@ void Setup_CQ_WW::RefreshWindows() {
   }
   if (!host_.linked()) return;
   const OpenWindows reopen = WindowsToReopen(settings_.wantedWindows(), OpenNow());
-  if (reopen.area) Reopen(areaWindow_, OpenAreaCode, View::kArea);
-  if (reopen.dxcc) Reopen(multiplierWindow_, OpenMultiplier, View::kDxcc);
-  if (reopen.dxccExtended) {
-    Reopen(extendedMultiplierWindow_, OpenMultiplierMult, View::kDxccExtended);
-  }
+  if (reopen.area) OpenView(areaWindow_, OpenAreaCode, View::kArea);
+  if (reopen.dxcc) OpenView(multiplierWindow_, OpenMultiplier, View::kDxcc);
+  if (reopen.dxccExtended)
+    OpenView(extendedMultiplierWindow_, OpenMultiplierMult, View::kDxccExtended);
   WindowUpdate update;
   {
     HostCall call(hostCalls_);

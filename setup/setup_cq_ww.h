@@ -50,8 +50,9 @@ class Setup_CQ_WW : public TopLevelDialog {
   void ToggleWindow(View view);
   template <typename Window>
   void Toggle(std::unique_ptr<Window>& window, std::unique_ptr<Window> (*open)(), View view);
+  // Opens the view's window and records it open; false when it cannot be created.
   template <typename Window>
-  void Reopen(std::unique_ptr<Window>& window, std::unique_ptr<Window> (*open)(), View view);
+  bool OpenView(std::unique_ptr<Window>& window, std::unique_ptr<Window> (*open)(), View view);
   void ArmRefresh();
   void RefreshWindows();
   void Apply(const WindowUpdate& update);
