@@ -23,6 +23,9 @@ bool Contains(const std::array<std::string_view, N>& table, std::string_view tex
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
+bool DigitsOnly(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), IsDigit);
+}
 
 std::vector<std::string> SplitPortable(const std::string& call) {
   std::vector<std::string> parts;
@@ -145,22 +148,28 @@ int CtyDatabase::Lookup(const std::string& call, Scope scope) const {
 
 int CtyDatabase::LookupPortable(const std::string& call, Scope scope) const {
   std::vector<std::string> parts = SplitPortable(call);
-  for (const std::string& part : parts) {
-    if (Contains(kNoEntitySuffixes, part)) return -1;
-  }
-  parts.erase(
-      std::remove_if(parts.begin(), parts.end(),
-                     [](const std::string& part) { return Contains(kOperatingSuffixes, part); }),
-      parts.end());
   if (parts.empty()) return -1;
+  // Suffixes after the call: maritime and aeronautical mobiles are in no entity; how the
+  // station operates (/P, /QRP) and special-event numbers (/70) say nothing about where.
+  for (size_t i = 1; i < parts.size(); ++i) {
+    if (Contains(kNoEntitySuffixes, parts[i])) return -1;
+  }
+  parts.erase(std::remove_if(parts.begin() + 1, parts.end(),
+                             [](const std::string& part) {
+                               return Contains(kOperatingSuffixes, part) ||
+                                      (part.size() > 1 && DigitsOnly(part));
+                             }),
+              parts.end());
   if (parts.size() == 1) return Lookup(parts[0], scope);
   const std::string& first = parts[0];
   const std::string& second = parts[1];
-  if (second.size() == 1 && IsDigit(second[0])) {
-    return LongestPrefix(CallAreaPrefix(first) + second, scope);
-  }
-  // The location is the shorter part: DL/G4ABC and G4ABC/DL both operate from DL.
-  return LongestPrefix(second.size() < first.size() ? second : first, scope);
+  // The location is the shorter part: DL/G4ABC and G4ABC/DL both operate from DL. After
+  // the call, a single digit moves it to another call area (W1ABC/4), and a suffix that
+  // is no prefix (ES2ABC/C) leaves it where the call belongs.
+  if (second.size() >= first.size()) return LongestPrefix(first, scope);
+  const int located =
+      LongestPrefix(DigitsOnly(second) ? CallAreaPrefix(first) + second : second, scope);
+  return located >= 0 ? located : Lookup(first, scope);
 }
 
 int CtyDatabase::LongestPrefix(const std::string& text, Scope scope) const {

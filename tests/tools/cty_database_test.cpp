@@ -85,6 +85,11 @@ TEST(CtyDatabase, PortableCallsArePlacedWhereTheStationOperates) {
   ExpectPlaced(cty, "UA9ABC/3", "UA", "EU");  // moved to call area 3: European Russia
   ExpectPlaced(cty, "RA3ABC/9", "UA9", "AS");
   ExpectPlaced(cty, "W1ABC/7", "K", "NA");
+  ExpectPlaced(cty, "GM/W1ABC", "GM", "EU");  // MM, GM in front name the place
+  ExpectPlaced(cty, "MM/W1ABC", "GM", "EU");
+  ExpectPlaced(cty, "G4ABC/70", "G", "EU");   // a special-event number
+  ExpectPlaced(cty, "DL1ABC/C", "DL", "EU");  // a suffix that is no prefix
+  ExpectPlaced(cty, "ZS/G4ABC", "", "");      // a place the file does not know
   ExpectPlaced(cty, "G4ABC/MM", "", "");
   ExpectPlaced(cty, "DL1ABC/AM", "", "");
   ExpectPlaced(cty, "ZS6ABC", "", "");  // no entity of the excerpt
