@@ -319,7 +319,7 @@ std::string Serial(int number) {
 }
 
 void AddField(std::string& out, const char* name, const std::string& value) {
-  out += Printed("<%s:%zu>", name, value.size()) + value + " ";
+  out += "<" + std::string(name) + ":" + std::to_string(value.size()) + ">" + value + " ";
 }
 
 std::string AdifLog(const SampleLogSpec& spec, const std::vector<Qso>& qsos) {
