@@ -2,4 +2,6 @@
 
 #include "platform/ini_file.h"
 
-int IniFile::ReadInt(const std::string& key) const { return std::atoi(Read(key).c_str()); }
+int IniFile::ReadInt(const std::string& key) const {
+  return std::atoi(Read(key).c_str());
+}

@@ -2,8 +2,6 @@
 // system does; files are small. Lines may end in CR LF or LF; written files use CR LF.
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <mutex>
 #include <optional>
 #include <string_view>
@@ -23,11 +21,16 @@ std::string NativePath(std::string path) {
   return path;
 }
 
+// Reads with C stdio: a path that is a folder or unreadable gives no lines, not an error.
 std::vector<std::string> ReadLines(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
   std::vector<std::string> lines;
-  if (!in) return lines;
-  const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return lines;
+  std::string content;
+  char block[8192];
+  for (size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;)
+    content.append(block, got);
+  std::fclose(file);
   size_t start = 0;
   while (start < content.size()) {
     size_t end = content.find('\n', start);
@@ -122,7 +125,7 @@ void IniFile::Write(const std::string& key, const std::string& value) const {
     const auto entry = ParseEntry(lines[i]);
     if (!entry) continue;
     if (EqualNoCase(entry->key, key)) {
-      lines[i] = newEntry;
+      lines[i] = std::string(entry->key) + "=" + value;  // the stored key keeps its spelling
       replaced = true;
     } else {
       insertAt = i + 1;
@@ -139,16 +142,15 @@ void IniFile::Write(const std::string& key, const std::string& value) const {
 
   // Write beside the file and rename over it, so a full disk never leaves half a file.
   const std::string temporary = path + ".new";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return;
-    for (const std::string& line : lines) out << line << "\r\n";
-    out.flush();
-    if (!out) {
-      out.close();
-      std::remove(temporary.c_str());
-      return;
-    }
+  std::FILE* out = std::fopen(temporary.c_str(), "wb");
+  if (out == nullptr) return;
+  bool written = true;
+  for (const std::string& line : lines) {
+    written = written && std::fwrite(line.data(), 1, line.size(), out) == line.size() &&
+              std::fwrite("\r\n", 1, 2, out) == 2;
   }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) std::remove(temporary.c_str());
+  written = std::fclose(out) == 0 && written;
+  if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::remove(temporary.c_str());
+  }
 }

@@ -59,8 +59,7 @@ std::optional<CalendarTime> ToCalendar(const OleDate& date) {
   if (seconds > 86399) seconds = 86399;
 
   CalendarTime fields{};
-  CivilFromDays(wholeDays + kDaysFromCivilEpochTo1899_12_30, fields.year, fields.month,
-                fields.day);
+  CivilFromDays(wholeDays + kDaysFromCivilEpochTo1899_12_30, fields.year, fields.month, fields.day);
   if (fields.year > 9999) return std::nullopt;
   fields.hour = static_cast<int>(seconds / 3600);
   fields.minute = static_cast<int>(seconds / 60 % 60);
@@ -69,7 +68,8 @@ std::optional<CalendarTime> ToCalendar(const OleDate& date) {
 }
 
 OleDate FromCalendar(const CalendarTime& time) {
-  const long days = DaysFromCivil(time.year, time.month, time.day) - kDaysFromCivilEpochTo1899_12_30;
+  const long days =
+      DaysFromCivil(time.year, time.month, time.day) - kDaysFromCivilEpochTo1899_12_30;
   const double dayFraction = (time.hour * 3600.0 + time.minute * 60.0 + time.second) / 86400.0;
   // Before 1899-12-30 the fraction counts forwards from a negative whole day.
   return OleDate{days >= 0 ? days + dayFraction : days - dayFraction, OleDate::kValid};
@@ -86,14 +86,30 @@ std::string FormatDate(const OleDate& date, const char* pattern) {
       continue;
     }
     switch (*++p) {
-      case 'd': AppendNumber(out, fields->day, 2); break;
-      case 'm': AppendNumber(out, fields->month, 2); break;
-      case 'Y': AppendNumber(out, fields->year, 1); break;
-      case 'y': AppendNumber(out, fields->year % 100, 2); break;
-      case 'H': AppendNumber(out, fields->hour, 2); break;
-      case 'M': AppendNumber(out, fields->minute, 2); break;
-      case 'S': AppendNumber(out, fields->second, 2); break;
-      default: out += *p; break;
+      case 'd':
+        AppendNumber(out, fields->day, 2);
+        break;
+      case 'm':
+        AppendNumber(out, fields->month, 2);
+        break;
+      case 'Y':
+        AppendNumber(out, fields->year, 1);
+        break;
+      case 'y':
+        AppendNumber(out, fields->year % 100, 2);
+        break;
+      case 'H':
+        AppendNumber(out, fields->hour, 2);
+        break;
+      case 'M':
+        AppendNumber(out, fields->minute, 2);
+        break;
+      case 'S':
+        AppendNumber(out, fields->second, 2);
+        break;
+      default:
+        out += *p;
+        break;
     }
   }
   return out;

@@ -1,13 +1,14 @@
 // CheckCall0 and IsValidExchg0: what a typed call or a received exchange would mean.
 
-
 #include "platform/ascii_text.h"
 #include "platform/windows_link.h"
 #include "plugin/contest_log.h"
 #include "plugin/contest_state.h"
 
 namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 }  // namespace
 
 int CheckCall(const CallCheckArgs& check) {

@@ -18,7 +18,9 @@ bool Contains(const std::array<std::string_view, N>& table, std::string_view tex
 
 }  // namespace
 
-bool IsUkEiPrefix(std::string_view prefix) { return Contains(kUkEiPrefixes, prefix); }
+bool IsUkEiPrefix(std::string_view prefix) {
+  return Contains(kUkEiPrefixes, prefix);
+}
 bool IsRussianCaptionPrefix(std::string_view prefix) {
   return Contains(kRussianCaptionPrefixes, prefix);
 }

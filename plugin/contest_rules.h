@@ -9,7 +9,7 @@ constexpr int kBandSlots = 6;
 
 // Band slots shared by every per-band table: 0 = 160m, 1 = 80m, ... 5 = 10m.
 constexpr std::array<std::string_view, kBandSlots> kBandNames = {"160m", "80m", "40m",
-                                                                  "20m",  "15m", "10m"};
+                                                                 "20m",  "15m", "10m"};
 
 constexpr std::array<std::string_view, 155> kAreaCodes = {
     "AB", "AL", "AN", "AR", "BA", "BB", "BD", "BH", "BL", "BM", "BN", "BR", "BS", "CA", "CB", "CE",

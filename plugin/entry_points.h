@@ -22,13 +22,13 @@ STATS_API int ResetStats0(Text hostFolder, int cabrilloExport, Text ownCall, Ole
 STATS_API int AddData0(Text ownCall, Text call, OleDate* time, OleDate*, OleDate*, OleDate*,
                        unsigned, unsigned frequencyHz, Text mode, Text rstSent, Text rstReceived,
                        Text sentNumber, Text exchange, Text, Text, Text, Text, Text, Text, Text,
-                       Text, Text, Text prefix, int, int, int, double, double, Text,
-                       Text continent, Text, Text band, Text);
+                       Text, Text, Text prefix, int, int, int, double, double, Text, Text continent,
+                       Text, Text band, Text);
 STATS_API int RemoveData0(Text ownCall, Text call, OleDate* time, OleDate*, OleDate*, OleDate*,
-                          unsigned, unsigned frequencyHz, Text mode, Text rstSent,
-                          Text rstReceived, Text sentNumber, Text exchange, Text, Text, Text,
-                          Text, Text, Text, Text, Text, Text, Text prefix, int, int, int, double,
-                          double, Text, Text continent, Text, Text band, Text);
+                          unsigned, unsigned frequencyHz, Text mode, Text rstSent, Text rstReceived,
+                          Text sentNumber, Text exchange, Text, Text, Text, Text, Text, Text, Text,
+                          Text, Text, Text prefix, int, int, int, double, double, Text,
+                          Text continent, Text, Text band, Text);
 STATS_API int CheckCall0(Text call, unsigned, unsigned, Text mode, Text, Text, Text, Text, Text,
                          Text, Text, Text, Text, Text prefix, int, int, int, double, double, Text,
                          Text, Text, Text, Text, Text band, Text secondBand, char* output, char*);

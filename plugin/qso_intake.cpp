@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "platform/ascii_text.h"
 #include "plugin/contest_log.h"
 #include "plugin/contest_state.h"
-#include "platform/ascii_text.h"
 #include "reports/stats_file.h"
 
 namespace {
@@ -40,9 +40,8 @@ std::string NormalDxExchange(std::string_view exchange) {
 
 int TakeQso(const QsoArgs& qso) {
   ContestState& c = contest;
-  const ProblemQso problem{qso.frequencyHz, qso.mode,   qso.time,        qso.ownCall,
-                           qso.rstSent,     qso.sentNumber, qso.call,    qso.rstReceived,
-                           qso.exchange};
+  const ProblemQso problem{qso.frequencyHz, qso.mode, qso.time,        qso.ownCall, qso.rstSent,
+                           qso.sentNumber,  qso.call, qso.rstReceived, qso.exchange};
   ProblemLineWriter problems(c.statsFileName);
 
   if (std::find(c.bandsSeen.begin(), c.bandsSeen.end(), qso.band) == c.bandsSeen.end()) {

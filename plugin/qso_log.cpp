@@ -28,7 +28,7 @@ void Decrement(std::unordered_map<std::string, int>& counts, const std::string& 
 }  // namespace
 
 int QsoLog::Append(CInfo record) {
-  std::deque<Sequence>& sameKey = byCallBandMode_[Key(record.call, record.band, record.mode)];
+  std::vector<Sequence>& sameKey = byCallBandMode_[Key(record.call, record.band, record.mode)];
   const int earlier = static_cast<int>(sameKey.size());
   record.isDupe = earlier > 0 ? 1 : 0;
   sameKey.push_back(nextSequence_);
@@ -42,7 +42,7 @@ int QsoLog::Append(CInfo record) {
 bool QsoLog::RemoveFirst(std::string_view call, std::string_view band, std::string_view mode) {
   const auto found = byCallBandMode_.find(Key(call, band, mode));
   if (found == byCallBandMode_.end()) return false;
-  std::deque<Sequence>& sameKey = found->second;
+  std::vector<Sequence>& sameKey = found->second;
 
   const size_t position = PositionOf(sameKey.front());
   const CInfo& removed = records_[position];
@@ -50,7 +50,7 @@ bool QsoLog::RemoveFirst(std::string_view call, std::string_view band, std::stri
   Decrement(countByBandPrefix_, Key(removed.band, removed.prefix));
   records_.erase(records_.begin() + static_cast<long>(position));
   sequences_.erase(sequences_.begin() + static_cast<long>(position));
-  sameKey.pop_front();
+  sameKey.erase(sameKey.begin());
 
   if (sameKey.empty()) {
     byCallBandMode_.erase(found);

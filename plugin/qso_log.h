@@ -4,7 +4,6 @@
 // scan of the log from its first record would give.
 
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -38,8 +37,9 @@ class QsoLog {
   std::vector<CInfo> records_;
   std::vector<Sequence> sequences_;  // parallel to records_, ascending
   Sequence nextSequence_ = 0;
-  // Arrival numbers of the records of each (call, band, mode), in log order.
-  std::unordered_map<std::string, std::deque<Sequence>> byCallBandMode_;
+  // Arrival numbers of the records of each (call, band, mode), in log order: one for most
+  // keys, a few more for the dupes.
+  std::unordered_map<std::string, std::vector<Sequence>> byCallBandMode_;
   std::unordered_map<std::string, int> countByCallBand_;
   std::unordered_map<std::string, int> countByBandPrefix_;
 };

@@ -28,8 +28,8 @@ void ProblemLineWriter::Write(const ProblemQso& qso, const char* message,
   std::string line = "QSO:  ";
   line += std::to_string(qso.frequencyHz / 1000);
   const std::string time = FormatDate(qso.time, "%Y-%m-%d %H%M");
-  for (std::string_view field : {qso.mode, std::string_view(time), qso.ownCall, qso.rstSent, qso.sentNumber,
-                                 qso.call, qso.rstReceived, qso.exchange}) {
+  for (std::string_view field : {qso.mode, std::string_view(time), qso.ownCall, qso.rstSent,
+                                 qso.sentNumber, qso.call, qso.rstReceived, qso.exchange}) {
     line += "  ";
     line += field;
   }

@@ -1,0 +1,175 @@
+#include "tests/model/reference_log.h"
+
+namespace {
+
+const char* const kUkEi[] = {"EI", "G", "GD", "GI", "GJ", "GM", "GU", "GW"};
+const char* const kAreas =
+    "AB AL AN AR BA BB BD BH BL BM BN BR BS CA CB CE CF CH CK CL CM CN CO CR CT CV CW DA DD DE "
+    "DG DH DL DN DO DR DT DU DW DY EC EH EL EN EX FE FK FY GA GL GS GU GY HA HD HG HP HR HS HU "
+    "HX IG IM IP IV JE KA KD KE KI KT KW KY LA LD LE LF LH LI LL LN LO LP LS LT LU MA ME MK ML "
+    "MO MR MT NE NG NL NN NP NR NW OF OL OX PA PE PH PL PO PR RG RH RM RO SA SD SE SG SI SK SL "
+    "SM SN SO SP SR SS ST SW SY TA TD TF TI TN TQ TR TS TW TY UB WA WC WD WF WI WL WM WN WR WS "
+    "WT WV WX YO ZE";
+
+bool UkEi(const std::string& prefix) {
+  for (const char* p : kUkEi) {
+    if (prefix == p) return true;
+  }
+  return false;
+}
+
+bool ValidArea(const std::string& code) {
+  if (code.size() != 2) return false;
+  for (const char* p = kAreas; *p != '\0'; p += 3) {
+    if (code[0] == p[0] && code[1] == p[1]) return true;
+  }
+  return false;
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
+bool ContestBand(const std::string& band) {
+  const std::string b = Lower(band);
+  return b == "80m" || b == "40m" || b == "20m" || b == "15m" || b == "10m";
+}
+
+bool ContestMode(const std::string& mode) {
+  const std::string m = Lower(mode);
+  return m == "cw" || m == "ssb";
+}
+
+bool Space(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string Trim(const std::string& text) {
+  size_t first = 0, last = text.size();
+  while (first < last && Space(text[first])) ++first;
+  while (last > first && Space(text[last - 1])) --last;
+  return text.substr(first, last - first);
+}
+
+std::string Right2(const std::string& text) {
+  return text.size() <= 2 ? text : text.substr(text.size() - 2);
+}
+
+}  // namespace
+
+void ReferenceLog::Reset(const ModelStation& station, const std::string& settingsAreaCode,
+                         bool cwLeg) {
+  log_.clear();
+  bandsSeen_.clear();
+  ukEiStation_ = UkEi(station.ownPrefix);
+  ownAreaCode_ = ukEiStation_ ? settingsAreaCode : "";
+  statsFileName_ = "VurovODUVIR_EI_" + FormatDate(station.end, "%d_%m_%Y") + ".txt";
+  statsFile_ = cwLeg ? "UK/EI CW DX Contest UBN file \r\n" : "UK/EI SSB DX Contest UBN file \r\n";
+}
+
+void ReferenceLog::Problem(const ModelQsoInput& q, const std::string& tail) {
+  statsFile_ += "QSO:  " + std::to_string(q.frequencyHz / 1000) + "  " + q.mode + "  " +
+                FormatDate(q.time, "%Y-%m-%d %H%M") + "  " + q.ownCall + "  " + q.rstSent + "  " +
+                q.sentNumber + "  " + q.call + "  " + q.rstReceived + "  " + q.exchange + tail +
+                "\r\n";
+}
+
+int ReferenceLog::Add(const ModelQsoInput& q) {
+  bool seen = false;
+  for (const std::string& band : bandsSeen_) seen = seen || band == q.band;
+  if (!seen) bandsSeen_.push_back(q.band);
+  if (q.exchange.empty() || q.sentNumber.empty()) {
+    Problem(q, "   NO TX or RX NUMBER !!!");
+    return 0;
+  }
+  if (!ContestBand(q.band)) {
+    Problem(q, "   NO CONTEST BAND !!!");
+    return 0;
+  }
+  if (!ContestMode(q.mode)) {
+    Problem(q, "   NO CONTEST MODE !!!");
+    return 0;
+  }
+
+  ModelQso r;
+  r.call = q.call;
+  r.band = q.band;
+  r.mode = q.mode;
+  r.continent = q.continent;
+  r.rstReceived = q.rstReceived;
+  r.rstSent = q.rstSent;
+  r.time = q.time;
+  const std::string exchange = Trim(q.exchange);
+  if (UkEi(q.prefix)) {
+    std::string upper = exchange;
+    for (char& c : upper) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    if (ValidArea(Right2(upper))) {
+      r.areaCode = Right2(upper);
+    } else {
+      Problem(q, "  " + upper + "  UK/EI Code Area is not acceptable !!!");
+    }
+    if (exchange.find(' ') != std::string::npos) {
+      r.exchangeReceived = exchange.size() == 4   ? "00" + exchange
+                           : exchange.size() == 5 ? "0" + exchange
+                                                  : exchange;
+    } else {
+      const std::string number = upper.size() >= 3 ? upper.substr(0, upper.size() - 2) : "";
+      r.exchangeReceived = (upper.size() == 3   ? "00"
+                            : upper.size() == 4 ? "0"
+                                                : "") +
+                           number + " " + Right2(upper);
+    }
+  } else {
+    r.exchangeReceived = (exchange.size() == 1   ? "00"
+                          : exchange.size() == 2 ? "0"
+                                                 : "") +
+                         exchange + " --";
+  }
+  r.exchangeSent = q.sentNumber + (ukEiStation_ ? " " + ownAreaCode_ : " --");
+  r.prefix = q.prefix;
+  r.frequencyKhz = static_cast<int>(q.frequencyHz / 1000);
+  for (const ModelQso& earlier : log_) {
+    if (earlier.call == r.call && earlier.band == r.band && earlier.mode == r.mode) {
+      r.isDupe = true;
+      Problem(q, "   DUPE !!!");
+    }
+  }
+  log_.push_back(r);
+  return 1;
+}
+
+int ReferenceLog::Remove(const ModelQsoInput& q) {
+  if (!ContestMode(q.mode)) return 0;
+  if (q.exchange.empty() || q.sentNumber.empty()) return 0;
+  for (size_t i = 0; i < log_.size(); ++i) {
+    if (log_[i].call == q.call && log_[i].mode == q.mode && log_[i].band == q.band) {
+      log_.erase(log_.begin() + static_cast<long>(i));
+      // Dupe flags of the remaining QSOs with that call, band and mode, in log order.
+      bool first = true;
+      for (ModelQso& r : log_) {
+        if (r.call == q.call && r.mode == q.mode && r.band == q.band) {
+          r.isDupe = !first;
+          first = false;
+        }
+      }
+      break;
+    }
+  }
+  return 1;
+}
+
+int ReferenceLog::Check(const std::string& call, const std::string& mode, const std::string& prefix,
+                        const std::string& band) const {
+  if (!ContestBand(band) || !ContestMode(mode)) return 4;
+  if (call.empty()) return 1;
+  for (const ModelQso& r : log_) {
+    if (r.call == call && r.band == band) return 0;
+  }
+  for (const ModelQso& r : log_) {
+    if (r.band == band && r.prefix == prefix) return 1;
+  }
+  return 2;
+}

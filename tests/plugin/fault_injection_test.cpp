@@ -1,0 +1,99 @@
+// The plug-in's files and its host's data gone wrong: every case leaves the plug-in
+// answering correctly with nothing lost from the log.
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+#include "platform/ini_file.h"
+#include "plugin/contest_state.h"
+#include "tests/support/host_calls.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+const char* const kIni = "Plugins/UK_EI.ini";
+const char* const kStatsFile = "VurovODUVIR_EI_13_11_2016.txt";
+
+void ExpectWorkingLog() {
+  EXPECT_EQ(Add(Qso{}), 1);
+  EXPECT_EQ(Add(Qso{}), 1);
+  EXPECT_EQ(contest.qsoList.size(), 2u);
+  EXPECT_EQ(contest.qsoList.records()[1].isDupe, 1);
+  EXPECT_EQ(Check("G4ABC"), 0);
+  EXPECT_EQ(Remove(Qso{}), 1);
+  EXPECT_EQ(contest.qsoList.records()[0].isDupe, 0);
+}
+
+}  // namespace
+
+TEST(FaultInjection, SettingsFileThatIsAFolderOrGarbage) {
+  TempFolder folder;
+  mkdir(kIni, 0700);
+  EXPECT_EQ(Reset(Station{.ownPrefix = "G"}), 1);
+  EXPECT_EQ(contest.isCwMode, 0);
+  EXPECT_EQ(contest.ownAreaCode, "");
+  ExpectWorkingLog();
+  rmdir(kIni);
+
+  // Binary garbage and a 100,000-byte line around the keys the plug-in reads.
+  std::string garbage = std::string(100000, 'x') + "\n";
+  for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 131) % 256);
+  garbage += "\r\n[Settings]\r\nsetup_areacode=" + std::string(100000, 'A') + "\r\nMode=1\r\n";
+  garbage += std::string(1, '\0') + "\xff\xfe[\r\n=\r\n[]\r\n";
+  WriteFileBytes(kIni, garbage);
+  EXPECT_EQ(Reset(Station{.ownPrefix = "G"}), 1);
+  EXPECT_EQ(contest.isCwMode, 1);
+  EXPECT_EQ(contest.ownAreaCode, std::string(99, 'A'));  // read through a 100-byte buffer
+  ExpectWorkingLog();
+  // Writing keeps every other line of the file.
+  IniFile("Settings", "Plugins\\UK_EI.ini").Write("Start", "1");
+  EXPECT_NE(ReadFileBytes(kIni).find(std::string(100000, 'x') + "\r\n"), std::string::npos);
+}
+
+TEST(FaultInjection, StatsFileOnAFullDisk) {
+  TempFolder folder;
+  ASSERT_EQ(symlink("/dev/full", kStatsFile), 0);
+  EXPECT_EQ(Reset(), 1);
+  ExpectWorkingLog();
+  EXPECT_EQ(Add(Qso{.band = "160m"}), 0);
+  EXPECT_EQ(contest.qsoList.size(), 1u);
+}
+
+TEST(FaultInjection, DatesOutsideWhatTheHostShouldSend) {
+  TempFolder folder;
+  Reset();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double infinity = std::numeric_limits<double>::infinity();
+  for (const OleDate& time : {OleDate{nan, OleDate::kValid}, OleDate{infinity, OleDate::kValid},
+                              OleDate{-infinity, OleDate::kValid}, OleDate{-1e308, OleDate::kValid},
+                              OleDate{1e308, OleDate::kValid}, OleDate{-700000.0, OleDate::kValid},
+                              OleDate{42686.5, OleDate::kInvalid}, OleDate{42686.5, -5}}) {
+    EXPECT_EQ(Add(Qso{.time = time, .band = "2m"}), 0);
+    EXPECT_EQ(Add(Qso{.call = "W1AW", .time = time}), 1);
+  }
+  EXPECT_EQ(Add(Qso{.time = OleDate{42686.5, OleDate::kNull}, .band = "2m"}), 0);
+  EXPECT_EQ(Add(Qso{.time = OleDate{-1.5, OleDate::kValid}, .band = "2m"}), 0);
+  const std::string lines = ReadFileBytes(kStatsFile);
+  const std::string invalid =
+      "QSO:  14025  CW  Invalid DateTime  DL1AAA  599  001  G4ABC  599  5LN   NO CONTEST BAND "
+      "!!!\r\n";
+  size_t count = 0;
+  for (size_t at = lines.find(invalid); at != std::string::npos; at = lines.find(invalid, at + 1)) {
+    ++count;
+  }
+  EXPECT_EQ(count, 8u);
+  EXPECT_NE(lines.find("QSO:  14025  CW    DL1AAA"), std::string::npos);  // the null date
+  EXPECT_NE(lines.find("QSO:  14025  CW  1899-12-29 1200  DL1AAA"), std::string::npos);
+  EXPECT_EQ(contest.qsoList.size(), 8u);
+  EXPECT_EQ(Check("W1AW", "CW", "K"), 0);
+
+  // Contest dates as broken as the QSO times.
+  Reset(Station{.start = OleDate{nan, OleDate::kValid}, .end = OleDate{1e308, OleDate::kValid}});
+  EXPECT_EQ(contest.startDayMonth, "Invalid DateTime");
+  EXPECT_EQ(ReadFileBytes(contest.statsFileName), "UK/EI SSB DX Contest UBN file \r\n");
+}

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include "platform/ini_file.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+const char* const kPath = "Plugins/UK_EI.ini";
+}
+
+TEST(IniFile, ReadsLikeTheProfileFunctions) {
+  TempFolder folder;
+  const IniFile settings("Settings", "Plugins\\UK_EI.ini");
+  EXPECT_EQ(settings.Read("Mode"), "");  // no file
+  EXPECT_EQ(settings.Read("Operators", "G4ABC"), "G4ABC");
+
+  WriteFileBytes(kPath,
+                 "[Other]\r\nMode=7\r\n"
+                 "  [ settings ]  \r\n"
+                 "; a comment\n"
+                 "  MODE =  1  \n"
+                 "Name=\"Quoted Name\"\r\n"
+                 "Empty=\r\n"
+                 "setup_areacode=LN\r\n"
+                 "Mode=2\r\n"
+                 "[Later]\r\nClub=x\r\n");
+  EXPECT_EQ(settings.Read("Mode"), "1");  // section and key ignore case, first key wins
+  EXPECT_EQ(settings.ReadInt("mode"), 1);
+  EXPECT_EQ(settings.Read("Name"), "Quoted Name");
+  EXPECT_EQ(settings.Read("Empty", "fallback"), "");
+  EXPECT_EQ(settings.Read("Club", "none"), "none");  // another section's key
+  EXPECT_EQ(settings.ReadInt("setup_areacode"), 0);  // not a number
+
+  WriteFileBytes(kPath, "[Settings]\nSoapBox=" + std::string(500, 'x') + "\n");
+  EXPECT_EQ(settings.Read("SoapBox"), std::string(99, 'x'));  // a 100-byte buffer
+}
+
+TEST(IniFile, WritesCreateReplaceAndAppend) {
+  TempFolder folder;
+  const IniFile settings("Settings", "Plugins\\UK_EI.ini");
+  settings.Write("Start", "1");
+  EXPECT_EQ(ReadFileBytes(kPath), "[Settings]\r\nStart=1\r\n");
+
+  settings.Write("Mode", "0");
+  settings.Write("START", "0");
+  EXPECT_EQ(ReadFileBytes(kPath), "[Settings]\r\nStart=0\r\nMode=0\r\n");
+
+  WriteFileBytes(kPath, "[Settings]\nA=1\n\n[Other]\nB=2\n");
+  settings.Write("C", "3");
+  EXPECT_EQ(ReadFileBytes(kPath), "[Settings]\r\nA=1\r\nC=3\r\n\r\n[Other]\r\nB=2\r\n");
+
+  const IniFile other("New", "Plugins\\UK_EI.ini");
+  other.Write("K", "v");
+  EXPECT_EQ(other.Read("K"), "v");
+  EXPECT_EQ(settings.Read("C"), "3");
+}
+
+TEST(IniFile, WriteWithoutItsFolderIsIgnored) {
+  TempFolder folder;
+  const IniFile nowhere("Settings", "Missing\\UK_EI.ini");
+  nowhere.Write("Start", "1");
+  EXPECT_EQ(nowhere.Read("Start", "none"), "none");
+}

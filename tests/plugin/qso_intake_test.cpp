@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "plugin/contest_state.h"
+#include "tests/support/host_calls.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+const char* const kStatsFile = "VurovODUVIR_EI_13_11_2016.txt";
+const std::string kHeader = "UK/EI SSB DX Contest UBN file \r\n";
+
+std::string ProblemLines() {
+  return ReadFileBytes(kStatsFile).substr(kHeader.size());
+}
+const CInfo& Last() {
+  return contest.qsoList.records().back();
+}
+
+class QsoIntake : public ::testing::Test {
+ protected:
+  TempFolder folder;
+  void SetUp() override { Reset(); }
+};
+
+}  // namespace
+
+TEST_F(QsoIntake, RefusalsWriteProblemLinesInTheirOrder) {
+  EXPECT_EQ(Add(Qso{.frequencyHz = 1825300, .band = "160m"}), 0);
+  EXPECT_EQ(Add(Qso{.mode = "RTTY"}), 0);
+  // The number check comes before the band check.
+  EXPECT_EQ(Add(Qso{.rstReceived = "", .sentNumber = "", .band = "2m"}), 0);
+  EXPECT_EQ(Add(Qso{.exchange = ""}), 0);
+  EXPECT_EQ(
+      ProblemLines(),
+      "QSO:  1825  CW  2016-11-12 1205  DL1AAA  599  001  G4ABC  599  5LN   NO CONTEST BAND !!!\r\n"
+      "QSO:  14025  RTTY  2016-11-12 1205  DL1AAA  599  001  G4ABC  599  5LN   NO CONTEST MODE "
+      "!!!\r\n"
+      "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599    G4ABC    5LN   NO TX or RX NUMBER !!!\r\n"
+      "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599  001  G4ABC  599     NO TX or RX NUMBER "
+      "!!!\r\n");
+  EXPECT_TRUE(contest.qsoList.empty());
+  EXPECT_EQ(contest.bandsSeen, (std::vector<std::string>{"160m", "20m", "2m"}));
+}
+
+TEST_F(QsoIntake, StoresTheRecordAsPassed) {
+  EXPECT_EQ(Add(Qso{.call = "g4abc",
+                    .frequencyHz = 3799999,
+                    .mode = "cw",
+                    .rstSent = "579",
+                    .rstReceived = "589",
+                    .continent = "eu",
+                    .band = "80M"}),
+            1);
+  const CInfo& qso = Last();
+  EXPECT_EQ(qso.call, "g4abc");
+  EXPECT_EQ(qso.mode, "cw");
+  EXPECT_EQ(qso.band, "80M");
+  EXPECT_EQ(qso.continent, "eu");
+  EXPECT_EQ(qso.rstSent, "579");
+  EXPECT_EQ(qso.rstReceived, "589");
+  EXPECT_EQ(qso.prefix, "G");
+  EXPECT_EQ(qso.areaCode, "LN");
+  EXPECT_EQ(qso.frequencyKhz, 3799);
+  EXPECT_EQ(qso.isDupe, 0);
+  EXPECT_EQ(qso.zone, 0);
+  EXPECT_EQ(ProblemLines(), "");
+}
+
+TEST_F(QsoIntake, ReceivedExchangesTakeTheirNormalForm) {
+  struct Case {
+    const char* prefix;
+    const char* exchange;
+    const char* normal;
+    const char* area;
+  };
+  for (const Case& c : {Case{"G", "5AB", "005 AB", "AB"}, Case{"GW", "15ab", "015 AB", "AB"},
+                        Case{"GM", "123AB", "123 AB", "AB"}, Case{"EI", "1 AB", "001 AB", "AB"},
+                        Case{"GI", "12 AB", "012 AB", "AB"}, Case{"GD", "123 ab", "123 ab", "AB"},
+                        Case{"G", "1234ZE", "1234 ZE", "ZE"}, Case{"G", "  7LN\t", "007 LN", "LN"},
+                        Case{"DL", "7", "007 --", ""}, Case{"W", "42", "042 --", ""},
+                        Case{"JA", "1234", "1234 --", ""}, Case{"DL", " 42 ", "042 --", ""}}) {
+    Add(Qso{.exchange = c.exchange, .prefix = c.prefix});
+    EXPECT_EQ(Last().exchangeReceived, c.normal) << c.exchange;
+    EXPECT_EQ(Last().areaCode, c.area) << c.exchange;
+  }
+}
+
+TEST_F(QsoIntake, InvalidAreaCodeWarnsButKeepsTheQso) {
+  EXPECT_EQ(Add(Qso{.exchange = "12 zz", .prefix = "GM"}), 1);
+  EXPECT_EQ(Add(Qso{.call = "EI5XX", .exchange = "5 xx", .prefix = "EI"}), 1);
+  EXPECT_EQ(ProblemLines(),
+            "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599  001  G4ABC  599  12 zz  12 ZZ"
+            "  UK/EI Code Area is not acceptable !!!\r\n"
+            "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599  001  EI5XX  599  5 xx  5 XX"
+            "  UK/EI Code Area is not acceptable !!!\r\n");
+  EXPECT_EQ(Last().areaCode, "");
+  EXPECT_EQ(Last().exchangeReceived, "005 xx");
+  EXPECT_EQ(contest.qsoList.size(), 2u);
+}
+
+TEST_F(QsoIntake, DupesAreFlaggedOncePerEarlierQso) {
+  Add(Qso{});
+  Add(Qso{.band = "20M"});  // another band text: not a dupe
+  Add(Qso{.mode = "SSB"});  // another mode: not a dupe
+  Add(Qso{});
+  EXPECT_EQ(Add(Qso{.exchange = "12 zz"}), 1);  // warning first, then one line per dupe
+  EXPECT_EQ(Last().isDupe, 1);
+  const std::string dupe =
+      "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599  001  G4ABC  599  5LN   DUPE !!!\r\n";
+  const std::string dupeOfThird =
+      "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599  001  G4ABC  599  12 zz   DUPE !!!\r\n";
+  EXPECT_EQ(ProblemLines(), dupe +
+                                "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599  001  G4ABC  599"
+                                "  12 zz  12 ZZ  UK/EI Code Area is not acceptable !!!\r\n" +
+                                dupeOfThird + dupeOfThird);
+  std::vector<int> flags;
+  for (const CInfo& qso : contest.qsoList.records()) flags.push_back(qso.isDupe);
+  EXPECT_EQ(flags, (std::vector<int>{0, 0, 0, 1, 1}));
+}
+
+TEST_F(QsoIntake, SentExchangeCarriesTheOwnAreaCode) {
+  Add(Qso{});
+  EXPECT_EQ(Last().exchangeSent, "001 --");
+  IniFile("Settings", "Plugins\\UK_EI.ini").Write("setup_areacode", "NE");
+  Reset(Station{.ownCall = "G4BBB", .ownPrefix = "G"});
+  Add(Qso{.sentNumber = "017"});
+  EXPECT_EQ(Last().exchangeSent, "017 NE");
+}

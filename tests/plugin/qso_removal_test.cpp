@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "plugin/contest_state.h"
+#include "tests/support/host_calls.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+class QsoRemoval : public ::testing::Test {
+ protected:
+  TempFolder folder;
+  void SetUp() override { Reset(); }
+};
+
+std::vector<std::string> Exchanges() {
+  std::vector<std::string> exchanges;
+  for (const CInfo& qso : contest.qsoList.records()) exchanges.push_back(qso.exchangeReceived);
+  return exchanges;
+}
+
+}  // namespace
+
+TEST_F(QsoRemoval, RemovesTheFirstMatchAndKeepsTheOrder) {
+  EXPECT_EQ(Remove(Qso{}), 1);  // empty log
+  Add(Qso{.exchange = "1LN"});
+  Add(Qso{.call = "G3XYZ", .exchange = "2LN"});
+  Add(Qso{.exchange = "3LN"});
+  // Any time, frequency, RST or exchange finds the record.
+  EXPECT_EQ(Remove(Qso{.time = OleDate{}, .frequencyHz = 7000000, .exchange = "9"}), 1);
+  EXPECT_EQ(Exchanges(), (std::vector<std::string>{"002 LN", "003 LN"}));
+  EXPECT_EQ(Remove(Qso{.call = "G3XYZ", .band = "40m"}), 1);  // no such record
+  EXPECT_EQ(contest.qsoList.size(), 2u);
+}
+
+TEST_F(QsoRemoval, DeletingOneOfADupePairLeavesTheOtherCounted) {
+  Add(Qso{.exchange = "1LN"});
+  Add(Qso{.exchange = "2LN"});
+  Add(Qso{.exchange = "3LN"});
+  EXPECT_EQ(Remove(Qso{}), 1);
+  ASSERT_EQ(contest.qsoList.size(), 2u);
+  EXPECT_EQ(contest.qsoList.records()[0].isDupe, 0);
+  EXPECT_EQ(contest.qsoList.records()[1].isDupe, 1);
+  EXPECT_EQ(Check("G4ABC"), 0);  // still worked on 20m
+  Remove(Qso{});
+  Remove(Qso{});
+  EXPECT_EQ(Check("G4ABC", "CW", "G"), 2);  // gone from the indexes too
+}
+
+TEST_F(QsoRemoval, RefusedArgumentsAndExactMatching) {
+  Add(Qso{.mode = "cw", .band = "20M"});
+  EXPECT_EQ(Remove(Qso{.mode = "FM"}), 0);
+  EXPECT_EQ(Remove(Qso{.mode = "cw", .sentNumber = ""}), 0);
+  EXPECT_EQ(Remove(Qso{.mode = "cw", .exchange = ""}), 0);
+  EXPECT_EQ(Remove(Qso{.mode = "cw"}), 1);  // 20m is not 20M
+  EXPECT_EQ(contest.qsoList.size(), 1u);
+  // A QSO logged as "cw" can be deleted again.
+  EXPECT_EQ(Remove(Qso{.mode = "cw", .band = "20M"}), 1);
+  EXPECT_TRUE(contest.qsoList.empty());
+}

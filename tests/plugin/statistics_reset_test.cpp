@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include "platform/ini_file.h"
+#include "plugin/contest_state.h"
+#include "plugin/entry_points.h"
+#include "tests/support/host_calls.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+const char* const kStatsFile = "VurovODUVIR_EI_13_11_2016.txt";
+const IniFile settings("Settings", "Plugins\\UK_EI.ini");
+}  // namespace
+
+TEST(StatisticsReset, StoresStationDatesAndCreatesTheStatsFile) {
+  TempFolder folder;
+  EXPECT_EQ(Reset(), 1);  // no settings file at all
+  EXPECT_EQ(contest.startDayMonth, "12.11");
+  EXPECT_EQ(contest.startYear, "2016");
+  EXPECT_EQ(contest.endDate, "13.11.2016");
+  EXPECT_EQ(contest.statsFileName, kStatsFile);
+  EXPECT_EQ(contest.ownCall, "DL1AAA");
+  EXPECT_EQ(contest.ownContinent, "EU");
+  EXPECT_EQ(contest.isCwMode, 0);
+  EXPECT_EQ(ReadFileBytes(kStatsFile), "UK/EI SSB DX Contest UBN file \r\n");
+  EXPECT_EQ(contest.bandStatus[0][0], "80m");  // slot 0 of the band rules repeats 80m
+  EXPECT_EQ(contest.bandStatus[1][0], "80m");
+  EXPECT_EQ(contest.bandStatus[5][4], "-");
+
+  settings.Write("Mode", "1");
+  Add(Qso{});
+  Reset();
+  EXPECT_EQ(ReadFileBytes(kStatsFile), "UK/EI CW DX Contest UBN file \r\n");
+  EXPECT_TRUE(contest.qsoList.empty());
+  EXPECT_EQ(contest.bandsSeen.size(), 0u);
+}
+
+TEST(StatisticsReset, StationFlagsFollowEveryReset) {
+  TempFolder folder;
+  settings.Write("setup_areacode", "LN");
+  Reset(Station{.ownCall = "GM4AAA", .ownPrefix = "GM"});
+  EXPECT_EQ(contest.isUkEiStation, 1);
+  EXPECT_EQ(contest.ownAreaCode, "LN");
+  EXPECT_EQ(contest.useRussianCaptions, 0);
+
+  // A DX log opened after a UK/EI one is a DX log: no UK/EI scoring, no old area code.
+  Reset(Station{.ownCall = "UA3AAA", .ownPrefix = "UA"});
+  EXPECT_EQ(contest.isUkEiStation, 0);
+  EXPECT_EQ(contest.ownAreaCode, "");
+  EXPECT_EQ(contest.useRussianCaptions, 1);
+  Add(Qso{.ownCall = "UA3AAA"});
+  EXPECT_EQ(contest.qsoList.records().back().exchangeSent, "001 --");
+
+  Reset(Station{.ownPrefix = "DL"});
+  EXPECT_EQ(contest.useRussianCaptions, 0);
+}
+
+TEST(StatisticsReset, WindowStartToggleAndExportResets) {
+  TempFolder folder;
+  settings.Write("Start", "0");
+  Reset();  // starts the windows (none natively) and records it
+  EXPECT_EQ(settings.Read("Start"), "1");
+  Reset();
+  EXPECT_EQ(settings.Read("Start"), "0");
+  EXPECT_EQ(contest.startFlag, 1);
+
+  Reset(Station{.cabrilloExport = 1});  // an export never starts the windows
+  EXPECT_EQ(settings.Read("Start"), "0");
+  EXPECT_EQ(contest.cabrilloRequested, 1);
+}
+
+TEST(StatisticsReset, InvalidAndMissingDatesGiveSoundNames) {
+  TempFolder folder;
+  Reset(Station{.end = OleDate{0.0, OleDate::kInvalid}});
+  EXPECT_EQ(contest.endDate, "Invalid DateTime");
+  EXPECT_EQ(contest.statsFileName, "VurovODUVIR_EI_Invalid DateTime.txt");
+  EXPECT_EQ(ReadFileBytes(contest.statsFileName), "UK/EI SSB DX Contest UBN file \r\n");
+
+  EXPECT_EQ(ResetStats0(nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                        nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0,
+                        nullptr, nullptr, nullptr),
+            1);
+  EXPECT_EQ(contest.statsFileName, "VurovODUVIR_EI_.txt");
+  EXPECT_EQ(contest.ownCall, "");
+}

@@ -1,0 +1,82 @@
+#include "tests/support/contest_session.h"
+
+#include <malloc.h>
+
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "plugin/contest_state.h"
+#include "plugin/entry_points.h"
+#include "tests/support/host_calls.h"
+
+namespace {
+
+size_t HeapInUse() {
+  return mallinfo2().uordblks;
+}
+
+// What one refresh does with the state: under the lock, copy the QSOs of the typed call
+// and the worked lists of the current band; then work on the copies.
+void RefreshOnce(const std::string& typedCall, std::vector<CInfo>& rows) {
+  std::vector<std::string> dxcc, areas;
+  rows.clear();
+  {
+    std::lock_guard<std::mutex> guard(contest.lock);
+    for (const CInfo& qso : contest.qsoList.records()) {
+      if (qso.call == typedCall) rows.push_back(qso);
+    }
+    dxcc = contest.workedDxccByBand[3];
+    areas = contest.workedAreasByBand[3];
+    contest.currentCall = typedCall;
+  }
+  for (CInfo& row : rows) row.mode += dxcc.empty() ? "" : dxcc.front();
+}
+
+}  // namespace
+
+SessionFigures RunContestSession(size_t calls) {
+  static const char* const kBands[] = {"80m", "40m", "20m", "15m", "10m"};
+  static const char* const kPrefixes[] = {"G", "DL", "K", "JA", "EI", "GM"};
+  SessionFigures figures;
+  std::atomic<bool> done{false};
+  std::thread windowThread([&] {
+    std::vector<CInfo> rows;
+    while (!done.load()) {
+      RefreshOnce("K" + std::to_string(figures.refreshes) + "AB", rows);
+      ++figures.refreshes;
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+  });
+
+  Reset();
+  std::vector<std::string> logged;
+  size_t halfwayHeap = 0;
+  for (size_t n = 0; figures.calls < calls; ++n) {
+    const bool churn = figures.calls >= calls / 2;
+    if (churn && halfwayHeap == 0) halfwayHeap = HeapInUse();
+    const std::string call = "K" + std::to_string(n) + "AB";
+    const char* band = kBands[n % 5];
+    const char* prefix = kPrefixes[n % 6];
+    Check(call.c_str(), "CW", prefix, band);
+    Add(Qso{.call = call.c_str(), .exchange = "12", .prefix = prefix, .band = band});
+    figures.calls += 2;
+    if (churn) {  // the log keeps its size: a recent QSO deleted for every QSO logged
+      const size_t recent = n - 10;
+      const std::string old = "K" + std::to_string(recent) + "AB";
+      Remove(Qso{.call = old.c_str(), .band = kBands[recent % 5]});
+      ++figures.calls;
+    }
+    if (n % 2000 == 0) {
+      GetResult0(nullptr);
+      ++figures.calls;
+    }
+  }
+  done = true;
+  windowThread.join();
+  const size_t endHeap = HeapInUse();
+  figures.heapGrowthBytes = endHeap > halfwayHeap ? endHeap - halfwayHeap : 0;
+  return figures;
+}
