@@ -132,7 +132,9 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
       ++summary.notPlaced;
       result.warnings.push_back({qso.line, qso.call + " is not in the country file"});
     }
-    const std::string ownCall = qso.ownCall.empty() ? station.ownCall : qso.ownCall;
+    // The own call as logged with the QSO, unless the operator named another.
+    const std::string& ownCall =
+        options.ownCall.empty() && !qso.ownCall.empty() ? qso.ownCall : station.ownCall;
     const std::string sentNumber = SplitSentExchange(qso.sentExchange).number;
     const std::string exchange = ReceivedExchange(qso, worked);
     OleDate time = qso.time;
