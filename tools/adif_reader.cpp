@@ -2,8 +2,8 @@
 // each record ending in <EOR>. Field names ignore case; the length counts bytes.
 
 #include <algorithm>
-#include <map>
 #include <optional>
+#include <vector>
 
 #include "platform/ascii_text.h"
 #include "plugin/contest_rules.h"
@@ -12,19 +12,23 @@
 
 namespace {
 
-using Fields = std::map<std::string, std::string>;
+// The fields of one record: upper-case names, values as views of the log's text.
+using Fields = std::vector<std::pair<std::string, std::string_view>>;
 
-size_t FindNoCase(std::string_view text, std::string_view what) {
-  const auto found =
-      std::search(text.begin(), text.end(), what.begin(), what.end(), [](char a, char b) {
-        return EqualNoCase({&a, 1}, {&b, 1});
-      });
-  return found == text.end() ? std::string_view::npos : static_cast<size_t>(found - text.begin());
+// Where a tag such as "<EOR>" stands, in any letter case, from `from` on.
+size_t FindTag(std::string_view text, std::string_view tag, size_t from = 0) {
+  for (size_t open = text.find('<', from); open != std::string_view::npos;
+       open = text.find('<', open + 1)) {
+    if (EqualNoCase(text.substr(open, tag.size()), tag)) return open;
+  }
+  return std::string_view::npos;
 }
 
+// The last value of the field (a record that repeats a field means its last word).
 std::string Field(const Fields& fields, const char* name) {
-  const auto found = fields.find(name);
-  return found == fields.end() ? std::string() : std::string(TrimBlanks(found->second));
+  const auto found = std::find_if(fields.rbegin(), fields.rend(),
+                                  [&](const auto& field) { return field.first == name; });
+  return found == fields.rend() ? std::string() : std::string(TrimBlanks(found->second));
 }
 
 // The first non-empty of the named fields.
@@ -116,8 +120,14 @@ class AdifParser {
 
   LogFile Read() {
     // Without <EOH> the records start at once.
-    const size_t header = FindNoCase(text_, "<EOH>");
+    const size_t header = FindTag(text_, "<EOH>");
     if (header != std::string_view::npos) MoveTo(header + 5);
+    size_t records = 0;
+    for (size_t end = FindTag(text_, "<EOR>"); end != std::string_view::npos;
+         end = FindTag(text_, "<EOR>", end + 1)) {
+      ++records;
+    }
+    log_.qsos.reserve(records);
     while (true) {
       const size_t open = text_.find('<', position_);
       if (open == std::string_view::npos) break;
@@ -161,7 +171,7 @@ class AdifParser {
       DropRecord();
       return false;
     }
-    record_[name] = std::string(text_.substr(dataStart, static_cast<size_t>(length)));
+    record_.emplace_back(name, text_.substr(dataStart, static_cast<size_t>(length)));
     MoveTo(dataStart + static_cast<size_t>(length));
     return true;
   }

@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
-#include <iterator>
 
 #include "platform/ascii_text.h"
+#include "tools/whole_file.h"
 
 namespace {
 
@@ -53,10 +52,9 @@ std::string LineOf(std::string_view text, size_t position) {
 }  // namespace
 
 CtyDatabase CtyDatabase::Load(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw CtyError("cannot read " + path);
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return Parse(text, path);
+  const std::optional<std::string> text = ReadWholeFile(path);
+  if (!text) throw CtyError("cannot read " + path);
+  return Parse(*text, path);
 }
 
 // Each entity: eight header fields ending in ":" (name, CQ zone, ITU zone, continent,

@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 
 #include "tools/sample_log.h"
+#include "tools/whole_file.h"
 
 namespace {
 
@@ -16,9 +16,9 @@ constexpr const char* kUsage =
     "(Cabrillo). The same files and options always give the same log.\n";
 
 std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::optional<std::string> bytes = ReadWholeFile(path);
+  if (!bytes) throw std::runtime_error("cannot read " + path);
+  return std::move(*bytes);
 }
 
 }  // namespace

@@ -2,8 +2,7 @@
 
 #include <filesystem>
 #include <map>
-#include <set>
-#include <tuple>
+#include <unordered_set>
 
 #include "platform/ascii_text.h"
 #include "platform/ini_file.h"
@@ -124,7 +123,7 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
                     station.placement.continent.c_str(), "");
 
   ReplaySummary& summary = result.summary;
-  std::set<std::tuple<std::string, std::string, std::string>> storedQsos;
+  std::unordered_set<std::string> storedQsos;  // call, band and mode of each stored QSO
   OleDate noDate{0.0, OleDate::kNull};
   for (const LogQso& qso : log.qsos) {
     const Placement worked = cty.Resolve(qso.call);
@@ -149,7 +148,7 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
       continue;
     }
     ++summary.stored;
-    if (!storedQsos.emplace(qso.call, qso.band, qso.mode).second) ++summary.dupes;
+    if (!storedQsos.insert(qso.call + '\n' + qso.band + '\n' + qso.mode).second) ++summary.dupes;
   }
 
   int status = 0;

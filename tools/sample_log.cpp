@@ -245,9 +245,12 @@ class LogMaker {
             static_cast<CallPool::Group>(random_.Pick(propagation_.groupsByBand[band])));
         station = NewOnBand(band, [&] { return &group[random_.Below(group.size())]; });
       }
-      if (station == nullptr) station = thisBand.front();  // the band is worked out: a dupe
+      if (station == nullptr) {  // the group is worked out on this band: a dupe
+        station = thisBand[random_.Below(static_cast<unsigned>(thisBand.size()))];
+      }
       if (workedCalls_.insert(station->call).second) worked_.push_back(station);
       thisBand.push_back(station);
+      onBand_[band].insert(station);
     }
     return *station;
   }
@@ -255,10 +258,9 @@ class LogMaker {
   // One of a few candidates not yet worked on the band, or null.
   template <typename Candidate>
   const CallPool::Station* NewOnBand(int band, Candidate candidate) {
-    const std::vector<const CallPool::Station*>& thisBand = workedByBand_[band];
     for (int attempt = 0; attempt < 10; ++attempt) {
       const CallPool::Station* station = candidate();
-      if (std::find(thisBand.begin(), thisBand.end(), station) == thisBand.end()) return station;
+      if (onBand_[band].count(station) == 0) return station;
     }
     return nullptr;
   }
@@ -293,7 +295,9 @@ class LogMaker {
   Random random_;
   const std::map<std::string, std::vector<std::string>> areas_;
   std::map<int, Block> blocks_;
+  // Per band, in the order worked (for picking one) and as a set (for asking).
   std::array<std::vector<const CallPool::Station*>, kBandSlots> workedByBand_;
+  std::array<std::set<const CallPool::Station*>, kBandSlots> onBand_;
   std::vector<const CallPool::Station*> worked_;
   std::set<std::string> workedCalls_;
   std::map<std::string, unsigned> paceOf_;

@@ -2,15 +2,14 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 
 #include "platform/ascii_text.h"
 #include "plugin/contest_rules.h"
 #include "tools/log_fields.h"
 #include "tools/replay.h"
+#include "tools/whole_file.h"
 
 namespace {
 
@@ -101,12 +100,6 @@ std::string DefaultLibrary(const char* toolPath) {
   return beside.string();
 }
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw LogError("cannot read " + path);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 void PrintProblems(const std::string& file, const std::vector<LogProblem>& problems) {
   for (const LogProblem& problem : problems) {
     std::cerr << file;
@@ -143,7 +136,9 @@ int Run(int argc, char** argv) {
 
   const LogFile log = [&] {
     try {
-      return ReadLog(ReadFile(arguments.logFile));
+      const std::optional<std::string> text = ReadWholeFile(arguments.logFile);
+      if (!text) throw LogError("cannot read");
+      return ReadLog(*text);
     } catch (const LogError& error) {
       throw LogError(arguments.logFile + ": " + error.what());
     }
