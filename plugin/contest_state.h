@@ -11,6 +11,7 @@
 #include "platform/ini_file.h"
 #include "plugin/contest_rules.h"
 #include "plugin/qso_log.h"
+#include "reports/cabrillo_log.h"
 
 // One worked-with row per band slot: band name, mode, time, zone, spare column.
 using BandStatusRow = std::array<std::string, 5>;
@@ -51,8 +52,11 @@ struct ContestState {
   std::string currentCall;
   int currentBandIndex = -1;
 
-  // The last report.
-  int claimedScore = 0;
+  // The Cabrillo header and QSO lines of an export.
+  CabrilloLog cabrilloLog;
+
+  // The last report. The score is 64 bits wide: no log can overflow it.
+  long long claimedScore = 0;
   std::string reportText;
 };
 

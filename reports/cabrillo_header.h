@@ -1,11 +1,33 @@
 #pragma once
-// The Cabrillo header dialog run by a reset for export.
+// The Cabrillo header dialog run by a reset for export: the header is filled from the INI
+// file and fixed defaults, confirmed (and edited) by the operator, then kept and saved.
 
 #include <string>
+#include <string_view>
 
+#include "platform/ini_file.h"
 #include "platform/ole_date.h"
+#include "platform/windows_link.h"
+#include "reports/cabrillo_log.h"
 
-// Fills the header from the INI file and the fixed defaults, shows the dialog and, on OK,
-// keeps and saves the values. 1 after OK; 0 after Cancel, which switches the export off.
+// Shows the dialog for the header of `contest.cabrilloLog`. 1 after OK; 0 after Cancel,
+// which switches the export of this statistics run off. Takes the contest lock itself
+// and lets it go while the dialog is open.
 int RunHeaderDialog(const std::string& ownCall, const OleDate& contestStart,
                     const OleDate& contestEnd);
+
+// Fills the header from the INI file and the fixed defaults of the leg.
+void LoadHeader(CabrilloLog& log, const std::string& ownCall, const OleDate& contestStart,
+                const OleDate& contestEnd, bool cwLeg, const IniFile& settings);
+
+// Keeps what the operator confirmed (all but the claimed score, which is shown only),
+// saves it to the INI file, and empties the collected QSO lines.
+void StoreHeader(CabrilloLog& log, const CabrilloDialogFields& confirmed, const IniFile& settings);
+
+// The call with "/" and "\\" and the characters Windows refuses in file names replaced by
+// "_", without surrounding white space; "QXLG" when nothing is left.
+std::string FileBaseName(std::string_view call);
+
+// Every occurrence of `old` (not empty) replaced by `replacement`; what is inserted is not
+// searched again.
+std::string ReplaceAll(std::string_view text, std::string_view old, std::string_view replacement);

@@ -1,11 +1,233 @@
+// GetResult0: the statistics report, rebuilt from the log in one pass on every call.
+
 #include "reports/report.h"
 
+#include <cmath>
 #include <mutex>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
+#include "platform/windows_link.h"
 #include "plugin/contest_state.h"
+#include "reports/text_format.h"
+
+namespace {
+
+struct BandRow {
+  int qsos = 0, points = 0, dxcc = 0, areas = 0;
+};
+
+struct RateWindow {
+  int qsos = 0, points = 0;
+  void Add(int qsoPoints) {
+    ++qsos;
+    points += qsoPoints;
+  }
+};
+
+struct Tally {
+  std::vector<BandRow> rows;  // one per entry of bandsSeen, in report order
+  RateWindow lastHour, lastTenMinutes;
+  int lastQsoPoints = 0;  // of the counted QSO that stands last in the log
+};
+
+// Report order: the band texts, each padded in front with "0" to 20 characters, in
+// descending order, so that a wider number comes first (160m, 80m, 40m, 20m, 15m, 10m).
+// An exchange sort, which also settles the order of texts whose keys are equal; the list
+// holds only the few distinct band texts the host used.
+void SortIntoReportOrder(std::vector<std::string>& bands) {
+  std::vector<std::string> keys;
+  keys.reserve(bands.size());
+  for (const std::string& band : bands) {
+    keys.push_back(band.size() >= 20 ? band : std::string(20 - band.size(), '0') + band);
+  }
+  for (size_t i = 0; i + 1 < bands.size(); ++i) {
+    for (size_t j = i + 1; j < bands.size(); ++j) {
+      if (keys[i] < keys[j]) {
+        std::swap(keys[i], keys[j]);
+        std::swap(bands[i], bands[j]);
+      }
+    }
+  }
+}
+
+// The band slot whose worked lists a row feeds: the band of the same name, also in another
+// letter case for a contest band ("20M"); none for any other text.
+int SlotFedBy(std::string_view band) {
+  const int exact = BandSlotExact(band);
+  if (exact >= 0 || !bandRules.ContainsNoCase(band)) return exact;
+  return BandSlotNoCase(band);
+}
+
+// UK/EI stations score double in the small hours, 01:00 to 04:59; an invalid time is no
+// hour of the day.
+int TimeOfDayFactor(const OleDate& time) {
+  const int hour = HourOfDay(time);
+  return hour >= 1 && hour < 5 ? 2 : 1;
+}
+
+// QSOs on 80m and 40m score double.
+int BandFactor(std::string_view band) {
+  return band == "80m" || band == "40m" ? 2 : 1;
+}
+
+// The points of a QSO by the classes and continents of the two stations.
+int BasePoints(const CInfo& qso, const ContestState& c) {
+  if (c.isUkEiStation == 1) {
+    return (qso.continent == c.ownContinent ? 2 : 4) * TimeOfDayFactor(qso.time);
+  }
+  if (c.ownContinent == "EU") return IsUkEiPrefix(qso.prefix) ? 2 : qso.continent == "EU" ? 1 : 2;
+  return IsUkEiPrefix(qso.prefix) ? 4 : qso.continent == "EU" ? 2 : 1;
+}
+
+// A date as a point on one time line: before 30 December 1899 the day count runs backwards
+// but its fraction forwards.
+double TimeLineDays(double dt) {
+  const double wholeDays = std::trunc(dt);
+  return dt >= 0 ? dt : wholeDays - (dt - wholeDays);
+}
+
+// Whole minutes from `time` to `reference` (negative when `time` is later), rounded to the
+// nearest second first and then truncated; empty when either date is not a valid one.
+std::optional<double> MinutesBefore(const OleDate& reference, const OleDate& time) {
+  if (reference.m_status != OleDate::kValid || time.m_status != OleDate::kValid) {
+    return std::nullopt;
+  }
+  constexpr double kHalfSecond = 0.5 / 86400.0;
+  const double days = TimeLineDays(reference.m_dt) - TimeLineDays(time.m_dt);
+  return std::trunc((days + (days < 0 ? -kHalfSecond : kHalfSecond)) * 1440.0);
+}
+
+// One pass over the log: counted QSOs (not dupes, call not empty) are tallied on the row of
+// their band text, and their prefixes and area codes go, once each and in log order, to
+// the row's multipliers and to the worked lists of the slot the row feeds.
+Tally TallyLog(ContestState& c) {
+  const size_t rowCount = c.bandsSeen.size();
+  Tally tally;
+  tally.rows.resize(rowCount);
+  std::unordered_map<std::string_view, size_t> rowOfBand;
+  std::vector<int> slotOfRow(rowCount), bandFactorOfRow(rowCount);
+  for (size_t row = 0; row < rowCount; ++row) {
+    rowOfBand.emplace(c.bandsSeen[row], row);
+    slotOfRow[row] = SlotFedBy(c.bandsSeen[row]);
+    bandFactorOfRow[row] = BandFactor(c.bandsSeen[row]);
+    if (slotOfRow[row] >= 0) {
+      c.workedDxccByBand[slotOfRow[row]].clear();
+      c.workedAreasByBand[slotOfRow[row]].clear();
+    }
+  }
+  std::vector<std::unordered_set<std::string_view>> rowPrefixes(rowCount), rowAreas(rowCount);
+  std::array<std::unordered_set<std::string_view>, kBandSlots> slotPrefixes, slotAreas;
+
+  const std::vector<CInfo>& log = c.qsoList.records();
+  const bool withRates = c.cabrilloRequested == 0;
+  const OleDate reference = log.empty() ? OleDate{} : log.back().time;
+  std::string_view lastBand;
+  size_t row = rowCount;
+  for (const CInfo& qso : log) {
+    if (qso.call.empty() || qso.isDupe != 0) continue;
+    if (row == rowCount || qso.band != lastBand) {
+      const auto found = rowOfBand.find(qso.band);
+      row = found == rowOfBand.end() ? rowCount : found->second;
+      lastBand = qso.band;
+    }
+    if (row == rowCount) continue;
+
+    BandRow& counts = tally.rows[row];
+    // A counted QSO's band text is its row's.
+    const int points = BasePoints(qso, c) * bandFactorOfRow[row];
+    ++counts.qsos;
+    counts.points += points;
+    tally.lastQsoPoints = points;
+    if (withRates) {
+      const std::optional<double> minutes = MinutesBefore(reference, qso.time);
+      if (minutes && *minutes < 60) tally.lastHour.Add(points);
+      if (minutes && *minutes < 10) tally.lastTenMinutes.Add(points);
+    }
+
+    const int slot = slotOfRow[row];
+    if (rowPrefixes[row].insert(qso.prefix).second) {
+      ++counts.dxcc;
+      if (slot >= 0 && slotPrefixes[slot].insert(qso.prefix).second) {
+        c.workedDxccByBand[slot].push_back(qso.prefix);
+      }
+    }
+    if (!qso.areaCode.empty() && rowAreas[row].insert(qso.areaCode).second) {
+      ++counts.areas;
+      if (slot >= 0 && slotAreas[slot].insert(qso.areaCode).second) {
+        c.workedAreasByBand[slot].push_back(qso.areaCode);
+      }
+    }
+  }
+  return tally;
+}
+
+void BuildReport(ContestState& c) {
+  std::string& text = c.reportText;
+  text.clear();
+  AppendFormat(text,
+               c.isCwMode != 0 ? "  UK/EI DX  CW DX Contest %s-%s \r\n\t    Contestant: %s\r\n"
+                                 "Band\tQSOs\tPoints\tDXCC\tArea\r\n"
+                               : "  UK/EI DX  SSB DX Contest %s-%s \r\n\t    Contestant: %s\r\n"
+                                 "Band\tQSOs\tPoints\tDXCC\tArea\r\n",
+               c.startDayMonth.c_str(), c.endDate.c_str(), c.ownCall.c_str());
+
+  SortIntoReportOrder(c.bandsSeen);
+  const Tally tally = TallyLog(c);
+  BandRow total;
+  for (size_t row = 0; row < tally.rows.size(); ++row) {
+    const BandRow& counts = tally.rows[row];
+    AppendFormat(text, "%s\t %i\t %i\t %i\t %i\r\n", c.bandsSeen[row].c_str(), counts.qsos,
+                 counts.points, counts.dxcc, counts.areas);
+    total.qsos += counts.qsos;
+    total.points += counts.points;
+    total.dxcc += counts.dxcc;
+    total.areas += counts.areas;
+  }
+  // Multipliers count once per band; 64 bits, so that no log can overflow the score.
+  const long long score = static_cast<long long>(total.points) * (total.dxcc + total.areas);
+
+  AppendFormat(text, "Total\t %i\t %i\t %i\t %i\r\n", total.qsos, total.points, total.dxcc,
+               total.areas);
+  if (c.cabrilloRequested == 0 && !c.qsoList.empty()) {
+    AppendFormat(text,
+                 "\r\nHourly (10min) QSO rate: %5i (%i) QSOs/hour\r\n"
+                 "Hourly (10min) pts rate: %5i (%i) points/hour\r\n\r\nLast QSO: %i points",
+                 tally.lastHour.qsos, 6 * tally.lastTenMinutes.qsos, tally.lastHour.points,
+                 6 * tally.lastTenMinutes.points, tally.lastQsoPoints);
+  }
+
+  c.claimedScore = score;
+  c.settings.Write("Claimed", std::to_string(score));
+  AppendFormat(text, "\r\nScore: %i*(%i+%i) = ", total.points, total.dxcc, total.areas);
+  text += std::to_string(score) + "\r\n";
+}
+
+// Every QSO of the log, dupes and empty calls too, goes into the Cabrillo file.
+std::string ExportCabrilloLog(ContestState& c) {
+  CabrilloLog& cabrillo = c.cabrilloLog;
+  const bool cwLeg = c.isCwMode != 0;
+  cabrillo.qsoLines.clear();
+  cabrillo.qsoLines.reserve(c.qsoList.size());
+  for (const CInfo& qso : c.qsoList.records()) {
+    cabrillo.AddQsoLine(qso.call, qso.frequencyKhz, CabrilloMode(qso.mode), qso.time,
+                        qso.exchangeSent, qso.exchangeReceived, cwLeg);
+  }
+  return cabrillo.WriteLogFile(cwLeg, c.claimedScore, c.hostFolder);
+}
+
+}  // namespace
 
 const char* ProduceReport() {
-  std::lock_guard<std::mutex> guard(contest.lock);
-  contest.reportText.clear();
+  std::unique_lock<std::mutex> guard(contest.lock);
+  BuildReport(contest);
+  if (contest.cabrilloRequested == 0) return contest.reportText.c_str();
+
+  const std::string message = ExportCabrilloLog(contest);
+  // The operator closes the box in their own time: the window thread must not wait.
+  guard.unlock();
+  Windows().ShowMessage(message, "Output", WindowsLink::MessageKind::kInformation);
   return contest.reportText.c_str();
 }

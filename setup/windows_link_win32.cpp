@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/windows_link.h"
+#include "reports/cabrillo_dialog_win32.h"
 
 namespace {
 
@@ -12,7 +13,9 @@ class Win32Windows final : public WindowsLink {
   void StartControlWindow() override {}
   void ArmRefresh() override {}
   void StopRefresh() override {}
-  bool RunCabrilloDialog(CabrilloDialogFields&) override { return true; }
+  bool RunCabrilloDialog(CabrilloDialogFields& fields) override {
+    return ShowCabrilloDialog(fields);
+  }
   void ShowMessage(const std::string& text, const char* caption, MessageKind kind) override {
     MessageBoxA(nullptr, text.c_str(), caption,
                 kind == MessageKind::kInformation ? MB_ICONINFORMATION : MB_OK);

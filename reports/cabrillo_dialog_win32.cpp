@@ -1,0 +1,130 @@
+#include "reports/cabrillo_dialog_win32.h"
+
+#include <windows.h>
+
+#include <initializer_list>
+#include <vector>
+
+#include "res/cabrillo_dialog.h"
+
+namespace {
+
+struct ComboList {
+  int id;
+  std::initializer_list<const char*> entries;
+};
+
+// In this order; the sorted boxes show them sorted.
+const ComboList kComboLists[] = {
+    {IDC_CABRILLO_CATEGORY_OPERATOR, {"SINGLE-OP", "MULTI-MULTI", "MULTI-OP", "CHECKLOG"}},
+    {IDC_CABRILLO_CATEGORY_BAND, {"ALL", "80M", "40M", "20M", "15M", "10M"}},
+    {IDC_CABRILLO_CATEGORY_ASSISTED, {"ASSISTED", "NON-ASSISTED"}},
+    {IDC_CABRILLO_CATEGORY_POWER, {"HIGH", "LOW", "QRP"}},
+    {IDC_CABRILLO_CATEGORY_TIME, {"12-HOURS", "24-HOURS"}},
+    {IDC_CABRILLO_CATEGORY_OVERLAY, {"NONE", "SINGLE-ELEMENT ANTENNA"}},
+    {IDC_CABRILLO_CATEGORY_STATION,
+     {"FIXED", "MOBILE", "PORTABLE", "ROVER", "EXPEDITION", "HQ", "SCHOOL"}},
+    {IDC_CABRILLO_LOCATION,
+     {"DX", "--/--", "AL", "AK", "AZ", "AR", "CA",  "CO", "CT", "DE", "FL", "GA", "ID",
+      "IL", "IN",    "IA", "KS", "KY", "LA", "ME",  "MA", "MI", "MN", "MS", "MO", "MT",
+      "NE", "NV",    "NH", "NJ", "NM", "NY", "NC",  "ND", "OH", "OK", "OR", "PA", "RI",
+      "SC", "SD",    "TN", "TX", "UT", "VT", "VA",  "WA", "WV", "WI", "WY", "NB", "NS",
+      "QC", "ON",    "MB", "SK", "AB", "BC", "NWT", "NF", "LB", "NU", "YT", "PEI"}},
+};
+
+struct TextControl {
+  int id;
+  std::string CabrilloDialogFields::*field;
+  bool isComboBox;
+};
+
+const TextControl kTextControls[] = {
+    {IDC_CABRILLO_CONTEST, &CabrilloDialogFields::contest, false},
+    {IDC_CABRILLO_CALLSIGN, &CabrilloDialogFields::callsign, false},
+    {IDC_CABRILLO_CLAIMED, &CabrilloDialogFields::claimed, false},
+    {IDC_CABRILLO_CATEGORY_OPERATOR, &CabrilloDialogFields::categoryOperator, true},
+    {IDC_CABRILLO_LOCATION, &CabrilloDialogFields::location, true},
+    {IDC_CABRILLO_CATEGORY_BAND, &CabrilloDialogFields::categoryBand, true},
+    {IDC_CABRILLO_CATEGORY_ASSISTED, &CabrilloDialogFields::categoryAssisted, true},
+    {IDC_CABRILLO_CATEGORY_MODE, &CabrilloDialogFields::categoryMode, false},
+    {IDC_CABRILLO_CATEGORY_OVERLAY, &CabrilloDialogFields::categoryOverlay, true},
+    {IDC_CABRILLO_CATEGORY_POWER, &CabrilloDialogFields::categoryPower, true},
+    {IDC_CABRILLO_CATEGORY_STATION, &CabrilloDialogFields::categoryStation, true},
+    {IDC_CABRILLO_CATEGORY_TIME, &CabrilloDialogFields::categoryTime, true},
+    {IDC_CABRILLO_NAME, &CabrilloDialogFields::name, false},
+    {IDC_CABRILLO_ADDRESS, &CabrilloDialogFields::address, false},
+    {IDC_CABRILLO_ADDRESS_CITY, &CabrilloDialogFields::addressCity, false},
+    {IDC_CABRILLO_ADDRESS_STATE_PROVINCE, &CabrilloDialogFields::addressStateProvince, false},
+    {IDC_CABRILLO_ADDRESS_POSTALCODE, &CabrilloDialogFields::addressPostalCode, false},
+    {IDC_CABRILLO_ADDRESS_COUNTRY, &CabrilloDialogFields::addressCountry, false},
+    {IDC_CABRILLO_OPERATORS, &CabrilloDialogFields::operators, false},
+    {IDC_CABRILLO_CLUB, &CabrilloDialogFields::club, false},
+    {IDC_CABRILLO_SOAPBOX, &CabrilloDialogFields::soapbox, false},
+    {IDC_CABRILLO_EMAIL, &CabrilloDialogFields::email, false},
+};
+
+// A combo box shows the first list entry that begins with the text, ignoring case, and
+// otherwise the text itself in its edit field.
+void ShowText(HWND dialog, const TextControl& control, const std::string& text) {
+  if (control.isComboBox &&
+      SendDlgItemMessageA(dialog, control.id, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                          reinterpret_cast<LPARAM>(text.c_str())) != CB_ERR) {
+    return;
+  }
+  SetDlgItemTextA(dialog, control.id, text.c_str());
+}
+
+// What the control shows: for a combo box the text of its edit field, typed or selected.
+std::string ControlText(HWND dialog, int id) {
+  const HWND control = GetDlgItem(dialog, id);
+  std::vector<char> text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1);
+  const int length = GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
+  return std::string(text.data(), static_cast<size_t>(length > 0 ? length : 0));
+}
+
+INT_PTR CALLBACK CabrilloDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG: {
+      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+      const auto& fields = *reinterpret_cast<const CabrilloDialogFields*>(lParam);
+      for (const ComboList& list : kComboLists) {
+        for (const char* entry : list.entries) {
+          SendDlgItemMessageA(dialog, list.id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+        }
+      }
+      for (const TextControl& control : kTextControls) {
+        ShowText(dialog, control, fields.*control.field);
+      }
+      return TRUE;
+    }
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK) {
+        auto& fields =
+            *reinterpret_cast<CabrilloDialogFields*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        for (const TextControl& control : kTextControls) {
+          fields.*control.field = ControlText(dialog, control.id);
+        }
+        EndDialog(dialog, IDOK);
+        return TRUE;
+      }
+      if (LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+      }
+      break;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+bool ShowCabrilloDialog(CabrilloDialogFields& fields) {
+  // The template lives in this DLL, not in the host's program.
+  HMODULE module = nullptr;
+  GetModuleHandleExA(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCSTR>(&CabrilloDialogProc), &module);
+  // Owned by the host's active window, which stays disabled while the dialog is open.
+  return DialogBoxParamA(module, MAKEINTRESOURCEA(IDD_CABRILLO), GetActiveWindow(),
+                         CabrilloDialogProc, reinterpret_cast<LPARAM>(&fields)) == IDOK;
+}

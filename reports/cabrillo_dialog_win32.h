@@ -1,0 +1,8 @@
+#pragma once
+// The Cabrillo header dialog of template 101, shown modally on the calling thread.
+
+#include "platform/windows_link.h"
+
+// True after OK, with the fields as the operator left them; false after Cancel or when the
+// dialog cannot be shown, with the fields unchanged.
+bool ShowCabrilloDialog(CabrilloDialogFields& fields);

@@ -1,0 +1,24 @@
+#include "reports/text_format.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+void AppendFormat(std::string& out, const char* format, ...) {
+  va_list arguments;
+  va_start(arguments, format);
+  va_list retry;
+  va_copy(retry, arguments);
+  char buffer[256];
+  const int length = std::vsnprintf(buffer, sizeof buffer, format, arguments);
+  if (length >= 0 && static_cast<size_t>(length) < sizeof buffer) {
+    out.append(buffer, static_cast<size_t>(length));
+  } else if (length > 0) {
+    // Too long for the buffer: format once more straight into the string.
+    const size_t start = out.size();
+    out.resize(start + static_cast<size_t>(length) + 1);
+    std::vsnprintf(&out[start], static_cast<size_t>(length) + 1, format, retry);
+    out.resize(start + static_cast<size_t>(length));
+  }
+  va_end(retry);
+  va_end(arguments);
+}

@@ -1,0 +1,77 @@
+// A host driving libStats.so through an export run: the report, the INI keys and the
+// Cabrillo file, each byte for byte.
+
+#include <gtest/gtest.h>
+
+#include "tests/reports/host_calls.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+const StatsEntryPoints kStats{&ResetStats0, &AddData0, &GetResult0};
+
+TEST(ExportRun, ReportIniAndCabrilloFile) {
+  TempFolder folder;
+  WriteFileBytes("Plugins/UK_EI.ini",
+            "[Settings]\r\nMode=1\r\nName=Jane Doe\r\nClub=RSGB\r\n"
+            "SoapBox=line one<CR><LF>line two<CR><LF>line three\r\n");
+  ResetFor(kStats, {"DL/G4ABC", "DL", "EU", 1});
+  const char* own = "DL/G4ABC";
+  AddQso(kStats, own, {"G4BB", "G", "EU", "20m", ContestDay(9, 0), "5LN"});
+  AddQso(kStats, own, {"G4BB", "G", "EU", "20m", ContestDay(9, 1), "5LN"});  // dupe
+  AddQso(kStats, own, {"", "DL", "EU", "20m", ContestDay(9, 2), "7"});       // no call
+  AddQso(kStats, own, {"DL1AA", "DL", "EU", "40m", ContestDay(9, 3), "15", "cw", 7012000});
+  AddQso(kStats, own, {"GM3YY", "GM", "EU", "80m", ContestDay(9, 4), "1 AB", "CW", 3525000});
+
+  EXPECT_EQ(Report(kStats),
+            "  UK/EI DX  CW DX Contest 12.11-13.11.2016 \r\n"
+            "\t    Contestant: DL/G4ABC\r\n"
+            "Band\tQSOs\tPoints\tDXCC\tArea\r\n"
+            "80m\t 1\t 4\t 1\t 1\r\n"
+            "40m\t 1\t 2\t 1\t 0\r\n"
+            "20m\t 1\t 2\t 1\t 1\r\n"
+            "Total\t 3\t 8\t 3\t 2\r\n"
+            "\r\nScore: 8*(3+2) = 40\r\n");
+
+  EXPECT_EQ(ReadFileBytes("DL_G4ABC.cbr"),
+            "START-OF-LOG: 3.0\r\n"
+            "CALLSIGN: DL/G4ABC\r\n"
+            "CONTEST: UKEIDXCW\r\n"
+            "CATEGORY-OPERATOR: SINGLE-OP\r\n"
+            "CATEGORY-ASSISTED: NON-ASSISTED\r\n"
+            "CATEGORY-BAND: ALL\r\n"
+            "CATEGORY-MODE: CW\r\n"
+            "CATEGORY-POWER: HIGH\r\n"
+            "CATEGORY-TIME: 24-HOURS\r\n"
+            "CLAIMED-SCORE: 40\r\n"
+            "CLUB: RSGB\r\n"
+            "CREATED-BY: Qorv \r\n"
+            "LOCATION: DX\r\n"
+            "EMAIL: \r\n"
+            "NAME: Jane Doe\r\n"
+            "ADDRESS: \r\n"
+            "ADDRESS-CITY: \r\n"
+            "ADDRESS-STATE-PROVINCE: \r\n"
+            "ADDRESS-POSTALCODE: \r\n"
+            "ADDRESS-COUNTRY: \r\n"
+            "OPERATORS: DL/G4ABC\r\n"
+            "SOAPBOX: line one\r\n"
+            "SOAPBOX: line two\r\n"
+            "SOAPBOX: line three\r\n"
+            "QSO: 14025 CW 2016-11-13 0900 DL/G4ABC      599 001 --  G4BB          599 005 LN\r\n"
+            "QSO: 14025 CW 2016-11-13 0901 DL/G4ABC      599 001 --  G4BB          599 005 LN\r\n"
+            "QSO: 14025 CW 2016-11-13 0902 DL/G4ABC      599 001 --                599 007 --\r\n"
+            "QSO:  7012 CW 2016-11-13 0903 DL/G4ABC      599 001 --  DL1AA         599 015 --\r\n"
+            "QSO:  3525 CW 2016-11-13 0904 DL/G4ABC      599 001 --  GM3YY         599 001 AB\r\n"
+            "END-OF-LOG:\r\n");
+
+  // The confirmed header was saved; "Start" is the window toggle of the reset.
+  EXPECT_EQ(ReadFileBytes("Plugins/UK_EI.ini"),
+            "[Settings]\r\nMode=1\r\nName=Jane Doe\r\nClub=RSGB\r\n"
+            "SoapBox=line one<CR><LF>line two<CR><LF>line three\r\n"
+            "Operators=DL/G4ABC\r\nAddress=\r\nAddress_City=\r\nAddress_St_Prov=\r\n"
+            "Address_PostalCode=\r\nAddress_Country=\r\nCategory=SINGLE-OP\r\n"
+            "Category_Overlay=NONE\r\nContest=UKEIDXCW\r\nEmail=\r\nStart=0\r\nClaimed=40\r\n");
+}
+
+}  // namespace

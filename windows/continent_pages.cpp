@@ -1,0 +1,13 @@
+#include "windows/continent_pages.h"
+
+ContinentPageDialog::ContinentPageDialog(ContinentPage page)
+    : page_(ContinentPages()[page]), grid_(page_) {}
+
+bool ContinentPageDialog::Create(HWND parent) {
+  return CreateFromTemplate(page_.templateId, parent);
+}
+
+INT_PTR ContinentPageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_INITDIALOG) return TRUE;
+  return background_.Colour(message, wParam);
+}

@@ -1,0 +1,76 @@
+#pragma once
+// The little the multiplier windows share: a modeless dialog built from a template of the
+// plug-in's module, whose messages reach a member function; the top-level windows'
+// position memory, icon, disabled Close item and dialog keys; and the pale yellow
+// background of the grids. Every call belongs on the thread that created the window.
+
+#include <windows.h>
+
+#include <string>
+
+#include "windows/window_position.h"
+
+// The module that holds the templates and the icon: the plug-in's DLL, or the program that
+// links the plug-in's code.
+HINSTANCE PluginModule();
+
+class DialogWindow {
+ public:
+  DialogWindow() = default;
+  DialogWindow(const DialogWindow&) = delete;
+  DialogWindow& operator=(const DialogWindow&) = delete;
+  virtual ~DialogWindow() { Destroy(); }
+
+  // Null before creation and once the window has been destroyed on its thread.
+  HWND hwnd() const { return hwnd_; }
+  void SetCaption(const std::string& caption);
+
+ protected:
+  // Creates the window hidden from the template; false when the template or a control
+  // class is missing.
+  bool CreateFromTemplate(int templateId, HWND parent);
+  // Return as a dialog procedure does: FALSE for the dialog's default handling.
+  virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+  // Destroys the window, if it still exists, without a word to this object. A window whose
+  // child windows have objects of their own destroys itself first, while they all exist.
+  void Destroy();
+
+ private:
+  static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND hwnd_ = nullptr;
+};
+
+// A window of its own on the screen: it comes up where it was last left, carries the
+// plug-in's icon, cannot be closed from its system menu or caption (the control window
+// closes it), and hides on Esc and Enter as a dialog ends.
+class TopLevelDialog : public DialogWindow {
+ public:
+  // Creates the window with no parent and shows it.
+  bool Open();
+
+ protected:
+  TopLevelDialog(int templateId, WindowPositionKeys positionKeys)
+      : templateId_(templateId), positionKeys_(positionKeys) {}
+  // Restores the position, sets the big icon and disables Close; for WM_INITDIALOG.
+  void InitTopLevel();
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  int templateId_;
+  WindowPositionKeys positionKeys_;
+};
+
+// Black text on pale yellow for a dialog and every control of it.
+class PaleYellowBackground {
+ public:
+  PaleYellowBackground();
+  ~PaleYellowBackground();
+  PaleYellowBackground(const PaleYellowBackground&) = delete;
+  PaleYellowBackground& operator=(const PaleYellowBackground&) = delete;
+
+  // Answers a WM_CTLCOLOR... message; 0 for any other message.
+  INT_PTR Colour(UINT message, WPARAM wParam) const;
+
+ private:
+  HBRUSH brush_;
+};

@@ -1,0 +1,36 @@
+#include "windows/info_button.h"
+
+#include "windows/info_button_face.h"
+#include "windows/mem_dc.h"
+#include "windows/window_colours.h"
+
+namespace {
+
+void Fill(HDC dc, const RECT& area, COLORREF colour) {
+  const HBRUSH brush = CreateSolidBrush(colour);
+  FillRect(dc, &area, brush);
+  DeleteObject(brush);
+}
+
+}  // namespace
+
+void CCqWwInfoButton::DrawItem(const DRAWITEMSTRUCT& item) {
+  // The lock is taken and let go here, before any drawing.
+  const InfoButtonState state = CopyInfoButtonState(contest);
+  const InfoButtonFace face = ComposeInfoButtonFace(state, item.rcItem.right, item.rcItem.bottom);
+  CMemDC surface(item.hDC);
+  const HDC dc = surface.dc();
+  Fill(dc, item.rcItem, face.background);
+  if (face.highlight) {
+    const FaceRect& band = *face.highlight;
+    Fill(dc, {band.left, band.top, band.right, band.bottom}, kCallViewHighlight);
+  }
+  SetBkMode(dc, TRANSPARENT);
+  for (const PlacedText& text : face.texts) {
+    TextOutA(dc, text.x, text.y, text.text.c_str(), static_cast<int>(text.text.size()));
+  }
+}
+
+void CCqWwInfoButton::Invalidate() {
+  InvalidateRect(control_, nullptr, FALSE);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The extended DXCC window: a row of six tab buttons, EU, AF, AS, NA, SA and OC, each
+// showing one continent page of DXCC boxes. Every show starts on the EU page.
+
+#include <array>
+
+#include "windows/continent_pages.h"
+#include "windows/dialog_window.h"
+
+class Multiplier_Mult : public TopLevelDialog {
+ public:
+  Multiplier_Mult();
+  // The pages go with the window, before their objects.
+  ~Multiplier_Mult() override { Destroy(); }
+
+  // Shows page `index` (in tab order: EU, AF, AS, NA, SA, OC), hides the other five and
+  // selects its tab; any other index changes nothing.
+  void ShowPage(int index);
+  void SetCheckValues(ContinentPage page, CheckValues values);
+  // Shows every page's values in its boxes, Europe first.
+  void ShowCheckValues() const;
+
+ protected:
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void InitDialog();
+  void PaintMinimized();
+
+  NA_DXCC northAmerica_;
+  SA_DXCC southAmerica_;
+  AS_DXCC asia_;
+  AF_DXCC africa_;
+  OC_DXCC oceania_;
+  WAE_ALL europe_;
+  // The pages in tab order.
+  std::array<ContinentPageDialog*, kContinentPages> pages_;
+  // Where every page stands: client pixels.
+  RECT pageArea_{};
+  PaleYellowBackground background_;
+  HICON icon_;
+  HWND tabs_ = nullptr;
+};

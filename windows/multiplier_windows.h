@@ -1,0 +1,32 @@
+#pragma once
+// The multiplier windows as the control window and the refresh drive them. Everything here
+// runs on the window thread, the thread whose message loop serves the windows; closing a
+// window means destroying its object there (resetting the pointer), which also frees it.
+//
+//   std::unique_ptr<AreaCode> areaWindow = OpenAreaCode();   // shown, at its saved place
+//   areaWindow->SetCaption("CQ-UK/EI-CW 2024  Area worked on 20m");
+//   MarkWorkedAreas(*areaWindow, areasOfTheBand);   // copied under the contest lock
+//   areaWindow->ShowCheckValues();
+//   areaWindow.reset();                              // closed: destroyed and freed
+//
+// Close every window before the window thread ends: the system destroys the windows of an
+// ended thread without a word to their objects, which would keep stale handles.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "windows/area_code.h"
+#include "windows/multiplier.h"
+#include "windows/multiplier_mult.h"
+
+// Each creates its window from its template with no parent and shows it; null when the
+// window cannot be created.
+std::unique_ptr<AreaCode> OpenAreaCode();
+std::unique_ptr<Multiplier> OpenMultiplier();
+std::unique_ptr<Multiplier_Mult> OpenMultiplierMult();
+
+// Writes the check values from one band's worked lists; ShowCheckValues() then ticks the
+// boxes. Every area code and every DXCC box is ticked by its own text.
+void MarkWorkedAreas(AreaCode& window, const std::vector<std::string>& workedAreas);
+void MarkWorkedDxcc(Multiplier_Mult& window, const std::vector<std::string>& workedDxcc);
