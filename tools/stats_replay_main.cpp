@@ -24,7 +24,8 @@ constexpr const char* kUsage =
     "usage: stats-replay [--call CALL] [--area XX] [--leg cw|ssb] [--start YYYY-MM-DD]\n"
     "                    [--cty FILE] [--library PATH] [--cabrillo] LOGFILE\n"
     "Scores an ADIF or Cabrillo log of the UK/EI DX Contest with the Stats plug-in and\n"
-    "prints its report. The plug-in's files land in the current folder.\n";
+    "prints its report. The plug-in's files land in the current folder; with --cabrillo\n"
+    "it writes the Cabrillo log too (on Windows after its header dialog).\n";
 
 struct Arguments {
   ReplayOptions replay;
