@@ -69,14 +69,17 @@ const Propagation kNorthAmerica = {{40,  35,  20,  10,  0,   0,  0,  15, 30, 50,
                                      {40, 30, 20, 4, 6}}}};
 
 // Area codes by DXCC prefix; England has every code the others do not.
-const std::map<std::string, std::string> kAreasOutsideEngland = {
-    {"GM", "AB DD DG EH FK GA HS IV KA KW KY ML PA PH TD ZE"},
-    {"GW", "CF LD LL NP SA"},
-    {"GI", "AN AR DN FE LO TY"},
-    {"GD", "IM"},
-    {"GJ", "JE"},
-    {"GU", "GU"},
-    {"EI", "CE CK CN CW DL DU GY KE KI KY LD LH LI LS ME MO OF RO SO TI WF WI WM WX"}};
+const std::map<std::string, std::vector<std::string>> kAreasOutsideEngland = {
+    {"GM",
+     {"AB", "DD", "DG", "EH", "FK", "GA", "HS", "IV", "KA", "KW", "KY", "ML", "PA", "PH", "TD",
+      "ZE"}},
+    {"GW", {"CF", "LD", "LL", "NP", "SA"}},
+    {"GI", {"AN", "AR", "DN", "FE", "LO", "TY"}},
+    {"GD", {"IM"}},
+    {"GJ", {"JE"}},
+    {"GU", {"GU"}},
+    {"EI", {"CE", "CK", "CN", "CW", "DL", "DU", "GY", "KE", "KI", "KY", "LD", "LH",
+            "LI", "LS", "ME", "MO", "OF", "RO", "SO", "TI", "WF", "WI", "WM", "WX"}}};
 // Miscopied area codes: none of them is valid.
 constexpr std::array<const char*, 4> kMiscopiedAreas = {"LX", "SZ", "GX", "BQ"};
 
@@ -85,23 +88,11 @@ constexpr double kWorkedBeforeChance = 0.22;  // a station met on another band
 constexpr double kMiscopiedAreaChance = 0.008;
 constexpr int kBlockSeconds = 900;  // the operator picks band and run frequency per block
 
-std::vector<std::string> Words(std::string_view text) {
-  std::vector<std::string> words;
-  size_t start = 0;
-  while ((start = text.find_first_not_of(' ', start)) != std::string_view::npos) {
-    const size_t end = std::min(text.find(' ', start), text.size());
-    words.emplace_back(text.substr(start, end - start));
-    start = end;
-  }
-  return words;
-}
-
 std::map<std::string, std::vector<std::string>> AreasByPrefix() {
-  std::map<std::string, std::vector<std::string>> areas;
+  std::map<std::string, std::vector<std::string>> areas = kAreasOutsideEngland;
   std::set<std::string> elsewhere;
   for (const auto& [prefix, codes] : kAreasOutsideEngland) {
-    areas[prefix] = Words(codes);
-    elsewhere.insert(areas[prefix].begin(), areas[prefix].end());
+    elsewhere.insert(codes.begin(), codes.end());
   }
   for (const std::string_view code : kAreaCodes) {
     if (elsewhere.count(std::string(code)) == 0) areas["G"].emplace_back(code);

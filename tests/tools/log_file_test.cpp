@@ -10,6 +10,14 @@ std::string Time(const LogQso& qso) {
   return FormatDate(qso.time, "%Y-%m-%d %H%M");
 }
 
+void ExpectProblems(const LogFile& log, const std::vector<std::pair<int, std::string>>& expected) {
+  ASSERT_EQ(log.problems.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(log.problems[i].line, expected[i].first) << i;
+    EXPECT_EQ(log.problems[i].what, expected[i].second) << i;
+  }
+}
+
 TEST(AdifLog, ReadsTheFieldsOfEachRecordWhateverTheCaseAndSpacing) {
   const LogFile log = ReadLog(
       "Exported by a logger <with> brackets in the header\r\n"
@@ -75,22 +83,17 @@ TEST(AdifLog, SkipsBrokenRecordsAndGoesOn) {
   EXPECT_EQ(log.qsos[0].call, "G4ABC");
   EXPECT_EQ(log.qsos[1].call, "G4ABK");
   EXPECT_EQ(log.qsos[1].line, 11);
-  const std::vector<std::pair<int, std::string>> expected = {
-      {3, "QSO without CALL"},
-      {4, "QSO_DATE '20161131' and TIME_ON '1202' are no date and time"},
-      {5, "QSO_DATE '20161112' and TIME_ON '1260' are no date and time"},
-      {6, "FREQ '7,01' is no frequency in MHz"},
-      {7, "FREQ 9.010 MHz is in no amateur band"},
-      {8, "QSO without FREQ or BAND"},
-      {9, "field CALL has no valid length"},
-      {10, "tag <CALL> has no length"},
-      {14, "field CALL runs past the end of the file"},
-  };
-  ASSERT_EQ(log.problems.size(), expected.size());
-  for (size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(log.problems[i].line, expected[i].first) << i;
-    EXPECT_EQ(log.problems[i].what, expected[i].second) << i;
-  }
+  ExpectProblems(log, {
+                          {3, "QSO without CALL"},
+                          {4, "QSO_DATE '20161131' and TIME_ON '1202' are no date and time"},
+                          {5, "QSO_DATE '20161112' and TIME_ON '1260' are no date and time"},
+                          {6, "FREQ '7,01' is no frequency in MHz"},
+                          {7, "FREQ 9.010 MHz is in no amateur band"},
+                          {8, "QSO without FREQ or BAND"},
+                          {9, "field CALL has no valid length"},
+                          {10, "tag <CALL> has no length"},
+                          {14, "field CALL runs past the end of the file"},
+                      });
 }
 
 TEST(AdifLog, ALastRecordWithoutItsEndIsReported) {
@@ -154,17 +157,12 @@ TEST(CabrilloLog, SplitsQsoLinesIntoTheirFields) {
 
 TEST(CabrilloLog, SkipsLinesItCannotRead) {
   const LogFile log = ReadLog(kCabrillo);
-  const std::vector<std::pair<int, std::string>> expected = {
-      {8, "QSO line with 8 fields, at least 10 expected"},
-      {9, "'2016-11-32 1208' is no date and time"},
-      {10, "frequency '99999' is in no amateur band (kHz expected)"},
-      {11, "QSO line without the worked call"},
-  };
-  ASSERT_EQ(log.problems.size(), expected.size());
-  for (size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(log.problems[i].line, expected[i].first) << i;
-    EXPECT_EQ(log.problems[i].what, expected[i].second) << i;
-  }
+  ExpectProblems(log, {
+                          {8, "QSO line with 8 fields, at least 10 expected"},
+                          {9, "'2016-11-32 1208' is no date and time"},
+                          {10, "frequency '99999' is in no amateur band (kHz expected)"},
+                          {11, "QSO line without the worked call"},
+                      });
 }
 
 TEST(LogFile, IsRecognisedByContentOnly) {
