@@ -23,10 +23,10 @@ bool UkEi(const std::string& prefix) {
 
 bool ValidArea(const std::string& code) {
   if (code.size() != 2) return false;
-  for (const char* p = kAreas; *p != '\0'; p += 3) {
+  for (const char* p = kAreas;; p += 3) {
     if (code[0] == p[0] && code[1] == p[1]) return true;
+    if (p[2] == '\0') return false;  // the last code has no blank after it
   }
-  return false;
 }
 
 std::string Lower(std::string text) {
