@@ -30,8 +30,9 @@ class CtyDatabase {
 
   // Exact-call entries first, then the longest matching prefix; portable calls by the
   // part that names the location (DL/G4ABC, G4ABC/DL), by the call itself for suffixes
-  // such as /P, /M or /QRP, by a changed call area for W1ABC/4. Maritime and aeronautical
-  // mobiles (/MM, /AM) are in no entity and are not placed.
+  // such as /P, /M, /QRP, special-event numbers (/70) and suffixes that are no prefix, by
+  // a changed call area for W1ABC/4. Maritime and aeronautical mobiles (/MM, /AM) are in
+  // no entity and are not placed.
   Placement Resolve(std::string_view call) const;
 
  private:

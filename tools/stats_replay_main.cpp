@@ -149,8 +149,9 @@ int Run(int argc, char** argv) {
   PrintProblems(arguments.logFile, result.warnings);
 
   const ReplayStation& station = result.station;
+  const Placement& own = station.placement;
   std::cout << "Replaying " << arguments.logFile << " as " << station.ownCall << " ("
-            << station.placement.prefix << ", " << station.placement.continent << "), "
+            << (own.placed() ? own.prefix + ", " + own.continent : "not placed") << "), "
             << (station.cwLeg ? "CW" : "SSB") << " leg";
   if (!station.areaCode.empty()) std::cout << ", area " << station.areaCode;
   std::cout << ", contest " << FormatDate(station.contestStart, "%Y-%m-%d %H%M") << " to "
