@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tests/reports/host_calls.h"
-#include "tests/reports/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

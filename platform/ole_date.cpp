@@ -45,7 +45,16 @@ void AppendNumber(std::string& out, int value, int width) {
 
 }  // namespace
 
-std::optional<CalendarTime> ToCalendar(const OleDate& date) {
+namespace {
+
+struct DayAndSecond {
+  long wholeDays;  // days since 30 December 1899, as the whole part of the day count
+  long second;     // of the day, 0 to 86399
+};
+
+// Rounds to the nearest second and splits the day count, as the platform does; empty for
+// dates that are not valid or fall outside years 100 to 9999 (NaN included).
+std::optional<DayAndSecond> SplitDate(const OleDate& date) {
   const double dt = date.m_dt;
   if (date.m_status != OleDate::kValid || !(dt >= kFirstDay && dt < kLastDay + 1.0)) {
     return std::nullopt;
@@ -53,18 +62,29 @@ std::optional<CalendarTime> ToCalendar(const OleDate& date) {
   // Negative day counts run backwards in days but forwards in time of day:
   // -1.25 is 29 December 1899, 06:00.
   const double rounded = dt + (dt > 0.0 ? kHalfSecond : -kHalfSecond);
-  const long wholeDays = static_cast<long>(rounded);
+  if (rounded >= kLastDay + 1.0) return std::nullopt;  // rounded into the year 10000
   const double magnitude = std::fabs(rounded);
-  long seconds = static_cast<long>((magnitude - std::floor(magnitude)) * 86400.0);
-  if (seconds > 86399) seconds = 86399;
+  const long second = static_cast<long>((magnitude - std::floor(magnitude)) * 86400.0);
+  return DayAndSecond{static_cast<long>(rounded), second > 86399 ? 86399 : second};
+}
 
+}  // namespace
+
+std::optional<CalendarTime> ToCalendar(const OleDate& date) {
+  const std::optional<DayAndSecond> split = SplitDate(date);
+  if (!split) return std::nullopt;
   CalendarTime fields{};
-  CivilFromDays(wholeDays + kDaysFromCivilEpochTo1899_12_30, fields.year, fields.month, fields.day);
-  if (fields.year > 9999) return std::nullopt;
-  fields.hour = static_cast<int>(seconds / 3600);
-  fields.minute = static_cast<int>(seconds / 60 % 60);
-  fields.second = static_cast<int>(seconds % 60);
+  CivilFromDays(split->wholeDays + kDaysFromCivilEpochTo1899_12_30, fields.year, fields.month,
+                fields.day);
+  fields.hour = static_cast<int>(split->second / 3600);
+  fields.minute = static_cast<int>(split->second / 60 % 60);
+  fields.second = static_cast<int>(split->second % 60);
   return fields;
+}
+
+int HourOfDay(const OleDate& date) {
+  const std::optional<DayAndSecond> split = SplitDate(date);
+  return split ? static_cast<int>(split->second / 3600) : -1;
 }
 
 OleDate FromCalendar(const CalendarTime& time) {

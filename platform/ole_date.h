@@ -22,6 +22,9 @@ struct CalendarTime {
 // invalid or null dates and for day counts outside years 100 to 9999 (NaN included).
 std::optional<CalendarTime> ToCalendar(const OleDate& date);
 
+// The hour of the day as ToCalendar gives it, or -1 where ToCalendar gives nothing.
+int HourOfDay(const OleDate& date);
+
 // Builds a valid date from calendar fields (used by hosts and tools, not by the logic).
 OleDate FromCalendar(const CalendarTime& time);
 

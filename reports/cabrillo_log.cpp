@@ -86,9 +86,11 @@ std::string CabrilloLog::WriteLogFile(bool cwLeg, long long claimedScore,
 
   const std::string fileName = fileBaseName + ".cbr";
   // Binary mode: the lines already end in CR LF and must not be translated.
+  bool written = false;
   if (std::FILE* file = std::fopen(fileName.c_str(), "wb")) {
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::fclose(file);
+    written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    written = std::fclose(file) == 0 && written;
   }
-  return "File produced: " + fileName;
+  // The operator must not send in a log that was never written.
+  return (written ? "File produced: " : "File not produced: ") + fileName;
 }

@@ -25,7 +25,7 @@ class CabrilloLog {
                   const std::string& exchangeSent, const std::string& exchangeReceived, bool cwLeg);
 
   // Writes the file, replacing an earlier one, and returns the text for the operator.
-  // A file that cannot be written is not reported.
+  // A file that cannot be written gives "File not produced: " and its name.
   std::string WriteLogFile(bool cwLeg, long long claimedScore, const std::string& hostFolder) const;
 };
 

@@ -64,8 +64,8 @@ int SlotFedBy(std::string_view band) {
 // UK/EI stations score double in the small hours, 01:00 to 04:59; an invalid time is no
 // hour of the day.
 int TimeOfDayFactor(const OleDate& time) {
-  const std::optional<CalendarTime> fields = ToCalendar(time);
-  return fields && fields->hour >= 1 && fields->hour < 5 ? 2 : 1;
+  const int hour = HourOfDay(time);
+  return hour >= 1 && hour < 5 ? 2 : 1;
 }
 
 // QSOs on 80m and 40m score double.

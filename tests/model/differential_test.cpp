@@ -84,6 +84,22 @@ void ExpectSameLog(const ReferenceLog& model) {
   ASSERT_EQ(ReadFileBytes(model.statsFileName()), model.statsFile());
 }
 
+void ExpectSameReport(ReferenceLog& model) {
+  int status = 0;
+  const std::string text = GetResult0(&status);
+  const ModelReport expected = model.Report(false);
+  ASSERT_EQ(text, expected.text);
+  ASSERT_EQ(status, -1);
+  ASSERT_EQ(contest.claimedScore, expected.score);
+  ASSERT_EQ(IniFile("Settings", "Plugins\\UK_EI.ini").Read("Claimed"),
+            std::to_string(expected.score));
+  for (int slot = 0; slot < kBandSlots; ++slot) {
+    if (!expected.slotRebuilt[slot]) continue;
+    ASSERT_EQ(contest.workedDxccByBand[slot], expected.dxccBySlot[slot]) << "slot " << slot;
+    ASSERT_EQ(contest.workedAreasByBand[slot], expected.areasBySlot[slot]) << "slot " << slot;
+  }
+}
+
 void Play(unsigned seed, int operations) {
   TempFolder folder;
   const IniFile settings("Settings", "Plugins\\UK_EI.ini");
@@ -123,7 +139,7 @@ void Play(unsigned seed, int operations) {
                 model.Check(q.call, q.mode, q.prefix, q.band))
           << "operation " << op;
     } else if (kind < 99 || session.Below(50) != 0) {
-      GetResult0(nullptr);
+      ASSERT_NO_FATAL_FAILURE(ExpectSameReport(model)) << "operation " << op;
     } else {
       reset();
     }

@@ -1,5 +1,8 @@
 #include "tests/model/reference_log.h"
 
+#include <cmath>
+#include <cstdio>
+
 namespace {
 
 const char* const kUkEi[] = {"EI", "G", "GD", "GI", "GJ", "GM", "GU", "GW"};
@@ -20,10 +23,10 @@ bool UkEi(const std::string& prefix) {
 
 bool ValidArea(const std::string& code) {
   if (code.size() != 2) return false;
-  for (const char* p = kAreas; *p != '\0'; p += 3) {
+  for (const char* p = kAreas;; p += 3) {
     if (code[0] == p[0] && code[1] == p[1]) return true;
+    if (p[2] == '\0') return false;  // the last code has no blank after it
   }
-  return false;
 }
 
 std::string Lower(std::string text) {
@@ -64,6 +67,8 @@ void ReferenceLog::Reset(const ModelStation& station, const std::string& setting
                          bool cwLeg) {
   log_.clear();
   bandsSeen_.clear();
+  station_ = station;
+  cwLeg_ = cwLeg;
   ukEiStation_ = UkEi(station.ownPrefix);
   ownAreaCode_ = ukEiStation_ ? settingsAreaCode : "";
   statsFileName_ = "VurovODUVIR_EI_" + FormatDate(station.end, "%d_%m_%Y") + ".txt";
@@ -172,4 +177,145 @@ int ReferenceLog::Check(const std::string& call, const std::string& mode, const 
     if (r.band == band && r.prefix == prefix) return 1;
   }
   return 2;
+}
+
+namespace {
+
+int HourOf(const OleDate& time) {
+  const auto fields = ToCalendar(time);
+  return fields ? fields->hour : -1;
+}
+
+int Points(const ModelQso& q, bool ukEiStation, const std::string& ownContinent) {
+  int base;
+  if (ukEiStation) {
+    base = q.continent == ownContinent ? 2 : 4;
+    const int hour = HourOf(q.time);
+    if (hour >= 1 && hour < 5) base *= 2;
+  } else if (ownContinent == "EU") {
+    base = UkEi(q.prefix) ? 2 : q.continent == "EU" ? 1 : 2;
+  } else {
+    base = UkEi(q.prefix) ? 4 : q.continent == "EU" ? 2 : 1;
+  }
+  return q.band == "80m" || q.band == "40m" ? base * 2 : base;
+}
+
+// Days on one time line: before the epoch the fraction of a negative day runs forwards.
+double Line(double dt) {
+  return dt >= 0 ? dt : std::trunc(dt) - (dt - std::trunc(dt));
+}
+
+bool Contains(const std::vector<std::string>& list, const std::string& text) {
+  for (const std::string& entry : list) {
+    if (entry == text) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+ModelReport ReferenceLog::Report(bool exportRun) {
+  ModelReport report;
+  report.dxccBySlot.assign(6, {});
+  report.areasBySlot.assign(6, {});
+  report.slotRebuilt.assign(6, false);
+  char line[512];
+  std::snprintf(line, sizeof line,
+                "  UK/EI DX  %s DX Contest %s-%s \r\n\t    Contestant: %s\r\n"
+                "Band\tQSOs\tPoints\tDXCC\tArea\r\n",
+                cwLeg_ ? "CW" : "SSB", FormatDate(station_.start, "%d.%m").c_str(),
+                FormatDate(station_.end, "%d.%m.%Y").c_str(), station_.ownCall.c_str());
+  report.text = line;
+
+  auto key = [](std::string band) {
+    while (band.size() < 20) band = "0" + band;
+    return band;
+  };
+  for (size_t i = 0; i + 1 < bandsSeen_.size(); ++i) {
+    for (size_t j = i + 1; j < bandsSeen_.size(); ++j) {
+      if (key(bandsSeen_[i]) < key(bandsSeen_[j])) std::swap(bandsSeen_[i], bandsSeen_[j]);
+    }
+  }
+
+  const char* const slotNames[] = {"160m", "80m", "40m", "20m", "15m", "10m"};
+  long long totalQsos = 0, totalPoints = 0, totalDxcc = 0, totalAreas = 0;
+  int hourQsos = 0, hourPoints = 0, tenQsos = 0, tenPoints = 0, lastPoints = 0;
+  int lastIndex = -1;
+  const OleDate reference = log_.empty() ? OleDate{} : log_.back().time;
+  std::vector<int> slotOfBand;
+  for (const std::string& band : bandsSeen_) {
+    int slot = -1;
+    for (int s = 0; s < 6; ++s) {
+      if (band == slotNames[s]) slot = s;
+    }
+    if (slot < 0 && ContestBand(band)) {
+      for (int s = 1; s < 6; ++s) {
+        if (Lower(band) == slotNames[s]) slot = s;
+      }
+    }
+    if (slot >= 0) report.slotRebuilt[slot] = true;
+    slotOfBand.push_back(slot);
+    std::vector<std::string> prefixes, areas;
+    int qsos = 0, points = 0;
+    for (size_t i = 0; i < log_.size(); ++i) {
+      const ModelQso& q = log_[i];
+      if (q.band != band || q.call.empty() || q.isDupe) continue;
+      ++qsos;
+      const int p = Points(q, ukEiStation_, station_.ownContinent);
+      points += p;
+      if (static_cast<int>(i) > lastIndex) {
+        lastIndex = static_cast<int>(i);
+        lastPoints = p;
+      }
+      if (!exportRun && reference.m_status == OleDate::kValid &&
+          q.time.m_status == OleDate::kValid) {
+        const double days = Line(reference.m_dt) - Line(q.time.m_dt);
+        const double minutes = std::trunc((days + (days < 0 ? -0.5 : 0.5) / 86400.0) * 1440.0);
+        if (minutes < 60) {
+          ++hourQsos;
+          hourPoints += p;
+        }
+        if (minutes < 10) {
+          ++tenQsos;
+          tenPoints += p;
+        }
+      }
+      if (!Contains(prefixes, q.prefix)) prefixes.push_back(q.prefix);
+      if (!q.areaCode.empty() && !Contains(areas, q.areaCode)) areas.push_back(q.areaCode);
+    }
+    std::snprintf(line, sizeof line, "%s\t %i\t %i\t %i\t %i\r\n", band.c_str(), qsos, points,
+                  static_cast<int>(prefixes.size()), static_cast<int>(areas.size()));
+    report.text += line;
+    totalQsos += qsos;
+    totalPoints += points;
+    totalDxcc += static_cast<long long>(prefixes.size());
+    totalAreas += static_cast<long long>(areas.size());
+  }
+  // A slot fed by two band texts ("20m" and "20M") lists its values once, in log order.
+  for (const ModelQso& q : log_) {
+    if (q.call.empty() || q.isDupe) continue;
+    for (size_t row = 0; row < bandsSeen_.size(); ++row) {
+      const int slot = slotOfBand[row];
+      if (bandsSeen_[row] != q.band || slot < 0) continue;
+      if (!Contains(report.dxccBySlot[slot], q.prefix)) report.dxccBySlot[slot].push_back(q.prefix);
+      if (!q.areaCode.empty() && !Contains(report.areasBySlot[slot], q.areaCode)) {
+        report.areasBySlot[slot].push_back(q.areaCode);
+      }
+    }
+  }
+  report.score = totalPoints * (totalDxcc + totalAreas);
+  std::snprintf(line, sizeof line, "Total\t %lld\t %lld\t %lld\t %lld\r\n", totalQsos, totalPoints,
+                totalDxcc, totalAreas);
+  report.text += line;
+  if (!exportRun && !log_.empty()) {
+    std::snprintf(line, sizeof line,
+                  "\r\nHourly (10min) QSO rate: %5i (%i) QSOs/hour\r\nHourly (10min) pts rate: "
+                  "%5i (%i) points/hour\r\n\r\nLast QSO: %i points",
+                  hourQsos, 6 * tenQsos, hourPoints, 6 * tenPoints, lastPoints);
+    report.text += line;
+  }
+  std::snprintf(line, sizeof line, "\r\nScore: %lld*(%lld+%lld) = %lld\r\n", totalPoints, totalDxcc,
+                totalAreas, report.score);
+  report.text += line;
+  return report;
 }

@@ -21,6 +21,14 @@ struct ModelStation {
   OleDate start, end;
 };
 
+struct ModelReport {
+  std::string text;
+  long long score = 0;
+  // The worked lists of the band slots the report rebuilt; other slots are not listed.
+  std::vector<std::vector<std::string>> dxccBySlot, areasBySlot;
+  std::vector<bool> slotRebuilt;
+};
+
 struct ModelQsoInput {
   std::string ownCall, call;
   OleDate time;
@@ -36,6 +44,8 @@ class ReferenceLog {
   int Remove(const ModelQsoInput& qso);
   int Check(const std::string& call, const std::string& mode, const std::string& prefix,
             const std::string& band) const;
+  // The statistics report; puts bandsSeen into report order as the plug-in does.
+  ModelReport Report(bool exportRun);
 
   const std::vector<ModelQso>& log() const { return log_; }
   const std::vector<std::string>& bandsSeen() const { return bandsSeen_; }
@@ -48,6 +58,8 @@ class ReferenceLog {
 
   std::vector<ModelQso> log_;
   std::vector<std::string> bandsSeen_;
+  ModelStation station_;
+  bool cwLeg_ = false;
   bool ukEiStation_ = false;
   std::string ownAreaCode_;
   std::string statsFileName_;

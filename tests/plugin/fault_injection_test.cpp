@@ -9,8 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/host_version.h"
 #include "platform/ini_file.h"
 #include "plugin/contest_state.h"
+#include "plugin/entry_points.h"
+#include "reports/cabrillo_log.h"
 #include "tests/support/host_calls.h"
 #include "tests/support/temp_folder.h"
 
@@ -96,4 +99,40 @@ TEST(FaultInjection, DatesOutsideWhatTheHostShouldSend) {
   Reset(Station{.start = OleDate{nan, OleDate::kValid}, .end = OleDate{1e308, OleDate::kValid}});
   EXPECT_EQ(contest.startDayMonth, "Invalid DateTime");
   EXPECT_EQ(ReadFileBytes(contest.statsFileName), "UK/EI SSB DX Contest UBN file \r\n");
+}
+
+TEST(FaultInjection, CabrilloFileThatCannotBeWrittenIsNotReportedAsProduced) {
+  TempFolder folder;
+  CabrilloLog log;
+  log.fileBaseName = "G4ABC";
+  mkdir("G4ABC.cbr", 0700);  // a folder in its place: not even root can write it
+  EXPECT_EQ(log.WriteLogFile(true, 0, ""), "File not produced: G4ABC.cbr");
+  rmdir("G4ABC.cbr");
+  ASSERT_EQ(symlink("/dev/full", "G4ABC.cbr"), 0);  // a full disk
+  EXPECT_EQ(log.WriteLogFile(true, 0, ""), "File not produced: G4ABC.cbr");
+  unlink("G4ABC.cbr");
+  EXPECT_EQ(log.WriteLogFile(true, 0, ""), "File produced: G4ABC.cbr");
+
+  // The export run goes on answering, and the log is whole.
+  mkdir("DL1AAA.cbr", 0700);
+  Reset(Station{.cabrilloExport = 1});
+  ExpectWorkingLog();
+  int status = 0;
+  EXPECT_NE(std::string(GetResult0(&status)).find("Score: "), std::string::npos);
+  EXPECT_EQ(contest.qsoList.size(), 1u);
+}
+
+TEST(FaultInjection, HostFolderWithThousandsOfFiles) {
+  TempFolder folder;
+  mkdir("host", 0700);
+  for (int i = 0; i < 5000; ++i) {
+    WriteFileBytes("host/logger" + std::to_string(i) + ".exe", "MZ");
+  }
+  WriteFileBytes("host/Qorv2.exe", "MZ");
+  EXPECT_EQ(FindHostProgram("host/"), std::optional<std::string>("host/Qorv2.exe"));
+  EXPECT_EQ(ReadFileVersion("host/Qorv2.exe"), std::nullopt);  // no version resource here
+  CabrilloLog log;
+  log.fileBaseName = "G4ABC";
+  EXPECT_EQ(log.WriteLogFile(true, 0, "host/"), "File produced: G4ABC.cbr");
+  EXPECT_NE(ReadFileBytes("G4ABC.cbr").find("CREATED-BY: Qorv \r\n"), std::string::npos);
 }

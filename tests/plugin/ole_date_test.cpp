@@ -41,4 +41,15 @@ TEST(OleDate, NullInvalidAndUnrepresentableDates) {
   EXPECT_EQ(FormatDate(OleDate{-657434.0, OleDate::kValid}, "%Y-%m-%d"), "100-01-01");
   EXPECT_EQ(FormatDate(OleDate{2958465.5, OleDate::kValid}, "%Y-%m-%d %H%M"), "9999-12-31 1200");
   EXPECT_EQ(FormatDate(DateOrNull(nullptr), "%Y"), "");
+  EXPECT_EQ(FormatDate(OleDate{2958465.999999, OleDate::kValid}, "%Y"), "Invalid DateTime");
+}
+
+TEST(OleDate, HourOfDayAgreesWithTheCalendar) {
+  for (double dt : {42686.0, 42686.5, 42686.0 + 1.0 / 24 - 1e-9, -1.25, -0.99, 0.9999999, 2958465.5,
+                    -657434.0}) {
+    const OleDate date{dt, OleDate::kValid};
+    EXPECT_EQ(HourOfDay(date), ToCalendar(date)->hour) << dt;
+  }
+  EXPECT_EQ(HourOfDay(OleDate{42686.5, OleDate::kInvalid}), -1);
+  EXPECT_EQ(HourOfDay(OleDate{std::nan(""), OleDate::kValid}), -1);
 }

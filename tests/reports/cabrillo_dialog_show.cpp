@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "tests/reports/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "tests/reports/wine_host.h"
 
 int main(int argc, char** argv) {
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   if (dll == nullptr) return 1;
   const StatsEntryPoints stats = BindStats(dll);
   TempFolder folder;
-  WriteFile("Plugins/UK_EI.ini",
+  WriteFileBytes("Plugins/UK_EI.ini",
             "[Settings]\r\nMode=1\r\nClaimed=1352\r\nName=Jane Doe\r\n"
             "Address=1 High Street\r\nAddress_City=London\r\nAddress_PostalCode=N1 9GU\r\n"
             "Address_Country=England\r\nClub=RSGB\r\nEmail=g4abc@example.org\r\n"

@@ -4,13 +4,14 @@
 // The program's name contains "Qorv" and it carries version 2.5.0.0: it is the host
 // program the Cabrillo writer finds in the host folder.
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
 
 #include "res/cabrillo_dialog.h"
-#include "tests/reports/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "tests/reports/wine_host.h"
 
 namespace {
@@ -100,7 +101,7 @@ class CabrilloDialogTest : public ::testing::Test {
 };
 
 TEST_F(CabrilloDialogTest, OkKeepsTheHeaderAndTheReportWritesTheFile) {
-  WriteFile("Plugins/UK_EI.ini", "[Settings]\r\nMode=1\r\nClaimed=77\r\n");
+  WriteFileBytes("Plugins/UK_EI.ini", "[Settings]\r\nMode=1\r\nClaimed=77\r\n");
   ResetForExport([](HWND dialog) {
     EXPECT_EQ(WindowText(dialog), kHeaderDialogCaption);
     EXPECT_EQ(ItemText(dialog, IDC_CABRILLO_CALLSIGN), "G4ABC");
@@ -150,7 +151,7 @@ TEST_F(CabrilloDialogTest, OkKeepsTheHeaderAndTheReportWritesTheFile) {
   EXPECT_EQ(boxTexts, "File produced: G4ABC.cbr|");
   EXPECT_EQ(report.find("Hourly"), std::string::npos);
   EXPECT_EQ(IniValue("Claimed"), "12");  // 20m 2 points, 40m 2 points; 2 DXCC + 1 area
-  const std::string file = ReadFile("G4ABC.cbr");
+  const std::string file = ReadFileBytes("G4ABC.cbr");
   for (const char* line :
        {"START-OF-LOG: 3.0\r\nCALLSIGN: G4XYZ\r\nCONTEST: UKEIDXCW\r\n"
         "CATEGORY-OPERATOR: MULTI-TWO\r\n",
@@ -166,13 +167,13 @@ TEST_F(CabrilloDialogTest, OkKeepsTheHeaderAndTheReportWritesTheFile) {
 
 TEST_F(CabrilloDialogTest, CancelSwitchesTheExportOff) {
   const std::string ini = "[Settings]\r\nMode=1\r\nName=Old Name\r\nStart=0\r\n";
-  WriteFile("Plugins/UK_EI.ini", ini);
+  WriteFileBytes("Plugins/UK_EI.ini", ini);
   ResetForExport([](HWND dialog) {
     SetDlgItemTextA(dialog, IDC_CABRILLO_NAME, "New Name");
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
   });
-  EXPECT_EQ(ReadFile("Plugins/UK_EI.ini"), ini);
+  EXPECT_EQ(ReadFileBytes("Plugins/UK_EI.ini"), ini);
 
   std::string boxTexts;
   const std::string report = ReportWithOutputBoxes(boxTexts);

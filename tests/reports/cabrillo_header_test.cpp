@@ -4,7 +4,7 @@
 
 #include "reports/cabrillo_header.h"
 #include "tests/reports/host_calls.h"
-#include "tests/reports/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

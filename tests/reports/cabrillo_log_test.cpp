@@ -1,10 +1,11 @@
 // The Cabrillo file: QSO lines of both legs, the header lines, the host version.
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "reports/cabrillo_log.h"
 #include "tests/reports/host_calls.h"
-#include "tests/reports/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ TEST(CabrilloLog, WholeFile) {
   TempFolder folder;
   // A host program in the host folder, but without a version resource.
   std::filesystem::create_directory("host");
-  WriteFile("host/Qorv2.exe", "MZ");
+  WriteFileBytes("host/Qorv2.exe", "MZ");
 
   CabrilloLog log;
   log.fileBaseName = "TESTLOG";
@@ -60,7 +61,7 @@ TEST(CabrilloLog, WholeFile) {
   log.AddQsoLine("DL1AA", 3510, "PH", ContestDay(0, 5), "001 LN", "005 --", false);
 
   EXPECT_EQ(log.WriteLogFile(false, 1234, "host/"), "File produced: TESTLOG.cbr");
-  EXPECT_EQ(ReadFile("TESTLOG.cbr"),
+  EXPECT_EQ(ReadFileBytes("TESTLOG.cbr"),
             "START-OF-LOG: 3.0\r\n"
             "CALLSIGN: G4ABC\r\n"
             "CONTEST: UKEIDXSSB\r\n"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/reports/host_calls.h"
-#include "tests/reports/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ const StatsEntryPoints kStats{&ResetStats0, &AddData0, &GetResult0};
 
 TEST(ExportRun, ReportIniAndCabrilloFile) {
   TempFolder folder;
-  WriteFile("Plugins/UK_EI.ini",
+  WriteFileBytes("Plugins/UK_EI.ini",
             "[Settings]\r\nMode=1\r\nName=Jane Doe\r\nClub=RSGB\r\n"
             "SoapBox=line one<CR><LF>line two<CR><LF>line three\r\n");
   ResetFor(kStats, {"DL/G4ABC", "DL", "EU", 1});
@@ -33,7 +33,7 @@ TEST(ExportRun, ReportIniAndCabrilloFile) {
             "Total\t 3\t 8\t 3\t 2\r\n"
             "\r\nScore: 8*(3+2) = 40\r\n");
 
-  EXPECT_EQ(ReadFile("DL_G4ABC.cbr"),
+  EXPECT_EQ(ReadFileBytes("DL_G4ABC.cbr"),
             "START-OF-LOG: 3.0\r\n"
             "CALLSIGN: DL/G4ABC\r\n"
             "CONTEST: UKEIDXCW\r\n"
@@ -66,7 +66,7 @@ TEST(ExportRun, ReportIniAndCabrilloFile) {
             "END-OF-LOG:\r\n");
 
   // The confirmed header was saved; "Start" is the window toggle of the reset.
-  EXPECT_EQ(ReadFile("Plugins/UK_EI.ini"),
+  EXPECT_EQ(ReadFileBytes("Plugins/UK_EI.ini"),
             "[Settings]\r\nMode=1\r\nName=Jane Doe\r\nClub=RSGB\r\n"
             "SoapBox=line one<CR><LF>line two<CR><LF>line three\r\n"
             "Operators=DL/G4ABC\r\nAddress=\r\nAddress_City=\r\nAddress_St_Prov=\r\n"

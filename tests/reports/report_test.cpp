@@ -4,7 +4,7 @@
 
 #include "plugin/contest_state.h"
 #include "tests/reports/host_calls.h"
-#include "tests/reports/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -122,7 +122,7 @@ TEST_F(ReportTest, EmptyLogAndExportRun) {
             "\r\nScore: 2*(1+1) = 4\r\n");
   EXPECT_EQ(contest.settings.Read("Claimed"), "4");
   EXPECT_EQ(contest.cabrilloLog.qsoLines.size(), 2u);
-  EXPECT_NE(ReadFile("DL1ZZ.cbr").find("CLAIMED-SCORE: 4\r\n"), std::string::npos);
+  EXPECT_NE(ReadFileBytes("DL1ZZ.cbr").find("CLAIMED-SCORE: 4\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# stats-replay from the command line: exit codes and messages of the bad cases, and
+# nothing written outside the current folder.
+# Usage: replay_cli_test.sh STATS_REPLAY PROBLEMS_LOG
+set -uo pipefail
+tool=$1 problems=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/run" && cd "$work/run"
+failures=0
+expect() {  # description, wanted exit code, pattern the output must hold, command...
+  local what=$1 code=$2 pattern=$3
+  shift 3
+  local output rc=0
+  output=$("$@" 2>&1) || rc=$?
+  if [ "$rc" -ne "$code" ] || ! grep -qE -- "$pattern" <<<"$output"; then
+    echo "FAIL: $what: exit code $rc (wanted $code), output:"
+    echo "$output"
+    failures=$((failures + 1))
+  fi
+}
+printf '<EOH>\n<CALL:5>G4ABC <EOR>\n' >broken.adi
+printf 'CALL,DATE\n' >table.csv
+expect "no country file" 1 "cannot read /no/cty.dat.*" "$tool" --cty /no/cty.dat broken.adi
+expect "the hint names the package and the option" 1 "hamradio-files.*--cty FILE" \
+  "$tool" --cty /no/cty.dat broken.adi
+expect "no readable QSO" 1 "broken.adi:2: QSO_DATE '' and TIME_ON '' are no date and time" \
+  "$tool" broken.adi
+expect "not a log" 1 "table.csv: neither an ADIF log nor a Cabrillo log" "$tool" table.csv
+expect "a missing log" 1 "missing.adi: cannot read" "$tool" missing.adi
+expect "an unknown option" 2 "unknown option --colour" "$tool" --colour red broken.adi
+expect "a bad area code" 2 "--area XY: not a UK/EI area code" "$tool" --area XY broken.adi
+expect "a bad start day" 2 "--start 2016-02-30: not a date YYYY-MM-DD" \
+  "$tool" --start 2016-02-30 broken.adi
+expect "no log" 2 "no log file given" "$tool" --leg cw
+expect "a library that is none" 1 "cannot load table.csv" "$tool" --library table.csv broken.adi
+cp "$problems" .
+expect "a log with problems" 0 \
+  "Summary: 10 QSOs read, 8 stored, 2 refused, 2 dupes, 2 calls not placed, 4 records skipped" \
+  "$tool" "$(basename "$problems")"
+# Everything the runs wrote is in the current folder.
+stray=$(find "$work" -newer "$work/run/broken.adi" -not -path "$work/run*" | head -5)
+if [ -n "$stray" ]; then
+  echo "FAIL: written outside the current folder: $stray"
+  failures=$((failures + 1))
+fi
+[ "$failures" -eq 0 ] && echo "ok: stats-replay's bad cases" || exit 1

@@ -1,0 +1,85 @@
+#include "tools/log_fields.h"
+
+#include <array>
+#include <limits>
+
+namespace {
+
+struct Band {
+  unsigned lowKhz, highKhz;
+  const char* name;
+};
+
+// The widest edges any IARU region allows.
+constexpr std::array<Band, 13> kBands = {{{1800, 2000, "160m"},
+                                          {3500, 4000, "80m"},
+                                          {5060, 5450, "60m"},
+                                          {7000, 7300, "40m"},
+                                          {10100, 10150, "30m"},
+                                          {14000, 14350, "20m"},
+                                          {18068, 18168, "17m"},
+                                          {21000, 21450, "15m"},
+                                          {24890, 24990, "12m"},
+                                          {28000, 29700, "10m"},
+                                          {50000, 54000, "6m"},
+                                          {70000, 71000, "4m"},
+                                          {144000, 148000, "2m"}}};
+
+}  // namespace
+
+std::optional<unsigned> FrequencyHz(std::string_view text, unsigned unit) {
+  unsigned long long whole = 0;
+  unsigned long long fraction = 0;
+  unsigned long long fractionUnit = unit;
+  bool digits = false;
+  bool point = false;
+  for (const char c : text) {
+    if (c == '.' && !point) {
+      point = true;
+      continue;
+    }
+    if (c < '0' || c > '9') return std::nullopt;
+    digits = true;
+    if (!point) {
+      whole = whole * 10 + static_cast<unsigned>(c - '0');
+      if (whole > std::numeric_limits<unsigned>::max()) return std::nullopt;
+    } else if (fractionUnit >= 10) {  // finer than 1 Hz is dropped
+      fractionUnit /= 10;
+      fraction += fractionUnit * static_cast<unsigned>(c - '0');
+    }
+  }
+  const unsigned long long hz = whole * unit + fraction;
+  if (!digits || hz > std::numeric_limits<unsigned>::max()) return std::nullopt;
+  return static_cast<unsigned>(hz);
+}
+
+std::optional<OleDate> QsoTime(int year, int month, int day, int hour, int minute, int second) {
+  const CalendarTime wanted{year, month, day, hour, minute, second};
+  if (year < 1900 || month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 23 ||
+      minute < 0 || minute > 59 || second < 0 || second > 59) {
+    return std::nullopt;
+  }
+  // A day past the month's end comes back as a day of the next month.
+  const OleDate date = FromCalendar(wanted);
+  const std::optional<CalendarTime> back = ToCalendar(date);
+  if (!back || back->day != day || back->month != month) return std::nullopt;
+  return date;
+}
+
+std::string BandOfFrequency(unsigned frequencyHz) {
+  const unsigned khz = frequencyHz / 1000;
+  for (const Band& band : kBands) {
+    if (khz >= band.lowKhz && khz <= band.highKhz) return band.name;
+  }
+  return {};
+}
+
+int DigitsValue(std::string_view digits) {
+  if (digits.empty() || digits.size() > 9) return -1;
+  int value = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return -1;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}

@@ -1,0 +1,21 @@
+#pragma once
+// Field values that ADIF and Cabrillo logs share: frequencies, QSO times, bands.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/ole_date.h"
+
+// A decimal number of `unit` (1000 for kHz, 1000000 for MHz) in whole Hz: "14.0255" MHz
+// gives 14025500. Empty when the text is no such number or exceeds the host's range.
+std::optional<unsigned> FrequencyHz(std::string_view text, unsigned unit);
+
+// The date and time when they form a real calendar moment (30 February does not).
+std::optional<OleDate> QsoTime(int year, int month, int day, int hour, int minute, int second);
+
+// The amateur band of a frequency as the host names it ("160m", "20m", "2m"), or empty.
+std::string BandOfFrequency(unsigned frequencyHz);
+
+// The decimal value of a text of digits only, or -1.
+int DigitsValue(std::string_view digits);

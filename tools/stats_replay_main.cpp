@@ -1,0 +1,180 @@
+// stats-replay: scores a contest log file with the plug-in, outside the host.
+
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "platform/ascii_text.h"
+#include "plugin/contest_rules.h"
+#include "tools/log_fields.h"
+#include "tools/replay.h"
+#include "tools/whole_file.h"
+
+namespace {
+
+#if defined(_WIN32)
+constexpr const char* kLibraryFile = "Stats.dll";
+#else
+constexpr const char* kLibraryFile = "libStats.so";
+#endif
+constexpr const char* kDefaultCty = "/usr/share/hamradio-files/cty.dat";
+
+constexpr const char* kUsage =
+    "usage: stats-replay [--call CALL] [--area XX] [--leg cw|ssb] [--start YYYY-MM-DD]\n"
+    "                    [--cty FILE] [--library PATH] [--cabrillo] LOGFILE\n"
+    "Scores an ADIF or Cabrillo log of the UK/EI DX Contest with the Stats plug-in and\n"
+    "prints its report. The plug-in's files land in the current folder; with --cabrillo\n"
+    "it writes the Cabrillo log too (on Windows after its header dialog).\n";
+
+struct Arguments {
+  ReplayOptions replay;
+  std::string cty = kDefaultCty;
+  std::string library;
+  std::string logFile;
+};
+
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+CalendarTime StartDay(const std::string& text) {
+  const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-';
+  const int year = shaped ? DigitsValue(text.substr(0, 4)) : -1;
+  const int month = shaped ? DigitsValue(text.substr(5, 2)) : -1;
+  const int day = shaped ? DigitsValue(text.substr(8, 2)) : -1;
+  if (!QsoTime(year, month, day, 12, 0, 0)) {
+    throw UsageError("--start " + text + ": not a date YYYY-MM-DD");
+  }
+  return CalendarTime{year, month, day, 12, 0, 0};
+}
+
+Arguments ParseArguments(int argc, char** argv) {
+  Arguments arguments;
+  for (int i = 1; i < argc; ++i) {
+    const std::string option = argv[i];
+    if (option == "--cabrillo") {
+      arguments.replay.cabrillo = true;
+      continue;
+    }
+    if (option.size() > 2 && option.compare(0, 2, "--") == 0) {
+      if (i + 1 >= argc) throw UsageError(option + " needs a value");
+      const std::string value = argv[++i];
+      if (option == "--call") {
+        arguments.replay.ownCall = value;
+      } else if (option == "--area") {
+        if (!IsValidAreaCode(UpperAscii(value))) {
+          throw UsageError("--area " + value + ": not a UK/EI area code");
+        }
+        arguments.replay.areaCode = value;
+      } else if (option == "--leg") {
+        if (!EqualNoCase(value, "cw") && !EqualNoCase(value, "ssb")) {
+          throw UsageError("--leg " + value + ": cw or ssb");
+        }
+        arguments.replay.cwLeg = EqualNoCase(value, "cw");
+      } else if (option == "--start") {
+        arguments.replay.startDay = StartDay(value);
+      } else if (option == "--cty") {
+        arguments.cty = value;
+      } else if (option == "--library") {
+        arguments.library = value;
+      } else {
+        throw UsageError("unknown option " + option);
+      }
+      continue;
+    }
+    if (!arguments.logFile.empty()) throw UsageError("one log file only");
+    arguments.logFile = option;
+  }
+  if (arguments.logFile.empty()) throw UsageError("no log file given");
+  return arguments;
+}
+
+// The build puts the tool beside the library, and so does an installation.
+std::string DefaultLibrary(const char* toolPath) {
+  const std::filesystem::path beside = std::filesystem::path(toolPath).parent_path() / kLibraryFile;
+  std::error_code error;
+  if (!std::filesystem::exists(beside, error)) {
+    throw UsageError(std::string("no ") + kLibraryFile + " beside the tool: give --library PATH");
+  }
+  return beside.string();
+}
+
+void PrintProblems(const std::string& file, const std::vector<LogProblem>& problems) {
+  for (const LogProblem& problem : problems) {
+    std::cerr << file;
+    if (problem.line > 0) std::cerr << ':' << problem.line;
+    std::cerr << ": " << problem.what << '\n';
+  }
+}
+
+// The report's lines end in CR LF; the terminal's in LF.
+std::string TerminalText(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    out += text[i];
+  }
+  return out;
+}
+
+int Run(int argc, char** argv) {
+  const Arguments arguments = ParseArguments(argc, argv);
+  CtyDatabase cty = [&] {
+    try {
+      return CtyDatabase::Load(arguments.cty);
+    } catch (const CtyError& error) {
+      throw CtyError(std::string(error.what()) +
+                     "\nThe country file comes with the Debian package hamradio-files; "
+                     "give another one with --cty FILE.");
+    }
+  }();
+  const std::string libraryPath =
+      arguments.library.empty() ? DefaultLibrary(argv[0]) : arguments.library;
+  const StatsLibrary stats(libraryPath);
+
+  const LogFile log = [&] {
+    try {
+      const std::optional<std::string> text = ReadWholeFile(arguments.logFile);
+      if (!text) throw LogError("cannot read");
+      return ReadLog(*text);
+    } catch (const LogError& error) {
+      throw LogError(arguments.logFile + ": " + error.what());
+    }
+  }();
+  PrintProblems(arguments.logFile, log.problems);
+  const ReplayResult result = Replay(stats, cty, log, arguments.replay);
+  PrintProblems(arguments.logFile, result.warnings);
+
+  const ReplayStation& station = result.station;
+  const Placement& own = station.placement;
+  std::cout << "Replaying " << arguments.logFile << " as " << station.ownCall << " ("
+            << (own.placed() ? own.prefix + ", " + own.continent : "not placed") << "), "
+            << (station.cwLeg ? "CW" : "SSB") << " leg";
+  if (!station.areaCode.empty()) std::cout << ", area " << station.areaCode;
+  std::cout << ", contest " << FormatDate(station.contestStart, "%Y-%m-%d %H%M") << " to "
+            << FormatDate(station.contestEnd, "%Y-%m-%d %H%M") << "\n\n"
+            << TerminalText(result.report);
+  if (!result.report.empty() && result.report.back() != '\n') std::cout << '\n';
+  const ReplaySummary& summary = result.summary;
+  std::cout << "\nSummary: " << summary.read << " QSOs read, " << summary.stored << " stored, "
+            << summary.refused << " refused, " << summary.dupes << " dupes, " << summary.notPlaced
+            << " calls not placed, " << log.problems.size() << " records skipped\n";
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const UsageError& error) {
+    std::cerr << "stats-replay: " << error.what() << '\n' << kUsage;
+    return 2;
+  } catch (const std::exception& error) {
+    std::cerr << "stats-replay: " << error.what() << '\n';
+    return 1;
+  }
+}
