@@ -5,23 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "res/control_window_ids.h"
 #include "tests/reports/host_calls.h"
 #include "tests/setup/fake_host.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
 constexpr DISPID kFrequency = 2, kEntryText = 8;
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 std::string Setting(const char* key) {
   char value[100] = {};
@@ -112,24 +106,8 @@ std::string Eventually(FakeHost& host, HWND window, const std::string& caption) 
 // Every test runs in a folder of its own, with a host that has the plug-in loaded.
 class ControlWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    folder_ = std::string(temp) + "stats_setup_" + std::to_string(GetCurrentProcessId()) + "_" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    CreateDirectoryA(folder_.c_str(), nullptr);
-    CreateDirectoryA((folder_ + "\\Plugins").c_str(), nullptr);
-    SetCurrentDirectoryA(folder_.c_str());
-  }
-  void TearDown() override {
-    host_.reset();
-    SetCurrentDirectoryA("..");
-    for (const char* file : {"\\Plugins\\UK_EI.ini", "\\VurovODUVIR_EI_13_11_2016.txt"}) {
-      DeleteFileA((folder_ + file).c_str());
-    }
-    RemoveDirectoryA((folder_ + "\\Plugins").c_str());
-    RemoveDirectoryA(folder_.c_str());
-  }
+  // Before the folder goes: the plug-in writes its files there.
+  void TearDown() override { host_.reset(); }
 
   FakeHost& Host(bool running = true) {
     host_ = std::make_unique<FakeHost>(running);
@@ -165,8 +143,8 @@ class ControlWindowTest : public ::testing::Test {
     host_->Pump(150);
   }
 
+  TempFolder folder_;
   std::unique_ptr<FakeHost> host_;
-  std::string folder_;
 };
 
 // The plug-in's windows once those wanted are there and shown, and only those.
@@ -349,10 +327,11 @@ TEST_F(ControlWindowTest, LegChangeRewritesTheProblemFileAndTellsTheHost) {
   const PluginWindows windows = Open();
   ASSERT_NE(windows.control, nullptr);
   AddQso(Stats(), "G4AAA", {"DL1AAA", "DL", "EU", "160m", ContestDay(10, 0)});
-  EXPECT_NE(ReadFile("VurovODUVIR_EI_13_11_2016.txt").find("NO CONTEST BAND"), std::string::npos);
+  EXPECT_NE(ReadFileBytes("VurovODUVIR_EI_13_11_2016.txt").find("NO CONTEST BAND"),
+            std::string::npos);
   host.Pump(300);
   host.ForgetCalls();
-  const auto problemFile = [] { return ReadFile("VurovODUVIR_EI_13_11_2016.txt"); };
+  const auto problemFile = [] { return ReadFileBytes("VurovODUVIR_EI_13_11_2016.txt"); };
 
   // The active leg's box only ticks again.
   Click(windows.control, IDC_MODE_CW);
@@ -381,7 +360,7 @@ TEST_F(ControlWindowTest, LegChangeRewritesTheProblemFileAndTellsTheHost) {
 
   // The own area code is kept as typed.
   SetDlgItemTextA(windows.control, IDC_AREA_CODE, "ln ");
-  EXPECT_NE(ReadFile("Plugins\\UK_EI.ini").find("setup_areacode=ln \r\n"), std::string::npos);
+  EXPECT_NE(ReadFileBytes("Plugins\\UK_EI.ini").find("setup_areacode=ln \r\n"), std::string::npos);
 }
 
 TEST_F(ControlWindowTest, WithoutARunningHostTheWindowWorksAndNothingIsRefreshed) {
@@ -394,7 +373,7 @@ TEST_F(ControlWindowTest, WithoutARunningHostTheWindowWorksAndNothingIsRefreshed
   EXPECT_EQ(FindPluginWindows().area, nullptr);
   Click(windows.control, IDC_MODE_CW);
   EXPECT_EQ(Eventually(
-                host, [] { return ReadFile("VurovODUVIR_EI_13_11_2016.txt"); },
+                host, [] { return ReadFileBytes("VurovODUVIR_EI_13_11_2016.txt"); },
                 std::string("UK/EI CW DX Contest UBN file \r\n")),
             "UK/EI CW DX Contest UBN file \r\n");
   EXPECT_TRUE(host.calls().empty());
