@@ -25,6 +25,13 @@ Setup_CQ_WW::Setup_CQ_WW(PostedHostLink& host, WindowRefresh& refresh)
       refresh_(refresh),
       settings_(contest, host) {}
 
+Setup_CQ_WW::~Setup_CQ_WW() {
+  extendedMultiplierWindow_.reset();
+  multiplierWindow_.reset();
+  areaWindow_.reset();
+  Destroy();
+}
+
 INT_PTR Setup_CQ_WW::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:

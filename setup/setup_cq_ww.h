@@ -20,9 +20,11 @@ constexpr UINT kStopRefreshMessage = WM_APP + 2;
 class Setup_CQ_WW : public TopLevelDialog {
  public:
   Setup_CQ_WW(PostedHostLink& host, WindowRefresh& refresh);
+  // Closes the multiplier windows, the extended DXCC window first, then this one.
+  ~Setup_CQ_WW() override;
 
   // Ended by the dialog keys or by the host's thread (a close message): the thread's
-  // message loop stops, and the multiplier windows close with this window.
+  // message loop stops.
   bool ended() const { return ended_; }
 
  protected:

@@ -56,7 +56,7 @@ DWORD WINAPI ControlWindowThread(void*) {
       if (!stopRequested) RunMessageLoop(window);
     }
     controlWindow = nullptr;
-  }  // every window closes here, the extended DXCC window first
+  }  // every window closes here
   LeaveWindowThread();
 }
 
