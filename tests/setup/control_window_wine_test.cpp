@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "res/control_window_ids.h"
 #include "tests/reports/host_calls.h"
@@ -47,6 +48,28 @@ std::vector<std::string> TickedBoxes(HWND window) {
   EnumChildWindows(window, AddTicked, reinterpret_cast<LPARAM>(&ticked));
   std::sort(ticked.begin(), ticked.end());
   return ticked;
+}
+
+// The font of a template of the plug-in: points, character set and face.
+std::tuple<int, int, std::string> TemplateFont(int templateId) {
+  const HMODULE plugin = GetModuleHandleA("Stats.dll");
+  const HRSRC found = FindResourceA(plugin, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(5));
+  const auto* words = static_cast<const WORD*>(LockResource(LoadResource(plugin, found)));
+  if (words == nullptr || words[1] != 0xFFFF) return {};  // no extended template
+  words += 13;  // version, signature, help id, extended style, style, items, x, y, cx, cy
+  for (int field = 0; field < 3; ++field) {  // menu, class, caption
+    if (*words == 0xFFFF) {
+      words += 2;
+    } else {
+      while (*words++ != 0) {
+      }
+    }
+  }
+  const int points = words[0];
+  const int charset = reinterpret_cast<const BYTE*>(words + 2)[1];
+  std::string face;
+  for (const WORD* c = words + 3; *c != 0; ++c) face += static_cast<char>(*c);
+  return {points, charset, face};
 }
 
 POINT ClientCorner(HWND control) {
@@ -188,6 +211,21 @@ TEST_F(ControlWindowTest, EveryOtherResetOpensTheControlWindow) {
   EXPECT_EQ(frame.top, 400);
   EXPECT_TRUE(GetMenuState(GetSystemMenu(windows.control, FALSE), SC_CLOSE, MF_BYCOMMAND) &
               MF_DISABLED);
+  EXPECT_NE(SendMessageA(windows.control, WM_GETICON, ICON_BIG, 0), 0);
+  // Arial 8 with the Cyrillic character set (wine takes the face from the template, not
+  // the character set), black on pale yellow.
+  EXPECT_EQ(TemplateFont(IDD_SETUP_CQ_WW),
+            std::make_tuple(8, RUSSIAN_CHARSET, std::string("Arial")));
+  const HDC dc = GetDC(windows.control);
+  LOGBRUSH brush{};
+  GetObjectA(reinterpret_cast<HBRUSH>(SendMessageA(windows.control, WM_CTLCOLORSTATIC,
+                                                   reinterpret_cast<WPARAM>(dc),
+                                                   reinterpret_cast<LPARAM>(windows.control))),
+             sizeof brush, &brush);
+  EXPECT_EQ(brush.lbColor, 0x00C6FAFFu);
+  EXPECT_EQ(GetBkColor(dc), 0x00C6FAFFu);
+  EXPECT_EQ(GetTextColor(dc), 0u);
+  ReleaseDC(windows.control, dc);
   // The leg for the host, then the first refresh: the call, the frequency, "<SP1>".
   EXPECT_EQ(host.Commands(), (std::vector<std::string>{"<MODE:CW>", "<SP1>"}));
   ASSERT_EQ(host.calls().size(), 4u);
