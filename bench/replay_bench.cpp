@@ -22,9 +22,9 @@ BENCHMARK(LoadCountryFile)->Unit(benchmark::kMillisecond);
 
 void ReplayAdifLog(benchmark::State& state) {
   TempFolder folder;
-  SampleLogSpec spec = UkCwSample();
-  spec.qsos = static_cast<int>(state.range(0));
-  WriteFileBytes("log.adi", GenerateSampleLog(spec, CallPool(*ReadWholeFile(kMasterScp),
+  SampleLogPlan plan = UkCwSample();
+  plan.qsos = static_cast<int>(state.range(0));
+  WriteFileBytes("log.adi", GenerateSampleLog(plan, CallPool(*ReadWholeFile(kMasterScp),
                                                              CtyDatabase::Load(kCty))));
   const StatsLibrary stats(STATS_LIBRARY_FILE);
   for (auto _ : state) {

@@ -54,12 +54,12 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    SampleLogSpec spec = kind == "uk-cw" ? UkCwSample() : DxSsbSample();
-    if (qsos > 0) spec.qsos = qsos;
-    if (seed > 0) spec.seed = seed;
+    SampleLogPlan plan = kind == "uk-cw" ? UkCwSample() : DxSsbSample();
+    if (qsos > 0) plan.qsos = qsos;
+    if (seed > 0) plan.seed = seed;
     const CallPool pool(ReadFile(scp), CtyDatabase::Load(cty));
     std::ofstream out(output, std::ios::binary | std::ios::trunc);
-    out << GenerateSampleLog(spec, pool);
+    out << GenerateSampleLog(plan, pool);
     if (!out.flush()) throw std::runtime_error("cannot write " + output);
   } catch (const std::exception& error) {
     std::cerr << "make-sample-logs: " << error.what() << '\n';

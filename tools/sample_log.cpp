@@ -134,11 +134,11 @@ struct Qso {
 
 class LogMaker {
  public:
-  LogMaker(const SampleLogSpec& spec, const CallPool& pool)
-      : spec_(spec),
+  LogMaker(const SampleLogPlan& plan, const CallPool& pool)
+      : plan_(plan),
         pool_(pool),
-        propagation_(spec.region == SampleLogSpec::Region::kEurope ? kEurope : kNorthAmerica),
-        random_(spec.seed),
+        propagation_(plan.region == SampleLogPlan::Region::kEurope ? kEurope : kNorthAmerica),
+        random_(plan.seed),
         areas_(AreasByPrefix()) {
     for (int group = 0; group < CallPool::kGroups; ++group) {
       if (pool.group(static_cast<CallPool::Group>(group)).empty()) {
@@ -192,13 +192,13 @@ class LogMaker {
     for (int hour = 0; hour < 24; ++hour) {
       rateByContestHour[hour] = propagation_.hourlyRate[UtcHour(hour * 3600)];
     }
-    std::vector<int> seconds(static_cast<size_t>(spec_.qsos));
+    std::vector<int> seconds(static_cast<size_t>(plan_.qsos));
     for (int& second : seconds) {
       second = static_cast<int>(random_.Pick(rateByContestHour)) * 3600 +
                static_cast<int>(random_.Below(3600));
     }
     std::sort(seconds.begin(), seconds.end());
-    const int gap = std::min(6, 86400 / (2 * std::max(spec_.qsos, 1)));
+    const int gap = std::min(6, 86400 / (2 * std::max(plan_.qsos, 1)));
     for (size_t i = 1; i < seconds.size(); ++i) {
       seconds[i] = std::min(std::max(seconds[i], seconds[i - 1] + gap), 86399);
     }
@@ -217,7 +217,7 @@ class LogMaker {
 
   // Anywhere in the leg's segment of the band, to 100 Hz.
   int FrequencyOn(int band) {
-    const Segment segment = (spec_.cwLeg ? kCwSegments : kSsbSegments)[band];
+    const Segment segment = (plan_.cwLeg ? kCwSegments : kSsbSegments)[band];
     const unsigned steps = static_cast<unsigned>(segment.highKhz - segment.lowKhz) * 10;
     return segment.lowKhz * 1000 + static_cast<int>(random_.Below(steps)) * 100;
   }
@@ -280,7 +280,7 @@ class LogMaker {
     return found->second;
   }
 
-  const SampleLogSpec& spec_;
+  const SampleLogPlan& plan_;
   const CallPool& pool_;
   const Propagation& propagation_;
   Random random_;
@@ -305,8 +305,8 @@ std::string Printed(const char* format, ...) {
   return line;
 }
 
-OleDate TimeOf(const SampleLogSpec& spec, int second) {
-  return OleDate{FromCalendar(spec.contestStart).m_dt + second / 86400.0, OleDate::kValid};
+OleDate TimeOf(const SampleLogPlan& plan, int second) {
+  return OleDate{FromCalendar(plan.contestStart).m_dt + second / 86400.0, OleDate::kValid};
 }
 
 std::string Serial(int number) {
@@ -317,18 +317,18 @@ void AddField(std::string& out, const char* name, const std::string& value) {
   out += "<" + std::string(name) + ":" + std::to_string(value.size()) + ">" + value + " ";
 }
 
-std::string AdifLog(const SampleLogSpec& spec, const std::vector<Qso>& qsos) {
-  const char* rst = spec.cwLeg ? "599" : "59";
+std::string AdifLog(const SampleLogPlan& plan, const std::vector<Qso>& qsos) {
+  const char* rst = plan.cwLeg ? "599" : "59";
   std::string out = "Sample log of the UK/EI DX Contest, " +
-                    std::string(spec.cwLeg ? "CW" : "SSB") +
-                    " leg, made by make-sample-logs with seed " + std::to_string(spec.seed) +
+                    std::string(plan.cwLeg ? "CW" : "SSB") +
+                    " leg, made by make-sample-logs with seed " + std::to_string(plan.seed) +
                     ".\nThe call signs are real; the QSOs are not.\n";
   AddField(out, "ADIF_VER", "3.1.4");
   AddField(out, "PROGRAMID", "make-sample-logs");
   out += "<EOH>\n";
-  const std::string sentArea = spec.ownAreaCode.empty() ? "" : " " + spec.ownAreaCode;
+  const std::string sentArea = plan.ownAreaCode.empty() ? "" : " " + plan.ownAreaCode;
   for (const Qso& qso : qsos) {
-    const OleDate time = TimeOf(spec, qso.second);
+    const OleDate time = TimeOf(plan, qso.second);
     const std::string received =
         Serial(qso.receivedNumber) + (qso.receivedArea.empty() ? "" : " " + qso.receivedArea);
     AddField(out, "CALL", qso.call);
@@ -337,37 +337,37 @@ std::string AdifLog(const SampleLogSpec& spec, const std::vector<Qso>& qsos) {
     AddField(out, "BAND", std::string(kBandNames[qso.band]));
     AddField(out, "FREQ",
              Printed("%d.%04d", qso.frequencyHz / 1000000, qso.frequencyHz % 1000000 / 100));
-    AddField(out, "MODE", spec.cwLeg ? "CW" : "SSB");
+    AddField(out, "MODE", plan.cwLeg ? "CW" : "SSB");
     AddField(out, "RST_SENT", rst);
     AddField(out, "RST_RCVD", rst);
     AddField(out, "STX", Serial(qso.sentNumber));
     AddField(out, "STX_STRING", Serial(qso.sentNumber) + sentArea);
     AddField(out, "SRX", Serial(qso.receivedNumber));
     AddField(out, "SRX_STRING", received);
-    AddField(out, "STATION_CALLSIGN", spec.ownCall);
-    AddField(out, "OPERATOR", spec.ownCall);
+    AddField(out, "STATION_CALLSIGN", plan.ownCall);
+    AddField(out, "OPERATOR", plan.ownCall);
     out += "<EOR>\n";
   }
   return out;
 }
 
-std::string CabrilloLog(const SampleLogSpec& spec, const std::vector<Qso>& qsos) {
-  const bool cw = spec.cwLeg;
-  std::string out = "START-OF-LOG: 3.0\r\nCALLSIGN: " + spec.ownCall + "\r\n";
+std::string CabrilloLog(const SampleLogPlan& plan, const std::vector<Qso>& qsos) {
+  const bool cw = plan.cwLeg;
+  std::string out = "START-OF-LOG: 3.0\r\nCALLSIGN: " + plan.ownCall + "\r\n";
   out += cw ? "CONTEST: UKEIDXCW\r\n" : "CONTEST: UKEIDXSSB\r\n";
   out += "CATEGORY-OPERATOR: SINGLE-OP\r\nCATEGORY-ASSISTED: NON-ASSISTED\r\n";
   out += "CATEGORY-BAND: ALL\r\nCATEGORY-MODE: " + std::string(cw ? "CW" : "SSB") + "\r\n";
   out += "CATEGORY-POWER: HIGH\r\nCATEGORY-TIME: 24-HOURS\r\n";
-  out += "CREATED-BY: make-sample-logs\r\nOPERATORS: " + spec.ownCall + "\r\n";
-  out += "SOAPBOX: Sample log made with seed " + std::to_string(spec.seed) +
+  out += "CREATED-BY: make-sample-logs\r\nOPERATORS: " + plan.ownCall + "\r\n";
+  out += "SOAPBOX: Sample log made with seed " + std::to_string(plan.seed) +
          ". The call signs are real; the QSOs are not.\r\n";
-  const std::string sent = spec.ownAreaCode.empty() ? "" : " " + spec.ownAreaCode;
+  const std::string sent = plan.ownAreaCode.empty() ? "" : " " + plan.ownAreaCode;
   for (const Qso& qso : qsos) {
     const std::string received =
         Serial(qso.receivedNumber) + (qso.receivedArea.empty() ? "" : " " + qso.receivedArea);
     out += Printed("QSO: %5d %s %s %-13s %-3s %-6s %-13s %-3s %s\r\n", qso.frequencyHz / 1000,
-                   cw ? "CW" : "PH", FormatDate(TimeOf(spec, qso.second), "%Y-%m-%d %H%M").c_str(),
-                   spec.ownCall.c_str(), cw ? "599" : "59", (Serial(qso.sentNumber) + sent).c_str(),
+                   cw ? "CW" : "PH", FormatDate(TimeOf(plan, qso.second), "%Y-%m-%d %H%M").c_str(),
+                   plan.ownCall.c_str(), cw ? "599" : "59", (Serial(qso.sentNumber) + sent).c_str(),
                    qso.call.c_str(), cw ? "599" : "59", received.c_str());
   }
   return out + "END-OF-LOG:\r\n";
@@ -375,27 +375,27 @@ std::string CabrilloLog(const SampleLogSpec& spec, const std::vector<Qso>& qsos)
 
 }  // namespace
 
-SampleLogSpec UkCwSample() {
-  SampleLogSpec spec;
-  spec.ownCall = "G4SMP";
-  spec.ownAreaCode = "CB";
-  spec.cwLeg = true;
-  spec.format = SampleLogSpec::Format::kAdif;
-  spec.region = SampleLogSpec::Region::kEurope;
-  spec.contestStart = CalendarTime{2023, 11, 11, 12, 0, 0};
-  spec.seed = 3;
-  return spec;
+SampleLogPlan UkCwSample() {
+  SampleLogPlan plan;
+  plan.ownCall = "G4SMP";
+  plan.ownAreaCode = "CB";
+  plan.cwLeg = true;
+  plan.format = SampleLogPlan::Format::kAdif;
+  plan.region = SampleLogPlan::Region::kEurope;
+  plan.contestStart = CalendarTime{2023, 11, 11, 12, 0, 0};
+  plan.seed = 3;
+  return plan;
 }
 
-SampleLogSpec DxSsbSample() {
-  SampleLogSpec spec;
-  spec.ownCall = "K1SMP";
-  spec.cwLeg = false;
-  spec.format = SampleLogSpec::Format::kCabrillo;
-  spec.region = SampleLogSpec::Region::kNorthAmerica;
-  spec.contestStart = CalendarTime{2023, 5, 27, 12, 0, 0};
-  spec.seed = 3;
-  return spec;
+SampleLogPlan DxSsbSample() {
+  SampleLogPlan plan;
+  plan.ownCall = "K1SMP";
+  plan.cwLeg = false;
+  plan.format = SampleLogPlan::Format::kCabrillo;
+  plan.region = SampleLogPlan::Region::kNorthAmerica;
+  plan.contestStart = CalendarTime{2023, 5, 27, 12, 0, 0};
+  plan.seed = 3;
+  return plan;
 }
 
 CallPool::CallPool(std::string_view masterScp, const CtyDatabase& cty) {
@@ -422,8 +422,8 @@ CallPool::CallPool(std::string_view masterScp, const CtyDatabase& cty) {
   }
 }
 
-std::string GenerateSampleLog(const SampleLogSpec& spec, const CallPool& pool) {
-  const std::vector<Qso> qsos = LogMaker(spec, pool).Make();
-  return spec.format == SampleLogSpec::Format::kAdif ? AdifLog(spec, qsos)
-                                                     : CabrilloLog(spec, qsos);
+std::string GenerateSampleLog(const SampleLogPlan& plan, const CallPool& pool) {
+  const std::vector<Qso> qsos = LogMaker(plan, pool).Make();
+  return plan.format == SampleLogPlan::Format::kAdif ? AdifLog(plan, qsos)
+                                                     : CabrilloLog(plan, qsos);
 }

@@ -12,7 +12,7 @@
 #include "platform/ole_date.h"
 #include "tools/cty_database.h"
 
-struct SampleLogSpec {
+struct SampleLogPlan {
   enum class Format { kAdif, kCabrillo };
   enum class Region { kEurope, kNorthAmerica };  // decides propagation and whom it works
   std::string ownCall;
@@ -26,8 +26,8 @@ struct SampleLogSpec {
 };
 
 // A UK station on the CW leg, ADIF; a North American station on the SSB leg, Cabrillo.
-SampleLogSpec UkCwSample();
-SampleLogSpec DxSsbSample();
+SampleLogPlan UkCwSample();
+SampleLogPlan DxSsbSample();
 
 // The calls a sample log may work, grouped by where the country file places them.
 class CallPool {
@@ -47,4 +47,4 @@ class CallPool {
   std::vector<Station> groups_[kGroups];
 };
 
-std::string GenerateSampleLog(const SampleLogSpec& spec, const CallPool& pool);
+std::string GenerateSampleLog(const SampleLogPlan& plan, const CallPool& pool);
