@@ -9,21 +9,8 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="$root/build/win64"
 program="$build/tests/setup/control_window_pictures.exe"
 [ -f "$program" ] || { echo "build the win64 preset first: $program is missing" >&2; exit 1; }
-export STATS_WINEPREFIX="$build/wineprefix"
 locale -a | grep -qi '^ru_RU\.utf-\?8$' || localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
-work="$(mktemp -d)"
-cleanup() {
-  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
-  WINEPREFIX="$STATS_WINEPREFIX" /usr/lib/wine/wineserver -k 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$work/display" 2>/dev/null &
-xvfb=$!
-until [ -s "$work/display" ]; do sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-windows_path() { WINEPREFIX="$STATS_WINEPREFIX" /usr/lib/wine/wine64 winepath -w "$1" 2>/dev/null; }
+source "$root/tests/wine/picture_desktop.sh"
 
 mkdir -p "$root/docs"
 picture() {  # prefix name locale

@@ -7,24 +7,12 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="$root/build/win64"
 program="$build/tests/windows/window_pictures.exe"
 [ -f "$program" ] || { echo "build the win64 preset first: $program is missing" >&2; exit 1; }
-export STATS_WINEPREFIX="$build/wineprefix"
-work="$(mktemp -d)"
-cleanup() {
-  [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
-  WINEPREFIX="$STATS_WINEPREFIX" /usr/lib/wine/wineserver -k 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$work/display" 2>/dev/null &
-xvfb=$!
-until [ -s "$work/display" ]; do sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+source "$root/tests/wine/picture_desktop.sh"
 
 mkdir -p "$work/run" "$root/docs"
 (cd "$work/run" && "$root/tests/wine/wine-run" explorer /desktop=pictures,1024x768 \
-  "$(WINEPREFIX="$STATS_WINEPREFIX" /usr/lib/wine/wine64 winepath -w "$program" 2>/dev/null)" \
-  "$(WINEPREFIX="$STATS_WINEPREFIX" /usr/lib/wine/wine64 winepath -w "$work" 2>/dev/null)") &
+  "$(windows_path "$program")" \
+  "$(windows_path "$work")") &
 viewer=$!
 
 taken=0
