@@ -1,17 +1,87 @@
 #include "windows/dialog_window.h"
 
+#include <commctrl.h>
+
+#include <map>
 #include <utility>
 
 #include "plugin/contest_state.h"
 #include "res/multiplier_ids.h"
 #include "windows/window_colours.h"
 
+// The linker's name for the start of the image this code is linked into.
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
+namespace {
+
+struct WindowResources {
+  std::map<int, const DLGTEMPLATE*> templates;  // by template id, pointing into the image
+  HICON icon = nullptr;
+};
+
+BOOL CALLBACK AddTemplate(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR found) {
+  if (!IS_INTRESOURCE(name)) return TRUE;
+  const HRSRC resource = FindResourceA(module, name, type);
+  const auto* dialog =
+      static_cast<const DLGTEMPLATE*>(LockResource(LoadResource(module, resource)));
+  if (dialog != nullptr) {
+    (*reinterpret_cast<std::map<int, const DLGTEMPLATE*>*>(found))[LOWORD(name)] = dialog;
+  }
+  return TRUE;
+}
+
+// The tab control finds some functions of its library only when it is first created, drawn
+// and destroyed (the theme functions under wine), which takes the loader lock: one tab
+// control goes through all three here.
+void TryTabControl() {
+  const HWND tabs = CreateWindowExA(0, WC_TABCONTROLA, "", WS_POPUP, 0, 0, 100, 30, nullptr,
+                                    nullptr, PluginModule(), nullptr);
+  if (tabs == nullptr) return;
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = const_cast<char*>("EU");
+  SendMessageA(tabs, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  const HDC screen = GetDC(nullptr);
+  const HDC dc = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, 100, 30);
+  const HGDIOBJ previous = SelectObject(dc, bitmap);
+  SendMessageA(tabs, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  DestroyWindow(tabs);
+}
+
+WindowResources Load() {
+  // The tab control of the extended DXCC window needs its window class.
+  const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES};
+  InitCommonControlsEx(&classes);
+  TryTabControl();
+  WindowResources resources;
+  EnumResourceNamesA(PluginModule(), RT_DIALOG, AddTemplate,
+                     reinterpret_cast<LONG_PTR>(&resources.templates));
+  resources.icon = LoadIconA(PluginModule(), MAKEINTRESOURCEA(IDI_STATS));
+  return resources;
+}
+
+const WindowResources& Resources() {
+  static const WindowResources loaded = Load();
+  return loaded;
+}
+
+}  // namespace
+
 HINSTANCE PluginModule() {
-  HMODULE module = nullptr;
-  GetModuleHandleExA(
-      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-      reinterpret_cast<LPCSTR>(&PluginModule), &module);
-  return module;
+  return reinterpret_cast<HINSTANCE>(&__ImageBase);
+}
+
+void LoadWindowResources() {
+  Resources();
+}
+
+HICON PluginIcon() {
+  return Resources().icon;
 }
 
 void DialogWindow::Destroy() {
@@ -25,8 +95,12 @@ void DialogWindow::SetCaption(const std::string& caption) {
 }
 
 bool DialogWindow::CreateFromTemplate(int templateId, HWND parent) {
-  return CreateDialogParamA(PluginModule(), MAKEINTRESOURCEA(templateId), parent, DialogProc,
-                            reinterpret_cast<LPARAM>(this)) != nullptr;
+  const auto& templates = Resources().templates;
+  const auto found = templates.find(templateId);
+  if (found == templates.end()) return false;
+  // A Unicode window keeps any caption; ANSI texts set on it are converted as usual.
+  return CreateDialogIndirectParamW(PluginModule(), found->second, parent, DialogProc,
+                                    reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
 INT_PTR CALLBACK DialogWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -43,17 +117,24 @@ INT_PTR CALLBACK DialogWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam
   return window->HandleMessage(message, wParam, lParam);
 }
 
-bool TopLevelDialog::Open() {
-  if (!CreateFromTemplate(templateId_, nullptr)) return false;
+bool TopLevelDialog::Create() {
+  return CreateFromTemplate(templateId_, nullptr);
+}
+
+void TopLevelDialog::Show() {
+  const ScreenPosition corner = RestoreWindowPosition(contest.settings, positionKeys_);
+  SetWindowPos(hwnd(), nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ShowWindow(hwnd(), SW_SHOW);
+}
+
+bool TopLevelDialog::Open() {
+  if (!Create()) return false;
+  Show();
   return true;
 }
 
 void TopLevelDialog::InitTopLevel() {
-  const ScreenPosition corner = RestoreWindowPosition(contest.settings, positionKeys_);
-  SetWindowPos(hwnd(), nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-  SendMessageA(hwnd(), WM_SETICON, ICON_BIG,
-               reinterpret_cast<LPARAM>(LoadIconA(PluginModule(), MAKEINTRESOURCEA(IDI_STATS))));
+  SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(PluginIcon()));
   EnableMenuItem(GetSystemMenu(hwnd(), FALSE), SC_CLOSE, MF_BYCOMMAND | MF_DISABLED);
 }
 

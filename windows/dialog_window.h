@@ -11,8 +11,16 @@
 #include "windows/window_position.h"
 
 // The module that holds the templates and the icon: the plug-in's DLL, or the program that
-// links the plug-in's code.
+// links the plug-in's code. Known from the image itself, without asking the system's loader.
 HINSTANCE PluginModule();
+
+// Finds, once, the dialog templates and the icon in the module and registers the common
+// controls the templates use. A window thread calls it before anything else: looking a
+// resource up may take the system's loader lock, which the host holds while it unloads the
+// plug-in, so later windows must not need it.
+void LoadWindowResources();
+// The plug-in's icon, shared by every window (loaded by LoadWindowResources).
+HICON PluginIcon();
 
 class DialogWindow {
  public:
@@ -45,13 +53,17 @@ class DialogWindow {
 // closes it), and hides on Esc and Enter as a dialog ends.
 class TopLevelDialog : public DialogWindow {
  public:
-  // Creates the window with no parent and shows it.
+  // Creates the window with no parent, hidden.
+  bool Create();
+  // Shows it where it was last left.
+  void Show();
+  // Both.
   bool Open();
 
  protected:
   TopLevelDialog(int templateId, WindowPositionKeys positionKeys)
       : templateId_(templateId), positionKeys_(positionKeys) {}
-  // Restores the position, sets the big icon and disables Close; for WM_INITDIALOG.
+  // Sets the big icon and disables Close; for WM_INITDIALOG.
   void InitTopLevel();
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -14,11 +14,7 @@ constexpr std::array<const char*, kContinentPages> kTabTexts = {"   EU ", "   AF
 Multiplier_Mult::Multiplier_Mult()
     : TopLevelDialog(IDD_MULTIPLIER_MULT, kDxccExtendedPositionKeys),
       pages_{&europe_, &africa_, &asia_, &northAmerica_, &southAmerica_, &oceania_},
-      icon_(LoadIconA(PluginModule(), MAKEINTRESOURCEA(IDI_STATS))) {
-  // The template's tab control needs its window class.
-  const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES};
-  InitCommonControlsEx(&classes);
-}
+      icon_(PluginIcon()) {}
 
 void Multiplier_Mult::ShowPage(int index) {
   if (index < 0 || index >= kContinentPages) return;

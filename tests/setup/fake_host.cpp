@@ -165,6 +165,7 @@ bool HasControl(HWND window, int id, const char* className) {
 
 BOOL CALLBACK Sort(HWND window, LPARAM found) {
   auto& windows = *reinterpret_cast<PluginWindows*>(found);
+  if (!IsWindowVisible(window)) return TRUE;  // closed
   if (HasControl(window, 1000, "Edit"))
     windows.control = window;  // area code
   else if (HasControl(window, 1025, "SysTabControl32"))

@@ -60,7 +60,8 @@ class FakeHost {
   std::optional<StatsLibrary> plugin_;
 };
 
-// The plug-in's windows: found among the windows of its window thread by their controls.
+// The plug-in's windows on the screen: found among the visible windows of its window thread
+// by their controls.
 struct PluginWindows {
   HWND control = nullptr;
   HWND area = nullptr;
