@@ -31,7 +31,8 @@ class WindowsLink {
   virtual void StopRefresh() = 0;
   // Shows the dialog modally; true after OK, with the fields as the operator left them.
   virtual bool RunCabrilloDialog(CabrilloDialogFields& fields) = 0;
-  // A modal message box: no caption gives the system's default one.
+  // A modal message box: no caption gives the system's default one. A plain box stands on
+  // its own; an information box belongs to the calling thread's active window (the host's).
   enum class MessageKind { kPlain, kInformation };
   virtual void ShowMessage(const std::string& text, const char* caption, MessageKind kind) = 0;
 };

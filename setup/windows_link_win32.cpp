@@ -18,9 +18,13 @@ class Win32Windows final : public WindowsLink {
   bool RunCabrilloDialog(CabrilloDialogFields& fields) override {
     return ShowCabrilloDialog(fields);
   }
+  // The information box (the export's "Output") belongs to the host's active window on the
+  // calling thread, as the header dialog does: it stays in front of the host and is modal
+  // to it. The plain notice belongs to no window.
   void ShowMessage(const std::string& text, const char* caption, MessageKind kind) override {
-    MessageBoxA(nullptr, text.c_str(), caption,
-                kind == MessageKind::kInformation ? MB_ICONINFORMATION : MB_OK);
+    const bool information = kind == MessageKind::kInformation;
+    MessageBoxA(information ? GetActiveWindow() : nullptr, text.c_str(), caption,
+                information ? MB_ICONINFORMATION : MB_OK);
   }
 };
 
