@@ -2,6 +2,10 @@
 
 #include <oleauto.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace {
 
 constexpr DISPID kFrequencyMember = 2;
@@ -9,14 +13,34 @@ constexpr DISPID kEntryTextMember = 8;
 constexpr DISPID kCommandMember = 16;
 
 constexpr UINT kHostRequestMessage = WM_APP + 10;
+// Asks a request window to take itself down on its own thread; answered TRUE once it has.
+// Posted with kWhenDone, it goes as soon as no request is being answered.
+constexpr UINT kTakeDownMessage = WM_APP + 11;
+constexpr WPARAM kWhenDone = 1;
+// How long an unload waits for request windows of other threads to take themselves down.
+constexpr DWORD kTakeDownWaitMilliseconds = 1000;
 
-// A message-only window of the host's thread that answers the requests. It is a system
-// window with our procedure put in front, so that no window class of the module outlives
-// the module.
-std::atomic<HWND> requestWindow{nullptr};
+// What a request window keeps on its own thread.
+struct Answerer {
+  // The host's object, in this thread's apartment.
+  IDispatch* hostDispatch = nullptr;
+  // COM was initialised here for the link: undone when the window goes.
+  bool comInitialised = false;
+  // Requests being answered now: more than one when a host call pumps messages.
+  int answering = 0;
+  bool goWhenDone = false;
+};
+
+// The request windows are system windows with our procedure put in front, so that no
+// window class of the module outlives the module. The system's procedure of the class.
 WNDPROC systemProcedure = nullptr;
-// The host's object; used on the host's thread only.
-IDispatch* hostDispatch = nullptr;
+// The window of the thread that answers now, and that thread. Changed only by a reset that
+// starts a control window (no window thread runs then) and by the module's detach.
+std::atomic<HWND> requestWindow{nullptr};
+DWORD requestThreadId = 0;
+HANDLE requestThread = nullptr;
+// Windows of threads that answered before, told to go; taken down at the latest on unload.
+std::vector<HWND> formerWindows;
 
 std::string Narrow(const BSTR text) {
   const int length = static_cast<int>(SysStringLen(text));
@@ -36,8 +60,13 @@ BSTR Wide(const std::string& text) {
   return wide;
 }
 
-// Finds the running host; without one, the object found before (if any) stays.
-bool Link() {
+// Finds the running host; without one, the object this thread found before (if any) stays.
+// A thread the host has not made ready for COM becomes a single-threaded apartment.
+bool Link(Answerer& answerer) {
+  if (!answerer.comInitialised) {
+    answerer.comInitialised = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+  }
+  IDispatch*& hostDispatch = answerer.hostDispatch;
   CLSID hostClass;
   IUnknown* running = nullptr;
   if (FAILED(CLSIDFromProgID(L"Qorv2.Application", &hostClass)) ||
@@ -53,7 +82,8 @@ bool Link() {
   return hostDispatch != nullptr;
 }
 
-bool Call(DISPID member, WORD kind, VARIANTARG* arguments, UINT count, VARIANT& result) {
+bool Call(IDispatch* hostDispatch, DISPID member, WORD kind, VARIANTARG* arguments, UINT count,
+          VARIANT& result) {
   if (hostDispatch == nullptr) return false;
   DISPPARAMS parameters{arguments, nullptr, count, 0};
   EXCEPINFO exception{};
@@ -68,83 +98,172 @@ bool Call(DISPID member, WORD kind, VARIANTARG* arguments, UINT count, VARIANT& 
   return SUCCEEDED(outcome);
 }
 
-bool Frequency(double& frequency) {
+bool Frequency(IDispatch* hostDispatch, double& frequency) {
   VARIANT result;
   VariantInit(&result);
-  const bool read = Call(kFrequencyMember, DISPATCH_PROPERTYGET, nullptr, 0, result) &&
-                    SUCCEEDED(VariantChangeType(&result, &result, 0, VT_R8));
+  const bool read =
+      Call(hostDispatch, kFrequencyMember, DISPATCH_PROPERTYGET, nullptr, 0, result) &&
+      SUCCEEDED(VariantChangeType(&result, &result, 0, VT_R8));
   if (read) frequency = result.dblVal;
   VariantClear(&result);
   return read;
 }
 
 // A result that holds no string reads as an empty text.
-bool EntryText(int field, std::string& text) {
+bool EntryText(IDispatch* hostDispatch, int field, std::string& text) {
   VARIANT argument;
   VariantInit(&argument);
   argument.vt = VT_I4;
   argument.lVal = field;
   VARIANT result;
   VariantInit(&result);
-  if (!Call(kEntryTextMember, DISPATCH_METHOD, &argument, 1, result)) return false;
+  if (!Call(hostDispatch, kEntryTextMember, DISPATCH_METHOD, &argument, 1, result)) return false;
   text = result.vt == VT_BSTR ? Narrow(result.bstrVal) : std::string();
   VariantClear(&result);
   return true;
 }
 
-bool SendCommand(const std::string& command) {
+bool SendCommand(IDispatch* hostDispatch, const std::string& command) {
   VARIANT argument;
   VariantInit(&argument);
   argument.vt = VT_BSTR;
   argument.bstrVal = Wide(command);
   VARIANT result;
   VariantInit(&result);
-  const bool sent =
-      argument.bstrVal != nullptr && Call(kCommandMember, DISPATCH_METHOD, &argument, 1, result);
+  const bool sent = argument.bstrVal != nullptr &&
+                    Call(hostDispatch, kCommandMember, DISPATCH_METHOD, &argument, 1, result);
   VariantClear(&argument);
   VariantClear(&result);
   return sent;
 }
 
-void Answer(HostRequest& request) {
+void Answer(Answerer& answerer, HostRequest& request) {
   switch (request.kind) {
     case HostRequest::Kind::kLink:
-      request.succeeded = Link();
+      request.succeeded = Link(answerer);
       break;
     case HostRequest::Kind::kFrequency:
-      request.succeeded = Frequency(request.frequency);
+      request.succeeded = Frequency(answerer.hostDispatch, request.frequency);
       break;
     case HostRequest::Kind::kEntryText:
-      request.succeeded = EntryText(request.field, request.text);
+      request.succeeded = EntryText(answerer.hostDispatch, request.field, request.text);
       break;
     case HostRequest::Kind::kCommand:
-      request.succeeded = SendCommand(request.command);
+      request.succeeded = SendCommand(answerer.hostDispatch, request.command);
       break;
   }
 }
 
-LRESULT CALLBACK RequestWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != kHostRequestMessage) {
-    return CallWindowProcA(systemProcedure, window, message, wParam, lParam);
+// Takes over the request that PostHostRequest posted; the waiter is woken either way.
+void TakePosted(LPARAM posted, Answerer* answerer) {
+  const std::unique_ptr<std::shared_ptr<HostRequest>> owned(
+      reinterpret_cast<std::shared_ptr<HostRequest>*>(posted));
+  HostRequest& request = **owned;
+  if (answerer != nullptr && !request.abandoned) {
+    ++answerer->answering;
+    Answer(*answerer, request);
+    --answerer->answering;
   }
-  const std::unique_ptr<std::shared_ptr<HostRequest>> posted(
-      reinterpret_cast<std::shared_ptr<HostRequest>*>(lParam));
-  HostRequest& request = **posted;
-  if (!request.abandoned) Answer(request);
   SetEvent(request.answered);
-  return 0;
+}
+
+void LetGo(Answerer* answerer) {
+  if (answerer == nullptr) return;
+  if (answerer->hostDispatch != nullptr) answerer->hostDispatch->Release();
+  if (answerer->comInitialised) CoUninitialize();
+  delete answerer;
+}
+
+// On the window's own thread, outside any request: afterwards no message of the window
+// reaches the module's code, and the thread holds nothing of the module's.
+void TakeDown(HWND window) {
+  auto* answerer = reinterpret_cast<Answerer*>(SetWindowLongPtrA(window, GWLP_USERDATA, 0));
+  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProcedure));
+  MSG queued;
+  while (PeekMessageA(&queued, window, kHostRequestMessage, kHostRequestMessage, PM_REMOVE)) {
+    TakePosted(queued.lParam, nullptr);
+  }
+  DestroyWindow(window);
+  LetGo(answerer);
+}
+
+LRESULT CALLBACK RequestWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* answerer = reinterpret_cast<Answerer*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  switch (message) {
+    case kHostRequestMessage:
+      TakePosted(lParam, answerer);
+      if (answerer != nullptr && answerer->answering == 0 && answerer->goWhenDone) {
+        TakeDown(window);
+      }
+      return 0;
+    case kTakeDownMessage:
+      // Beneath a request being answered (a host call that pumps) the request's frame would
+      // come back into this window's code.
+      if (answerer != nullptr && answerer->answering > 0) {
+        answerer->goWhenDone = wParam == kWhenDone;
+        return FALSE;
+      }
+      TakeDown(window);
+      return TRUE;
+    case WM_NCDESTROY:
+      // Destroyed by the system, with its thread.
+      LetGo(reinterpret_cast<Answerer*>(SetWindowLongPtrA(window, GWLP_USERDATA, 0)));
+      break;
+  }
+  return CallWindowProcA(systemProcedure, window, message, wParam, lParam);
+}
+
+// From another thread: the window takes itself down on its own thread. When that thread
+// neither pumps nor leaves its request in time, the window gets the system's procedure back
+// from here and the system destroys it on its thread; the host's object it holds stays
+// referenced, since only its own apartment may release it.
+void TakeDownFromHere(HWND window, DWORD end) {
+  for (;;) {
+    if (!IsWindow(window)) return;  // gone with its thread
+    const DWORD now = GetTickCount();
+    const DWORD left = static_cast<int>(end - now) > 0 ? end - now : 0;
+    DWORD_PTR done = FALSE;
+    if (SendMessageTimeoutA(window, kTakeDownMessage, 0, 0, SMTO_NORMAL, left, &done) != 0 &&
+        done == TRUE) {
+      return;
+    }
+    if (left == 0) break;
+    Sleep(5);
+  }
+  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProcedure));
+  PostMessageA(window, WM_CLOSE, 0, 0);
+}
+
+HWND MakeRequestWindow() {
+  const HWND window =
+      CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  if (window == nullptr) return nullptr;
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new Answerer));
+  systemProcedure = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RequestWindowProcedure)));
+  return window;
 }
 
 }  // namespace
 
-void PrepareHostAutomation() {
-  if (requestWindow.load() != nullptr) return;
-  const HWND window =
-      CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-  if (window == nullptr) return;
-  systemProcedure = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RequestWindowProcedure)));
+bool BindHostAutomation() {
+  const DWORD thread = GetCurrentThreadId();
+  const HWND bound = requestWindow.load();
+  if (bound != nullptr && requestThreadId == thread && IsWindow(bound)) return true;
+  formerWindows.erase(std::remove_if(formerWindows.begin(), formerWindows.end(),
+                                     [](HWND window) { return !IsWindow(window); }),
+                      formerWindows.end());
+  if (bound != nullptr && PostMessageA(bound, kTakeDownMessage, kWhenDone, 0)) {
+    formerWindows.push_back(bound);
+  }
+  requestWindow = nullptr;
+  if (requestThread != nullptr) CloseHandle(std::exchange(requestThread, nullptr));
+  const HWND window = MakeRequestWindow();
+  if (window == nullptr) return false;
+  requestThread = OpenThread(SYNCHRONIZE, FALSE, thread);
+  requestThreadId = thread;
   requestWindow = window;
+  return true;
 }
 
 bool PostHostRequest(std::shared_ptr<HostRequest> request) {
@@ -156,17 +275,15 @@ bool PostHostRequest(std::shared_ptr<HostRequest> request) {
   return false;
 }
 
+HANDLE HostAutomationThread() {
+  return requestThread;
+}
+
 void DismantleHostAutomation() {
-  const HWND window = requestWindow.exchange(nullptr);
-  if (window == nullptr) return;
-  // Requests still queued go unanswered (their memory with them): nobody waits for them.
-  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProcedure));
-  if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) {
-    // Only its own thread may destroy it; the host's object stays referenced.
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    return;
-  }
-  DestroyWindow(window);
-  if (hostDispatch != nullptr) hostDispatch->Release();
-  hostDispatch = nullptr;
+  if (const HWND current = requestWindow.exchange(nullptr)) formerWindows.push_back(current);
+  const DWORD end = GetTickCount() + kTakeDownWaitMilliseconds;
+  for (const HWND window : formerWindows) TakeDownFromHere(window, end);
+  formerWindows.clear();
+  if (requestThread != nullptr) CloseHandle(std::exchange(requestThread, nullptr));
+  requestThreadId = 0;
 }

@@ -30,14 +30,19 @@ bool PostedHostLink::SendCommand(const std::string& command) {
 
 bool PostedHostLink::Ask(const std::shared_ptr<HostRequest>& request) {
   if (!PostHostRequest(request)) return false;
+  // The answering thread may end with the request unanswered.
+  const HANDLE waits[] = {request->answered, HostAutomationThread()};
+  const DWORD count = waits[1] != nullptr ? 2 : 1;
   for (;;) {
     if (WindowThreadStopRequested()) {
       request->abandoned = true;
       return false;
     }
-    if (MsgWaitForMultipleObjects(1, &request->answered, FALSE, INFINITE, QS_ALLINPUT) ==
-        WAIT_OBJECT_0) {
-      return request->succeeded;
+    const DWORD woken = MsgWaitForMultipleObjects(count, waits, FALSE, INFINITE, QS_ALLINPUT);
+    if (woken == WAIT_OBJECT_0) return request->succeeded;
+    if (woken != WAIT_OBJECT_0 + count) {
+      request->abandoned = true;
+      return false;
     }
     MSG message;
     while (!WindowThreadStopRequested() && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {

@@ -10,11 +10,13 @@ constexpr UINT kRefreshDelayMilliseconds = 300;
 
 constexpr WindowPositionKeys kControlPositionKeys{"setup_cq_ww_x", "setup_cq_ww_y"};
 
-// A window the system destroyed (its thread ended) counts as closed.
-template <typename Window>
-bool StillOpen(std::unique_ptr<Window>& window) {
-  if (window != nullptr && window->hwnd() == nullptr) window.reset();
-  return window != nullptr;
+// The captions are code page 1251 texts (the Russian ones): shown as such on any system.
+void SetText1251(HWND window, const std::string& text) {
+  const int length = static_cast<int>(text.size());
+  std::wstring wide(
+      static_cast<size_t>(MultiByteToWideChar(1251, 0, text.data(), length, nullptr, 0)), L'\0');
+  MultiByteToWideChar(1251, 0, text.data(), length, wide.data(), static_cast<int>(wide.size()));
+  SetWindowTextW(window, wide.c_str());
 }
 
 }  // namespace
@@ -78,6 +80,9 @@ INT_PTR Setup_CQ_WW::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kStopRefreshMessage:
       KillTimer(hwnd(), kRefreshTimer);
       return TRUE;
+    case kLinkHostMessage:
+      LinkHost();
+      return TRUE;
     case WM_CLOSE:
       // Sent by the host's thread to stop the window thread.
       KillTimer(hwnd(), kRefreshTimer);
@@ -99,20 +104,35 @@ void Setup_CQ_WW::Initialise() {
   SetDlgItemTextA(hwnd(), IDC_AREA_CODE, settings_.choices().areaCodeText.c_str());
   initialising_ = false;
   if (!settings_.SendsAreaCode()) MoveLegBoxesForDxStation();
-  {
-    HostCall call(hostCalls_);
-    host_.Link();
-    settings_.TellHostTheLeg();
-  }
+  MakeMultiplierWindows();
+  // The window shows at once, however long the host takes to answer.
+  PostMessageA(hwnd(), kLinkHostMessage, 0, 0);
   ArmRefresh();
 }
 
-// The Russian texts are in code page 1251, as the window's font expects.
+void Setup_CQ_WW::LinkHost() {
+  AskHost([this] {
+    host_.Link();
+    settings_.TellHostTheLeg();
+  });
+}
+
+template <typename Work>
+void Setup_CQ_WW::AskHost(Work work) {
+  ++hostCalls_;
+  work();
+  --hostCalls_;
+  if (hostCalls_ > 0 || !pendingLeg_ || WindowThreadStopRequested()) return;
+  const Leg leg = *pendingLeg_;
+  pendingLeg_.reset();
+  ChooseLeg(leg);
+}
+
 void Setup_CQ_WW::ShowCaptions() {
   const ControlCaptions captions = settings_.Captions();
-  SetCaption(captions.window);
-  SetDlgItemTextA(hwnd(), IDC_VIEW_LABEL, captions.viewLabel.c_str());
-  SetDlgItemTextA(hwnd(), IDC_MODE_LABEL, captions.modeLabel.c_str());
+  SetText1251(hwnd(), captions.window);
+  SetText1251(GetDlgItem(hwnd(), IDC_VIEW_LABEL), captions.viewLabel);
+  SetText1251(GetDlgItem(hwnd(), IDC_MODE_LABEL), captions.modeLabel);
 }
 
 void Setup_CQ_WW::ShowChoices() {
@@ -139,49 +159,70 @@ void Setup_CQ_WW::MoveLegBoxesForDxStation() {
 }
 
 void Setup_CQ_WW::ChooseLeg(Leg leg) {
-  // A leg change waiting for the host is not interrupted by another.
-  bool changed = false;
-  if (hostCalls_ == 0) {
-    HostCall call(hostCalls_);
-    changed = settings_.ChooseLeg(leg);
+  // Nothing interrupts what waits for the host: the click waits, its box shown ticked.
+  if (hostCalls_ > 0) {
+    pendingLeg_ = leg;
+    ShowLegBoxes(leg);
+    return;
   }
+  bool changed = false;
+  AskHost([&] { changed = settings_.ChooseLeg(leg); });
   if (changed) ShowCaptions();
   ShowChoices();
   if (changed) ArmRefresh();
 }
 
-void Setup_CQ_WW::ToggleWindow(View view) {
+void Setup_CQ_WW::ShowLegBoxes(Leg leg) {
+  CheckDlgButton(hwnd(), IDC_MODE_CW, leg == Leg::kCw ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(hwnd(), IDC_MODE_SSB, leg == Leg::kSsb ? BST_CHECKED : BST_UNCHECKED);
+}
+
+// Each multiplier window is made once, hidden, while the window thread starts: making one
+// later could take the system's loader lock (the system looks up cursors and menus for it)
+// at the moment the host unloads the plug-in. Closing a window hides it; opening shows it
+// again where it was last left.
+void Setup_CQ_WW::MakeMultiplierWindows() {
+  areaWindow_ = std::make_unique<AreaCode>();
+  multiplierWindow_ = std::make_unique<Multiplier>();
+  extendedMultiplierWindow_ = std::make_unique<Multiplier_Mult>();
+  for (const View view : {View::kArea, View::kDxcc, View::kDxccExtended}) {
+    WindowOf(view).Create();
+  }
+}
+
+TopLevelDialog& Setup_CQ_WW::WindowOf(View view) {
   switch (view) {
     case View::kArea:
-      Toggle(areaWindow_, OpenAreaCode, view);
-      break;
+      return *areaWindow_;
     case View::kDxcc:
-      Toggle(multiplierWindow_, OpenMultiplier, view);
-      break;
+      return *multiplierWindow_;
     case View::kDxccExtended:
-      Toggle(extendedMultiplierWindow_, OpenMultiplierMult, view);
       break;
+  }
+  return *extendedMultiplierWindow_;
+}
+
+bool& Setup_CQ_WW::OpenFlag(View view) {
+  return view == View::kArea ? open_.area : view == View::kDxcc ? open_.dxcc : open_.dxccExtended;
+}
+
+// The open flag decides, not the box's tick.
+void Setup_CQ_WW::ToggleWindow(View view) {
+  if (OpenFlag(view)) {
+    ShowWindow(WindowOf(view).hwnd(), SW_HIDE);
+    OpenFlag(view) = false;
+    settings_.SetView(view, false);
+  } else if (OpenView(view)) {
+    ArmRefresh();  // filled at once
   }
   ShowChoices();
 }
 
-// The window pointer decides, not the box's tick.
-template <typename Window>
-void Setup_CQ_WW::Toggle(std::unique_ptr<Window>& window, std::unique_ptr<Window> (*open)(),
-                         View view) {
-  if (StillOpen(window)) {
-    window.reset();
-    settings_.SetView(view, false);
-  } else if (OpenView(window, open, view)) {
-    ArmRefresh();  // filled at once
-  }
-}
-
-template <typename Window>
-bool Setup_CQ_WW::OpenView(std::unique_ptr<Window>& window, std::unique_ptr<Window> (*open)(),
-                           View view) {
-  window = open();
-  if (window == nullptr) return false;
+bool Setup_CQ_WW::OpenView(View view) {
+  TopLevelDialog& window = WindowOf(view);
+  if (window.hwnd() == nullptr) return false;
+  window.Show();
+  OpenFlag(view) = true;
   settings_.SetView(view, true);
   return true;
 }
@@ -199,15 +240,11 @@ void Setup_CQ_WW::RefreshWindows() {
   }
   if (!host_.linked()) return;
   const OpenWindows reopen = WindowsToReopen(settings_.wantedWindows(), OpenNow());
-  if (reopen.area) OpenView(areaWindow_, OpenAreaCode, View::kArea);
-  if (reopen.dxcc) OpenView(multiplierWindow_, OpenMultiplier, View::kDxcc);
-  if (reopen.dxccExtended)
-    OpenView(extendedMultiplierWindow_, OpenMultiplierMult, View::kDxccExtended);
+  if (reopen.area) OpenView(View::kArea);
+  if (reopen.dxcc) OpenView(View::kDxcc);
+  if (reopen.dxccExtended) OpenView(View::kDxccExtended);
   WindowUpdate update;
-  {
-    HostCall call(hostCalls_);
-    update = refresh_.Run(host_, OpenNow());
-  }
+  AskHost([&] { update = refresh_.Run(host_, OpenNow()); });
   Apply(update);
 }
 
@@ -228,8 +265,7 @@ void Setup_CQ_WW::Apply(const WindowUpdate& update) {
 }
 
 OpenWindows Setup_CQ_WW::OpenNow() {
-  return {StillOpen(areaWindow_), StillOpen(multiplierWindow_),
-          StillOpen(extendedMultiplierWindow_)};
+  return open_;
 }
 
 void Setup_CQ_WW::Close() {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "setup/control_settings.h"
 #include "setup/posted_host_link.h"
@@ -16,6 +17,8 @@
 // Posted by the host's thread: timers belong to the thread of their window.
 constexpr UINT kArmRefreshMessage = WM_APP + 1;
 constexpr UINT kStopRefreshMessage = WM_APP + 2;
+// Posted by the window to itself: it links the host once it is on the screen.
+constexpr UINT kLinkHostMessage = WM_APP + 3;
 
 class Setup_CQ_WW : public TopLevelDialog {
  public:
@@ -31,30 +34,24 @@ class Setup_CQ_WW : public TopLevelDialog {
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  // Counts the host calls under way: while one waits for the host's answer, messages of
-  // this thread may be handled within that wait.
-  class HostCall {
-   public:
-    explicit HostCall(int& calls) : calls_(calls) { ++calls_; }
-    ~HostCall() { --calls_; }
-    HostCall(const HostCall&) = delete;
-    HostCall& operator=(const HostCall&) = delete;
-
-   private:
-    int& calls_;
-  };
+  // Runs work that calls the host. While it waits for the host's answer, messages of this
+  // thread are handled within that wait; a leg chosen meanwhile is carried out after it.
+  template <typename Work>
+  void AskHost(Work work);
 
   void Initialise();
+  void LinkHost();
   void ShowCaptions();
   void ShowChoices();
   void MoveLegBoxesForDxStation();
   void ChooseLeg(Leg leg);
+  void ShowLegBoxes(Leg leg);
+  void MakeMultiplierWindows();
+  TopLevelDialog& WindowOf(View view);
+  bool& OpenFlag(View view);
   void ToggleWindow(View view);
-  template <typename Window>
-  void Toggle(std::unique_ptr<Window>& window, std::unique_ptr<Window> (*open)(), View view);
-  // Opens the view's window and records it open; false when it cannot be created.
-  template <typename Window>
-  bool OpenView(std::unique_ptr<Window>& window, std::unique_ptr<Window> (*open)(), View view);
+  // Shows the view's window and records it open; false when it could not be made.
+  bool OpenView(View view);
   void ArmRefresh();
   void RefreshWindows();
   void Apply(const WindowUpdate& update);
@@ -68,7 +65,12 @@ class Setup_CQ_WW : public TopLevelDialog {
   std::unique_ptr<AreaCode> areaWindow_;
   std::unique_ptr<Multiplier> multiplierWindow_;
   std::unique_ptr<Multiplier_Mult> extendedMultiplierWindow_;
+  // Open by the view boxes (shown, or hidden by the operator with Esc).
+  OpenWindows open_;
+  // Host calls under way.
   int hostCalls_ = 0;
+  // Clicked while the host was being asked: carried out once it has answered.
+  std::optional<Leg> pendingLeg_;
   bool initialising_ = false;
   bool ended_ = false;
 };

@@ -10,7 +10,7 @@
 
 namespace {
 
-// The host's thread waits no longer than this for the window thread to stop.
+// The host's thread waits no longer than this for the window thread to start or to stop.
 constexpr DWORD kStopWaitMilliseconds = 2000;
 
 std::atomic<HWND> controlWindow{nullptr};
@@ -19,6 +19,8 @@ std::atomic<bool> stopRequested{false};
 std::atomic<bool> unloading{false};
 // Set while no window thread runs; created by the first start.
 std::atomic<HANDLE> threadDone{nullptr};
+// Set once the window thread has passed its start-up.
+std::atomic<HANDLE> threadStarted{nullptr};
 std::atomic<DWORD> windowThreadId{0};
 // Kept only to end a thread that cannot stop in time when the module goes.
 std::atomic<HANDLE> windowThread{nullptr};
@@ -46,18 +48,41 @@ BOOL CALLBACK LetGoOfDialog(HWND window, LPARAM) {
   return TRUE;
 }
 
+// Everything that may take the system's loader lock happens before the host's thread hears
+// that this thread runs: the resources, the common controls and the thread's first window.
+// From then on the host may unload the plug-in at any moment.
 DWORD WINAPI ControlWindowThread(void*) {
+  LoadWindowResources();
   {
     PostedHostLink host;
     Setup_CQ_WW window(host, refresh);
-    if (window.Open()) {
-      controlWindow = window.hwnd();
+    const bool opened = window.Open();
+    if (opened) controlWindow = window.hwnd();
+    SetEvent(threadStarted);
+    if (opened) {
       if (unloading) LeaveWindowsToTheSystem();
       if (!stopRequested) RunMessageLoop(window);
     }
     controlWindow = nullptr;
   }  // every window closes here
   LeaveWindowThread();
+}
+
+// As a synchronous send waits: messages other threads send to this one are answered
+// meanwhile, since the window thread's own calls into the system may send some (showing a
+// window activates it, which tells the host's active window). The index of the object
+// signalled, or -1 when the time is up.
+int WaitAnsweringSentMessages(const HANDLE* objects, DWORD count, DWORD milliseconds) {
+  const DWORD end = GetTickCount() + milliseconds;
+  for (;;) {
+    const DWORD now = GetTickCount();
+    const DWORD left = static_cast<int>(end - now) > 0 ? end - now : 0;
+    const DWORD woken = MsgWaitForMultipleObjects(count, objects, FALSE, left, QS_SENDMESSAGE);
+    if (woken < WAIT_OBJECT_0 + count) return static_cast<int>(woken - WAIT_OBJECT_0);
+    if (woken != WAIT_OBJECT_0 + count) return -1;
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
 }
 
 }  // namespace
@@ -71,12 +96,17 @@ void StartWindowThread() {
   if (WindowThreadRunning() && !CloseAllWindows()) return;
   if (threadDone.load() == nullptr) {
     threadDone = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+    threadStarted = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     lastWait = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   }
-  if (threadDone.load() == nullptr || lastWait.load() == nullptr) return;
-  PrepareHostAutomation();
+  if (threadDone.load() == nullptr || threadStarted.load() == nullptr ||
+      lastWait.load() == nullptr) {
+    return;
+  }
+  BindHostAutomation();
   stopRequested = false;
   ResetEvent(threadDone);
+  ResetEvent(threadStarted);
   if (const HANDLE ended = windowThread.exchange(nullptr)) CloseHandle(ended);
   DWORD id = 0;
   const HANDLE thread = CreateThread(nullptr, 0, ControlWindowThread, nullptr, 0, &id);
@@ -86,6 +116,9 @@ void StartWindowThread() {
   }
   windowThreadId = id;
   windowThread = thread;
+  // Until the thread has passed its start-up an unload would wait for it in vain.
+  const HANDLE startedOrDone[] = {threadStarted.load(), threadDone.load()};
+  WaitAnsweringSentMessages(startedOrDone, 2, kStopWaitMilliseconds);
 }
 
 void PostRefreshRequest(bool arm) {
@@ -103,19 +136,8 @@ bool CloseAllWindows() {
     // Still opening: wakes a host call it may wait in, so that it gives up.
     PostThreadMessageA(windowThreadId, WM_NULL, 0, 0);
   }
-  // As a synchronous send waits: messages other threads send to this one are answered
-  // meanwhile, since the window thread's own calls into the system may send some.
-  const DWORD end = GetTickCount() + kStopWaitMilliseconds;
-  for (;;) {
-    const DWORD now = GetTickCount();
-    const DWORD left = static_cast<int>(end - now) > 0 ? end - now : 0;
-    const HANDLE done = threadDone.load();
-    const DWORD woken = MsgWaitForMultipleObjects(1, &done, FALSE, left, QS_SENDMESSAGE);
-    if (woken == WAIT_OBJECT_0) return true;
-    if (woken != WAIT_OBJECT_0 + 1) return false;
-    MSG message;
-    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-  }
+  const HANDLE done = threadDone.load();
+  return WaitAnsweringSentMessages(&done, 1, kStopWaitMilliseconds) == 0;
 }
 
 void UnloadWindows() {
@@ -123,13 +145,13 @@ void UnloadWindows() {
   unloading = true;
   if (!CloseAllWindows() && thread != nullptr) {
     // The thread waits for something the module's unloading holds (the system's loader
-    // lock, which starting a thread or creating its first window may need). It would run
+    // lock) although it passed its start-up before the host got control back. It would run
     // on in code that is gone: it is ended here, the last resort.
     TerminateThread(thread, 1);
     WaitForSingleObject(thread, kStopWaitMilliseconds);
   }
   DismantleHostAutomation();
-  for (std::atomic<HANDLE>* handle : {&threadDone, &lastWait}) {
+  for (std::atomic<HANDLE>* handle : {&threadDone, &threadStarted, &lastWait}) {
     if (const HANDLE open = handle->exchange(nullptr)) CloseHandle(open);
   }
   if (thread != nullptr) CloseHandle(thread);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <thread>
 #include <tuple>
 
 #include "res/control_window_ids.h"
@@ -27,6 +28,12 @@ std::string Setting(const char* key) {
 
 void Set(const char* key, const char* value) {
   WritePrivateProfileStringA("Settings", key, value, ".\\Plugins\\UK_EI.ini");
+}
+
+std::wstring WideText(HWND window) {
+  wchar_t text[256] = {};
+  GetWindowTextW(window, text, 256);
+  return text;
 }
 
 bool Checked(HWND dialog, int id) {
@@ -245,12 +252,10 @@ TEST_F(ControlWindowTest, RussianCaptionsAndNoAreaCodeOutsideTheUkAndIreland) {
   Set("setup_mode_cw", "1");
   const PluginWindows windows = Open("UA9");
   ASSERT_NE(windows.control, nullptr);
-  // Code page 1251: "Установки CQ-UK/EI-CW-2016", "Отображать", "Вид радиосвязи".
-  EXPECT_EQ(WindowText(windows.control), "\xD3\xF1\xF2\xE0\xED\xEE\xE2\xEA\xE8 CQ-UK/EI-CW-2016");
-  EXPECT_EQ(WindowText(GetDlgItem(windows.control, IDC_VIEW_LABEL)),
-            "\xCE\xF2\xEE\xE1\xF0\xE0\xE6\xE0\xF2\xFC");
-  EXPECT_EQ(WindowText(GetDlgItem(windows.control, IDC_MODE_LABEL)),
-            "\xC2\xE8\xE4 \xF0\xE0\xE4\xE8\xEE\xF1\xE2\xFF\xE7\xE8");
+  // In Cyrillic letters whatever the system's code page (under wine here: 1252).
+  EXPECT_EQ(WideText(windows.control), L"Установки CQ-UK/EI-CW-2016");
+  EXPECT_EQ(WideText(GetDlgItem(windows.control, IDC_VIEW_LABEL)), L"Отображать");
+  EXPECT_EQ(WideText(GetDlgItem(windows.control, IDC_MODE_LABEL)), L"Вид радиосвязи");
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(windows.control, IDC_AREA_CODE)));
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(windows.control, IDC_AREA_CODE_LABEL)));
   EXPECT_EQ(ClientCorner(GetDlgItem(windows.control, IDC_MODE_CW)).x, 20);
@@ -322,8 +327,8 @@ TEST_F(ControlWindowTest, WindowsFollowTheTypedCallTheBandAndWhatWasWorked) {
   Type("DL");
   EXPECT_EQ(WindowText(windows.dxcc), "CQ-UK/EI-SSB worked with G4ABC");
 
-  // A window the operator hid with Esc is still followed; one closed with its view box is
-  // gone, and its view is off.
+  // A window the operator hid with Esc is still followed; one closed with its view box
+  // leaves the screen, and its view is off.
   SendMessageA(windows.area, WM_COMMAND, IDCANCEL, 0);
   EXPECT_FALSE(IsWindowVisible(windows.area));
   host.frequency = 14025000;
@@ -332,12 +337,12 @@ TEST_F(ControlWindowTest, WindowsFollowTheTypedCallTheBandAndWhatWasWorked) {
             "CQ-UK/EI-SSB 2016  Area worked on 20m");
   Click(windows.control, IDC_VIEW_DXCC_EXTENDED);
   EXPECT_EQ(Eventually(
-                host, [&] { return IsWindow(windows.dxccExtended) != FALSE; }, false),
+                host, [&] { return IsWindowVisible(windows.dxccExtended) != FALSE; }, false),
             false);
   EXPECT_EQ(Setting("setup_view_multiplier_extended"), "0");
   EXPECT_FALSE(Checked(windows.control, IDC_VIEW_DXCC_EXTENDED));
   Click(windows.control, IDC_VIEW_DXCC_EXTENDED);
-  windows = WaitForWindows(host, true, true, true);
+  windows = WaitForWindows(host, false, true, true);
   ASSERT_NE(windows.dxccExtended, nullptr);
   EXPECT_EQ(Eventually(host, windows.dxccExtended, "CQ-UK/EI-SSB 2016  DXCC worked on 20m"),
             "CQ-UK/EI-SSB 2016  DXCC worked on 20m");
@@ -439,6 +444,68 @@ TEST_F(ControlWindowTest, FailingHostCallsEndTheRefreshQuietly) {
             "CQ-UK/EI-SSB worked with G4ABC");
 }
 
+// The host is slow to answer: a leg chosen meanwhile is shown chosen and carried out once the
+// host has answered.
+TEST_F(ControlWindowTest, LegChosenWhileTheHostIsBusyIsCarriedOutAfterwards) {
+  FakeHost& host = Host();
+  Set("setup_mode_cw", "1");
+  Set("Mode", "1");
+  const PluginWindows windows = Open();
+  ASSERT_NE(windows.control, nullptr);
+  host.ForgetCalls();
+  CheckCall(host.plugin(), "G4ABC");
+  Sleep(600);  // the refresh asks for the typed call, and the host does not answer yet
+  Click(windows.control, IDC_MODE_SSB);
+  Sleep(300);
+  EXPECT_TRUE(Checked(windows.control, IDC_MODE_SSB));
+  EXPECT_FALSE(Checked(windows.control, IDC_MODE_CW));
+
+  EXPECT_EQ(Eventually(
+                host, [] { return ReadFileBytes("VurovODUVIR_EI_13_11_2016.txt"); },
+                std::string("UK/EI SSB DX Contest UBN file \r\n")),
+            "UK/EI SSB DX Contest UBN file \r\n");
+  host.Pump(300);
+  EXPECT_EQ(Setting("Mode"), "0");
+  EXPECT_EQ(Setting("setup_mode_ssb"), "1");
+  EXPECT_EQ(Setting("setup_mode_cw"), "0");
+  EXPECT_EQ(host.Commands(), (std::vector<std::string>{"<MODE:SSB>", "<MODE:SSB>"}));
+  EXPECT_TRUE(Checked(windows.control, IDC_MODE_SSB));
+}
+
+// The host's calls may come from any thread. A worker that starts the windows and then
+// does not pump: the control window shows all the same. That worker gone, the next control
+// window, started on the host's main thread, is linked to the host there.
+TEST_F(ControlWindowTest, HostLinkBelongsToTheThreadOfTheResetThatStartsTheWindows) {
+  FakeHost& host = Host();
+  const HANDLE finish = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::thread worker([&] {
+    Reset();
+    WaitForSingleObject(finish, INFINITE);
+  });
+  PluginWindows first;
+  host.PumpUntil(
+      [&] {
+        first = FindPluginWindows();
+        return first.control != nullptr && IsWindowVisible(first.control);
+      },
+      5000);
+  EXPECT_TRUE(first.control != nullptr && IsWindowVisible(first.control));
+  SetEvent(finish);
+  worker.join();
+  CloseHandle(finish);
+  PostMessageA(first.control, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(Ended(host, first.thread));
+
+  host.ForgetCalls();
+  Set("Start", "0");
+  const PluginWindows second = Open();
+  ASSERT_NE(second.control, nullptr);
+  EXPECT_NE(second.thread, first.thread);
+  ASSERT_FALSE(host.Commands().empty());
+  EXPECT_EQ(host.Commands().front(), "<MODE:SSB>");
+  EXPECT_GT(host.CallsOf(kEntryText), 0u);
+}
+
 TEST_F(ControlWindowTest, EscapeEndsTheWindowThreadAndTheNextStartOpensANewOne) {
   FakeHost& host = Host();
   Set("setup_view_multiplier", "1");
@@ -515,14 +582,34 @@ TEST_F(ControlWindowTest, LoadAgainRightAfterFreeLibrary) {
   EXPECT_TRUE(Ended(host, first.thread));
 }
 
-// The host unloads the plug-in the moment its reset has started the window thread, which
-// may still wait for what the unloading holds: the wait for it stays bounded.
-TEST_F(ControlWindowTest, FreeLibraryRightAfterTheResetThatStartsTheWindows) {
+// The host unloads the plug-in at any moment after the reset that starts the windows: at
+// once, or while the first refresh reopens the wanted windows. The reset returns with the
+// control window there; the window thread ends by itself (not by TerminateThread, which
+// leaves exit code 1) and takes every window with it.
+TEST_F(ControlWindowTest, FreeLibraryAtAnyMomentAfterTheResetThatStartsTheWindows) {
   FakeHost& host = Host();
-  Reset();
-  EXPECT_LT(host.Unload(), 5000ms);
-  host.Pump(500);
-  EXPECT_EQ(FindPluginWindows().control, nullptr);
+  Set("setup_view_zone", "1");
+  Set("setup_view_multiplier", "1");
+  Set("setup_view_multiplier_extended", "1");
+  for (const int delay : {0, 0, 10, 40, 290, 320, 350}) {
+    SCOPED_TRACE(delay);
+    Set("Start", "0");
+    Reset();
+    const PluginWindows windows = FindPluginWindows();
+    ASSERT_NE(windows.control, nullptr);
+    const HANDLE thread =
+        OpenThread(SYNCHRONIZE | THREAD_QUERY_LIMITED_INFORMATION, FALSE, windows.thread);
+    host.Pump(delay);
+    EXPECT_LT(host.Unload(), 5000ms);
+    EXPECT_TRUE(Ended(host, windows.thread));
+    DWORD exitCode = STILL_ACTIVE;
+    GetExitCodeThread(thread, &exitCode);
+    CloseHandle(thread);
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_FALSE(IsWindow(windows.control));
+    EXPECT_EQ(FindPluginWindows().thread, 0u);
+    host.Load();
+  }
 }
 
 }  // namespace
