@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <thread>
 #include <tuple>
 
@@ -474,9 +475,12 @@ TEST_F(ControlWindowTest, LegChosenWhileTheHostIsBusyIsCarriedOutAfterwards) {
 
 // The host's calls may come from any thread. A worker that starts the windows and then
 // does not pump: the control window shows all the same. That worker gone, the next control
-// window, started on the host's main thread, is linked to the host there.
+// window, started on the host's main thread, is linked to the host there. Unloaded on yet
+// another thread, the plug-in has its link taken down on the main thread: no window of it
+// stays, and the host's object is released.
 TEST_F(ControlWindowTest, HostLinkBelongsToTheThreadOfTheResetThatStartsTheWindows) {
   FakeHost& host = Host();
+  const ULONG references = host.ServerReferences();
   const HANDLE finish = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   std::thread worker([&] {
     Reset();
@@ -504,6 +508,17 @@ TEST_F(ControlWindowTest, HostLinkBelongsToTheThreadOfTheResetThatStartsTheWindo
   ASSERT_FALSE(host.Commands().empty());
   EXPECT_EQ(host.Commands().front(), "<MODE:SSB>");
   EXPECT_GT(host.CallsOf(kEntryText), 0u);
+
+  std::atomic<bool> unloaded{false};
+  std::thread unloader([&] {
+    host.Unload();
+    unloaded = true;
+  });
+  host.PumpUntil([&] { return unloaded.load(); }, 5000);
+  unloader.join();
+  EXPECT_TRUE(Ended(host, second.thread));
+  EXPECT_EQ(FindWindowExA(HWND_MESSAGE, nullptr, "Static", nullptr), nullptr);
+  EXPECT_EQ(host.ServerReferences(), references);
 }
 
 TEST_F(ControlWindowTest, EscapeEndsTheWindowThreadAndTheNextStartOpensANewOne) {

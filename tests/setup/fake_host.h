@@ -52,6 +52,11 @@ class FakeHost {
   bool PumpUntil(const std::function<bool()>& done, int milliseconds);
 
   void Answer(const Call& call) { calls_.push_back(call); }
+  // References held on the automation server, by anyone.
+  ULONG ServerReferences() const {
+    server_->AddRef();
+    return server_->Release();
+  }
 
  private:
   std::vector<Call> calls_;
