@@ -14,7 +14,7 @@ win32_runs() {
   local probe=build/win32/wine-probe
   mkdir -p "$probe"
   echo 'int main(void) { return 0; }' | i686-w64-mingw32-gcc -x c - -o "$probe/probe.exe" &&
-    STATS_WINEPREFIX="$PWD/build/win32/wineprefix" tests/wine/wine-run "$probe/probe.exe"
+    STATS_WINEPREFIX="$PWD/build/win32/wineprefix" tests/wine/wine-run "$probe/probe.exe" >/dev/null 2>&1
 }
 if ! win32_runs; then
   export STATS_NO_WIN32=1
