@@ -2,33 +2,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <string>
-#include <vector>
-
+#include "bench/synthetic_log.h"
 #include "tests/support/host_calls.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
-struct LogData {
-  std::vector<std::string> calls, exchanges;
-  std::vector<const char*> bands;
-};
-
-// About one QSO in twenty repeats an earlier call on its band: the dupes of a real log.
-LogData MakeLog(int size) {
-  static const char* const kBands[] = {"80m", "40m", "20m", "15m", "10m"};
-  LogData log;
-  for (int i = 0; i < size; ++i) {
-    const int station = i % 20 == 19 ? i / 2 : i;
-    log.calls.push_back("K" + std::to_string(station) + "X");
-    log.exchanges.push_back(std::to_string(i % 5000 + 1));
-    log.bands.push_back(kBands[station % 5]);
-  }
-  return log;
-}
-
-Qso QsoOf(const LogData& log, int i) {
+Qso QsoOf(const SyntheticLog& log, int i) {
   Qso qso;
   qso.call = log.calls[i].c_str();
   qso.exchange = log.exchanges[i].c_str();
@@ -38,14 +18,14 @@ Qso QsoOf(const LogData& log, int i) {
   return qso;
 }
 
-void Load(const LogData& log) {
+void Load(const SyntheticLog& log) {
   Reset();
   for (size_t i = 0; i < log.calls.size(); ++i) Add(QsoOf(log, static_cast<int>(i)));
 }
 
 void BM_LoadLog(benchmark::State& state) {
   TempFolder folder;
-  const LogData log = MakeLog(static_cast<int>(state.range(0)));
+  const SyntheticLog log = MakeSyntheticLog(static_cast<int>(state.range(0)));
   for (auto _ : state) Load(log);
   state.SetItemsProcessed(state.iterations() * state.range(0));
   state.counters["ns_per_qso"] = benchmark::Counter(
@@ -55,7 +35,7 @@ void BM_LoadLog(benchmark::State& state) {
 
 void BM_CheckCall(benchmark::State& state) {
   TempFolder folder;
-  const LogData log = MakeLog(static_cast<int>(state.range(0)));
+  const SyntheticLog log = MakeSyntheticLog(static_cast<int>(state.range(0)));
   Load(log);
   int i = 0;
   for (auto _ : state) {
@@ -69,7 +49,7 @@ void BM_CheckCall(benchmark::State& state) {
 void BM_RemoveData(benchmark::State& state) {
   TempFolder folder;
   const int size = static_cast<int>(state.range(0));
-  const LogData log = MakeLog(size);
+  const SyntheticLog log = MakeSyntheticLog(size);
   Load(log);
   int i = 0;
   for (auto _ : state) {

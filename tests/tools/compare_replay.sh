@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Replays a log with the native tool and with the Windows tool under wine64, each in a
+# Replays a log with the native tool and with the Windows tool under wine, each in a
 # fresh folder, and compares what they print, their exit codes and every file they leave.
 # Usage: compare_replay.sh NATIVE_TOOL WINE_RUNNER WINDOWS_TOOL LOGFILE [OPTION...]
 # The Windows console ends lines in CR LF; that one difference is allowed on output, and
