@@ -37,6 +37,13 @@ void RunMessageLoop(const Setup_CQ_WW& window) {
   }
 }
 
+// Destroying hundreds of boxes would keep the unloading host waiting: the windows only
+// leave the screen, at once.
+BOOL CALLBACK HideWindow(HWND window, LPARAM) {
+  ShowWindow(window, SW_HIDE);
+  return TRUE;
+}
+
 // Windows whose procedure goes with the module are left to the dialog handling of the
 // system, which destroys them with the thread.
 BOOL CALLBACK LetGoOfDialog(HWND window, LPARAM) {
@@ -49,8 +56,9 @@ BOOL CALLBACK LetGoOfDialog(HWND window, LPARAM) {
 }
 
 // Everything that may take the system's loader lock happens before the host's thread hears
-// that this thread runs: the resources, the common controls and the thread's first window.
-// From then on the host may unload the plug-in at any moment.
+// that this thread runs: the resources, the common controls, the thread's first window and
+// every window it will show (the multiplier windows are made hidden). From then on the host
+// may unload the plug-in at any moment.
 DWORD WINAPI ControlWindowThread(void*) {
   LoadWindowResources();
   {
@@ -174,6 +182,7 @@ bool ModuleUnloading() {
 }
 
 void LeaveWindowsToTheSystem() {
+  EnumThreadWindows(GetCurrentThreadId(), HideWindow, 0);
   EnumThreadWindows(GetCurrentThreadId(), LetGoOfDialog, 0);
   LeaveWindowThread();
 }

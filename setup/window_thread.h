@@ -33,8 +33,9 @@ bool WindowThreadStopRequested();
 // lock, which destroying some windows needs (a control's first use of a function its
 // library loads late, for one).
 bool ModuleUnloading();
-// Leaves the thread without touching its windows any more: they stay, answered by the
-// system alone, until the system destroys them with the thread.
+// Leaves the thread with its windows hidden and left to the system: they stay, answered by
+// the system alone, until the system destroys them with the thread, right after the
+// unload (the thread's end waits for the loader lock the unload holds).
 [[noreturn]] void LeaveWindowsToTheSystem();
 // Tells the host's thread that the window thread is done and ends the thread; no code of
 // the module runs after the signal, since the module may be unloaded at once. Its windows
