@@ -11,7 +11,7 @@
 namespace {
 
 // The host's thread waits no longer than this for the window thread to start or to stop.
-constexpr DWORD kStopWaitMilliseconds = 2000;
+constexpr DWORD kThreadWaitMilliseconds = 2000;
 
 std::atomic<HWND> controlWindow{nullptr};
 std::atomic<bool> stopRequested{false};
@@ -126,7 +126,7 @@ void StartWindowThread() {
   windowThread = thread;
   // Until the thread has passed its start-up an unload would wait for it in vain.
   const HANDLE startedOrDone[] = {threadStarted.load(), threadDone.load()};
-  WaitAnsweringSentMessages(startedOrDone, 2, kStopWaitMilliseconds);
+  WaitAnsweringSentMessages(startedOrDone, 2, kThreadWaitMilliseconds);
 }
 
 void PostRefreshRequest(bool arm) {
@@ -145,7 +145,7 @@ bool CloseAllWindows() {
     PostThreadMessageA(windowThreadId, WM_NULL, 0, 0);
   }
   const HANDLE done = threadDone.load();
-  return WaitAnsweringSentMessages(&done, 1, kStopWaitMilliseconds) == 0;
+  return WaitAnsweringSentMessages(&done, 1, kThreadWaitMilliseconds) == 0;
 }
 
 void UnloadWindows() {
@@ -156,7 +156,7 @@ void UnloadWindows() {
     // lock) although it passed its start-up before the host got control back. It would run
     // on in code that is gone: it is ended here, the last resort.
     TerminateThread(thread, 1);
-    WaitForSingleObject(thread, kStopWaitMilliseconds);
+    WaitForSingleObject(thread, kThreadWaitMilliseconds);
   }
   DismantleHostAutomation();
   for (std::atomic<HANDLE>* handle : {&threadDone, &threadStarted, &lastWait}) {
