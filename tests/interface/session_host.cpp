@@ -106,6 +106,9 @@ int main(int argc, char** argv) {
     const StatsLibrary plugin(argv[1], names == "decorated" ? StatsLibrary::Names::kDecorated
                                                             : StatsLibrary::Names::kPlain);
     std::filesystem::create_directories("Plugins");
+    // The settings say this reset is not the one that opens the windows: what the control
+    // window writes while it starts is no part of the host's session.
+    std::ofstream("Plugins/UK_EI.ini", std::ios::binary) << "[Settings]\r\nStart=1\r\n";
     Session session(plugin, out);
     session.Simple();
     session.Reset("G4AAA", "G", "EU", 0);
