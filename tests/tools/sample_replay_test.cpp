@@ -50,8 +50,8 @@ TEST_P(SampleReplay, ScoresTheLogAsTheContestRulesDo) {
   const Sample& sample = GetParam();
   TempFolder folder;
   const CtyDatabase cty = CtyDatabase::Load(kCty);
-  const LogFile log =
-      ReadLog(*ReadWholeFile(std::string(STATS_SOURCE_DIR "/samples/") + sample.file));
+  const LogFile log = ReadLog(
+      ReadWholeFile(std::string(STATS_SOURCE_DIR "/samples/") + sample.file), UkEiStations(cty));
   ASSERT_EQ(log.qsos.size(), 2000u);
   ASSERT_TRUE(log.problems.empty());
   const StatsLibrary stats(STATS_LIBRARY_FILE);
