@@ -40,41 +40,6 @@ std::string OwnCall(const LogFile& log, const ReplayOptions& options) {
   return call;
 }
 
-struct ModeCounts {
-  int cw = 0;
-  int ssb = 0;
-};
-
-ModeCounts CountModes(const std::vector<const LogQso*>& qsos) {
-  ModeCounts counts;
-  for (const LogQso* qso : qsos) {
-    counts.cw += qso->mode == "CW" ? 1 : 0;
-    counts.ssb += qso->mode == "SSB" ? 1 : 0;
-  }
-  return counts;
-}
-
-bool CwLeg(const ModeCounts& modes, const ReplayOptions& options) {
-  if (options.cwLeg) return *options.cwLeg;
-  if (modes.cw == 0 && modes.ssb == 0) {
-    throw ReplayError("the log has no CW or SSB QSO: give --leg");
-  }
-  return modes.cw >= modes.ssb;
-}
-
-// The area code sent most often (the first of equals); empty when no QSO sent one.
-std::string SentAreaCode(const std::vector<const LogQso*>& qsos) {
-  std::map<std::string, int> counts;
-  std::string best;
-  for (const LogQso* qso : qsos) {
-    const std::string area = SplitSentExchange(qso->sentExchange).areaCode;
-    if (area.empty()) continue;
-    const int count = ++counts[area];
-    if (best.empty() || count > counts[best]) best = area;
-  }
-  return best;
-}
-
 // A moment in whole seconds, for exact comparisons of the contest period.
 long long Seconds(const OleDate& date) {
   return std::llround(date.m_dt * 86400.0);
@@ -150,6 +115,148 @@ std::string ReceivedExchange(const LogQso& qso, const Placement& worked) {
   return qso.receivedExchange + " " + qso.receivedArea;
 }
 
+// A QSO for the plug-in, with the place of the worked station.
+struct HandedQso {
+  const LogQso* qso;
+  Placement worked;
+};
+
+// The QSOs inside the contest period (unless all are to be kept) whose calls the country
+// file places, in log order; the others are counted and reported.
+std::vector<HandedQso> QsosToHand(const LogFile& log, const CtyDatabase& cty,
+                                  const ReplayOptions& options, ReplayResult& result) {
+  const ReplayStation& station = result.station;
+  ReplaySummary& summary = result.summary;
+  std::vector<HandedQso> handed;
+  handed.reserve(log.qsos.size());
+  int firstOutside = 0;
+  for (const LogQso& qso : log.qsos) {
+    ++summary.read;
+    const long long at = Seconds(qso.time);
+    if (!options.keepOutsidePeriod &&
+        (at < Seconds(station.contestStart) || at >= Seconds(station.contestEnd))) {
+      if (summary.outsidePeriod++ == 0) firstOutside = qso.line;
+      continue;
+    }
+    Placement worked = cty.Resolve(qso.call);
+    if (!worked.placed()) {
+      ++summary.notPlaced;
+      result.warnings.push_back({qso.line, qso.call + " is not in the country file: left out"});
+      continue;
+    }
+    handed.push_back({&qso, std::move(worked)});
+  }
+  if (summary.outsidePeriod > 0) {
+    result.warnings.push_back(
+        {firstOutside, std::to_string(summary.outsidePeriod) +
+                           " QSOs (the first here) are outside the contest period " +
+                           DayAndTime(station.contestStart) + " to " +
+                           DayAndTime(station.contestEnd) +
+                           ": left out (see --start, --keep-outside-period)"});
+  }
+  if (handed.empty()) throw ReplayError("no QSO left to hand to the plug-in");
+  return handed;
+}
+
+// The leg, and a word when the log mixes modes (the plug-in counts both on either leg).
+bool ChooseLeg(const std::vector<HandedQso>& handed, const ReplayOptions& options,
+               std::vector<LogProblem>& warnings) {
+  int cw = 0;
+  int ssb = 0;
+  for (const HandedQso& handedQso : handed) {
+    cw += handedQso.qso->mode == "CW" ? 1 : 0;
+    ssb += handedQso.qso->mode == "SSB" ? 1 : 0;
+  }
+  bool cwLeg = cw >= ssb;
+  if (options.cwLeg) {
+    cwLeg = *options.cwLeg;
+  } else if (cw == 0 && ssb == 0) {
+    throw ReplayError("the log has no CW or SSB QSO: give --leg");
+  }
+  if (cw > 0 && ssb > 0) {
+    warnings.push_back({0, "the log mixes modes, " + std::to_string(cw) + " CW and " +
+                               std::to_string(ssb) + " SSB QSOs: scored on the " +
+                               (cwLeg ? "CW" : "SSB") + " leg, and the plug-in counts both modes"});
+  }
+  return cwLeg;
+}
+
+// One word for all QSOs whose frequency the reader took from their band.
+void WarnOfBandFrequencies(const std::vector<HandedQso>& handed,
+                           std::vector<LogProblem>& warnings) {
+  int count = 0;
+  int firstLine = 0;
+  for (const HandedQso& handedQso : handed) {
+    if (!handedQso.qso->frequencyFromBand) continue;
+    if (count++ == 0) firstLine = handedQso.qso->line;
+  }
+  if (count == 0) return;
+  warnings.push_back({firstLine, std::to_string(count) +
+                                     " QSOs (the first here) have no usable FREQ (missing, not "
+                                     "in MHz, or off their BAND): given their band's lower edge"});
+}
+
+// The own area code: given, or the one the log's QSOs sent.
+std::string OwnAreaCode(const std::vector<HandedQso>& handed, const ReplayOptions& options,
+                        const ReplayStation& station, std::vector<LogProblem>& warnings) {
+  if (!options.areaCode.empty()) return UpperAscii(options.areaCode);
+  if (!IsUkEiPrefix(station.placement.prefix)) return {};
+  std::map<std::string, int> counts;
+  std::string best;  // sent most often, the first of equals
+  for (const HandedQso& handedQso : handed) {
+    const std::string area = SplitSentExchange(handedQso.qso->sentExchange).areaCode;
+    if (area.empty()) continue;
+    const int count = ++counts[area];
+    if (best.empty() || count > counts[best]) best = area;
+  }
+  if (!best.empty()) return best;
+  // Every QSO line of the Cabrillo log would lack a field: log checkers refuse such a log.
+  if (options.cabrillo) {
+    throw ReplayError(
+        "the QSOs send no own area code, which every QSO line of the Cabrillo log needs: give "
+        "--area");
+  }
+  warnings.push_back({0, "the QSOs send no own area code: give --area"});
+  return {};
+}
+
+// One reset, one AddData0 per QSO, as the host does.
+void HandToPlugin(const StatsLibrary& stats, const std::vector<HandedQso>& handed,
+                  const ReplayOptions& options, const ReplayStation& station,
+                  ReplaySummary& summary) {
+  // The host folder is where the plug-in looks for the host program's version: the
+  // current folder, which holds none.
+  OleDate start = station.contestStart;
+  OleDate end = station.contestEnd;
+  stats.ResetStats0("", options.cabrillo ? 1 : 0, station.ownCall.c_str(), &start, &end, "", "", "",
+                    "", "", "", "", "", "", station.placement.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "",
+                    station.placement.continent.c_str(), "");
+
+  std::unordered_set<std::string> storedQsos;  // call, band and mode of each stored QSO
+  OleDate noDate{0.0, OleDate::kNull};
+  for (const auto& [qso, worked] : handed) {
+    // The own call as logged with the QSO, unless the operator named another.
+    const std::string& ownCall =
+        options.ownCall.empty() && !qso->ownCall.empty() ? qso->ownCall : station.ownCall;
+    const std::string sentNumber = SplitSentExchange(qso->sentExchange).number;
+    const std::string exchange = ReceivedExchange(*qso, worked);
+    OleDate time = qso->time;
+    const int stored = stats.AddData0(
+        ownCall.c_str(), qso->call.c_str(), &time, &noDate, &noDate, &noDate, 0, qso->frequencyHz,
+        qso->mode.c_str(), qso->rstSent.c_str(), qso->rstReceived.c_str(), sentNumber.c_str(),
+        exchange.c_str(), "", "", "", "", "", "", "", "", "", worked.prefix.c_str(), 0, 0, 0, 0.0,
+        0.0, "", worked.continent.c_str(), "", qso->band.c_str(), "");
+    if (stored == 0) {
+      ++summary.refused;
+      continue;
+    }
+    ++summary.stored;
+    if (!storedQsos.insert(qso->call + '\n' + qso->band + '\n' + qso->mode).second) {
+      ++summary.dupes;
+    }
+  }
+}
+
 }  // namespace
 
 SendsAreaCode UkEiStations(const CtyDatabase& cty) {
@@ -160,117 +267,26 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
                     const ReplayOptions& options) {
   if (log.qsos.empty()) throw ReplayError("the log holds no readable QSO");
   ReplayResult result;
-  ReplaySummary& summary = result.summary;
-  std::vector<LogProblem>& warnings = result.warnings;
   ReplayStation& station = result.station;
   station.ownCall = OwnCall(log, options);
   station.placement = cty.Resolve(station.ownCall);
   if (!station.placement.placed()) {
-    warnings.push_back({0, "own call " + station.ownCall + " is not in the country file"});
+    result.warnings.push_back({0, "own call " + station.ownCall + " is not in the country file"});
   }
   if (!log.contest.empty() && !NamesThisContest(log.contest)) {
-    warnings.push_back({0, "the log is of the contest '" + log.contest +
-                               "', not of the UK/EI DX Contest: scored by this contest's rules"});
+    result.warnings.push_back(
+        {0, "the log is of the contest '" + log.contest +
+                "', not of the UK/EI DX Contest: scored by this contest's rules"});
   }
   station.contestStart = ContestStart(log, options);
   station.contestEnd = OleDate{station.contestStart.m_dt + 1.0, OleDate::kValid};
 
-  // What the plug-in gets, and the places of the worked stations.
-  std::vector<const LogQso*> handed;
-  std::vector<Placement> worked;
-  handed.reserve(log.qsos.size());
-  worked.reserve(log.qsos.size());
-  int firstOutside = 0;
-  for (const LogQso& qso : log.qsos) {
-    ++summary.read;
-    const long long at = Seconds(qso.time);
-    if (!options.keepOutsidePeriod &&
-        (at < Seconds(station.contestStart) || at >= Seconds(station.contestEnd))) {
-      if (summary.outsidePeriod++ == 0) firstOutside = qso.line;
-      continue;
-    }
-    Placement placement = cty.Resolve(qso.call);
-    if (!placement.placed()) {
-      ++summary.notPlaced;
-      warnings.push_back({qso.line, qso.call + " is not in the country file: left out"});
-      continue;
-    }
-    handed.push_back(&qso);
-    worked.push_back(std::move(placement));
-  }
-  if (summary.outsidePeriod > 0) {
-    warnings.push_back({firstOutside, std::to_string(summary.outsidePeriod) +
-                                          " QSOs (the first here) are outside the contest period " +
-                                          DayAndTime(station.contestStart) + " to " +
-                                          DayAndTime(station.contestEnd) +
-                                          ": left out (see --start, --keep-outside-period)"});
-  }
-  if (handed.empty()) throw ReplayError("no QSO left to hand to the plug-in");
-
-  const ModeCounts modes = CountModes(handed);
-  station.cwLeg = CwLeg(modes, options);
-  if (modes.cw > 0 && modes.ssb > 0) {
-    warnings.push_back({0, "the log mixes modes, " + std::to_string(modes.cw) + " CW and " +
-                               std::to_string(modes.ssb) + " SSB QSOs: scored on the " +
-                               (station.cwLeg ? "CW" : "SSB") +
-                               " leg, and the plug-in counts both modes"});
-  }
-  const auto fromBand = std::find_if(handed.begin(), handed.end(),
-                                     [](const LogQso* qso) { return qso->frequencyFromBand; });
-  if (fromBand != handed.end()) {
-    warnings.push_back(
-        {(*fromBand)->line,
-         std::to_string(std::count_if(fromBand, handed.end(),
-                                      [](const LogQso* qso) { return qso->frequencyFromBand; })) +
-             " QSOs (the first here) have no usable FREQ (missing, not in MHz, "
-             "or off their BAND): given their band's lower edge"});
-  }
-
-  if (!options.areaCode.empty()) {
-    station.areaCode = UpperAscii(options.areaCode);
-  } else if (IsUkEiPrefix(station.placement.prefix)) {
-    station.areaCode = SentAreaCode(handed);
-    if (station.areaCode.empty()) {
-      // Every QSO line of its Cabrillo log would lack a field: log checkers refuse it.
-      if (options.cabrillo) {
-        throw ReplayError(
-            "the QSOs send no own area code, which every QSO line of the "
-            "Cabrillo log needs: give --area");
-      }
-      warnings.push_back({0, "the QSOs send no own area code: give --area"});
-    }
-  }
+  const std::vector<HandedQso> handed = QsosToHand(log, cty, options, result);
+  station.cwLeg = ChooseLeg(handed, options, result.warnings);
+  WarnOfBandFrequencies(handed, result.warnings);
+  station.areaCode = OwnAreaCode(handed, options, station, result.warnings);
   WriteSettings(station);
-
-  // The host folder is where the plug-in looks for the host program's version: the
-  // current folder, which holds none.
-  stats.ResetStats0("", options.cabrillo ? 1 : 0, station.ownCall.c_str(), &station.contestStart,
-                    &station.contestEnd, "", "", "", "", "", "", "", "", "",
-                    station.placement.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "",
-                    station.placement.continent.c_str(), "");
-
-  std::unordered_set<std::string> storedQsos;  // call, band and mode of each stored QSO
-  OleDate noDate{0.0, OleDate::kNull};
-  for (size_t i = 0; i < handed.size(); ++i) {
-    const LogQso& qso = *handed[i];
-    // The own call as logged with the QSO, unless the operator named another.
-    const std::string& ownCall =
-        options.ownCall.empty() && !qso.ownCall.empty() ? qso.ownCall : station.ownCall;
-    const std::string sentNumber = SplitSentExchange(qso.sentExchange).number;
-    const std::string exchange = ReceivedExchange(qso, worked[i]);
-    OleDate time = qso.time;
-    const int stored = stats.AddData0(
-        ownCall.c_str(), qso.call.c_str(), &time, &noDate, &noDate, &noDate, 0, qso.frequencyHz,
-        qso.mode.c_str(), qso.rstSent.c_str(), qso.rstReceived.c_str(), sentNumber.c_str(),
-        exchange.c_str(), "", "", "", "", "", "", "", "", "", worked[i].prefix.c_str(), 0, 0, 0,
-        0.0, 0.0, "", worked[i].continent.c_str(), "", qso.band.c_str(), "");
-    if (stored == 0) {
-      ++summary.refused;
-      continue;
-    }
-    ++summary.stored;
-    if (!storedQsos.insert(qso.call + '\n' + qso.band + '\n' + qso.mode).second) ++summary.dupes;
-  }
+  HandToPlugin(stats, handed, options, station, result.summary);
 
   int status = 0;
   const char* report = stats.GetResult0(&status);
@@ -279,7 +295,7 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   // The plug-in names its files after the contest's end and the own call.
   const std::string problemLines =
       "VurovODUVIR_EI_" + FormatDate(station.contestEnd, "%d_%m_%Y") + ".txt";
-  summary.areaWarnings = CountOccurrences(ReadFileOrNothing(problemLines), kAreaWarning);
+  result.summary.areaWarnings = CountOccurrences(ReadFileOrNothing(problemLines), kAreaWarning);
   result.filesWritten.push_back(problemLines);
   if (options.cabrillo) result.filesWritten.push_back(CabrilloFileName(station.ownCall));
   return result;
