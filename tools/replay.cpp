@@ -9,6 +9,7 @@
 #include "platform/ascii_text.h"
 #include "platform/ini_file.h"
 #include "plugin/contest_rules.h"
+#include "tools/header_settings.h"
 #include "tools/log_fields.h"
 #include "tools/whole_file.h"
 
@@ -94,13 +95,15 @@ std::string DayAndTime(const OleDate& date) {
   return FormatDate(date, "%Y-%m-%d %H%M");
 }
 
-// The leg and the own area code, where the operator of the host sets them.
-void WriteSettings(const ReplayStation& station) {
+// The leg, the own area code and the Cabrillo header, where the operator of the host
+// sets them.
+void WriteSettings(const ReplayStation& station, const ReplayOptions& options) {
   std::error_code ignored;
   std::filesystem::create_directory("Plugins", ignored);
   const IniFile settings(kPluginIniSection, kPluginIniPath);
   settings.Write("Mode", station.cwLeg ? "1" : "0");
   settings.Write("setup_areacode", station.areaCode);
+  for (const auto& [key, value] : options.headerSettings) settings.Write(key, value);
   // Every other reset opens the plug-in's windows; this marks them as just shown, so the
   // replay's reset leaves them closed.
   settings.Write("Start", "1");
@@ -285,7 +288,7 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   station.cwLeg = ChooseLeg(handed, options, result.warnings);
   WarnOfBandFrequencies(handed, result.warnings);
   station.areaCode = OwnAreaCode(handed, options, station, result.warnings);
-  WriteSettings(station);
+  WriteSettings(station, options);
   HandToPlugin(stats, handed, options, station, result.summary);
 
   int status = 0;
@@ -297,6 +300,9 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
       "VurovODUVIR_EI_" + FormatDate(station.contestEnd, "%d_%m_%Y") + ".txt";
   result.summary.areaWarnings = CountOccurrences(ReadFileOrNothing(problemLines), kAreaWarning);
   result.filesWritten.push_back(problemLines);
-  if (options.cabrillo) result.filesWritten.push_back(CabrilloFileName(station.ownCall));
+  if (options.cabrillo) {
+    result.filesWritten.push_back(CabrilloFileName(station.ownCall));
+    ApplyHeaderSettings(IniFile(kPluginIniSection, kPluginIniPath), result.filesWritten.back());
+  }
   return result;
 }

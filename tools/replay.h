@@ -23,6 +23,8 @@ struct ReplayOptions {
   std::optional<CalendarTime> startDay;  // unset: the 24 hours that hold most QSOs
   bool keepOutsidePeriod = false;        // hand over the QSOs outside the contest period too
   bool cabrillo = false;                 // a run for export: the plug-in writes the Cabrillo log
+  // Cabrillo header values to keep in the plug-in's INI file: INI key, value as stored.
+  std::vector<std::pair<std::string, std::string>> headerSettings;
 };
 
 // The station as the reset received it.

@@ -7,6 +7,7 @@
 
 #include "platform/ascii_text.h"
 #include "plugin/contest_rules.h"
+#include "tools/header_settings.h"
 #include "tools/log_fields.h"
 #include "tools/replay.h"
 #include "tools/whole_file.h"
@@ -23,12 +24,14 @@ constexpr const char* kDefaultCty = "/usr/share/hamradio-files/cty.dat";
 constexpr const char* kUsage =
     "usage: stats-replay [--call CALL] [--area XX] [--leg cw|ssb] [--start YYYY-MM-DD]\n"
     "                    [--keep-outside-period] [--cty FILE] [--library PATH]\n"
-    "                    [--cabrillo] LOGFILE\n"
+    "                    [--cabrillo] [--header TAG=VALUE]... LOGFILE\n"
     "Scores an ADIF or Cabrillo log of the UK/EI DX Contest with the Stats plug-in and\n"
     "prints its report. QSOs outside the contest's 24 hours (from 12:00 UTC of --start,\n"
     "or of the day most QSOs say) and calls the country file cannot place are left out.\n"
     "The plug-in's files land in the current folder; with --cabrillo it writes the\n"
-    "Cabrillo log too (on Windows after its header dialog). Exit status 0 when a QSO\n"
+    "Cabrillo log too (on Windows after its header dialog). --header keeps a Cabrillo\n"
+    "header value in the plug-in's INI file for this and later exports, for example\n"
+    "--header CATEGORY-POWER=LOW --header NAME='Jean Smith'. Exit status 0 when a QSO\n"
     "was counted, 1 when none was, 2 for a wrong command line.\n";
 
 struct Arguments {
@@ -53,6 +56,21 @@ CalendarTime StartDay(const std::string& text) {
     throw UsageError("--start " + text + ": not a date YYYY-MM-DD");
   }
   return CalendarTime{year, month, day, 12, 0, 0};
+}
+
+// "TAG=VALUE" as the INI key and the value to store.
+std::pair<std::string, std::string> HeaderSetting(const std::string& text) {
+  const size_t equals = text.find('=');
+  const std::optional<std::string> key = HeaderSettingKey(text.substr(0, equals));
+  if (equals == std::string::npos || !key) {
+    throw UsageError("--header " + text + ": TAG=VALUE with a TAG of " + HeaderSettingTags());
+  }
+  std::string value = StoredHeaderValue(text.substr(equals + 1));
+  if (value.size() >= IniFile::kReadBufferSize) {
+    throw UsageError("--header " + text + ": the plug-in reads at most " +
+                     std::to_string(IniFile::kReadBufferSize - 1) + " characters");
+  }
+  return {*key, std::move(value)};
 }
 
 Arguments ParseArguments(int argc, char** argv) {
@@ -89,6 +107,8 @@ Arguments ParseArguments(int argc, char** argv) {
         arguments.replay.cwLeg = EqualNoCase(value, "cw");
       } else if (option == "--start") {
         arguments.replay.startDay = StartDay(value);
+      } else if (option == "--header") {
+        arguments.replay.headerSettings.push_back(HeaderSetting(value));
       } else if (option == "--cty") {
         arguments.cty = value;
       } else if (option == "--library") {

@@ -52,6 +52,16 @@ expect "a log with problems" 0 \
   "$tool" "$(basename "$problems")"
 expect "the files written" 0 "wrote in the current folder: VurovODUVIR_EI_13_11_2016.txt G4XYZ.cbr" \
   "$tool" --cabrillo "$(basename "$problems")"
+expect "an unknown header tag" 2 "--header FOO=1: TAG=VALUE with a TAG of NAME" \
+  "$tool" --header FOO=1 broken.adi
+# Header values stay in the plug-in's INI file for the next export.
+"$tool" --cabrillo --header CATEGORY-POWER=LOW --header 'name=Jean Smith' problems.adi >/dev/null 2>&1
+"$tool" --cabrillo problems.adi >/dev/null 2>&1
+if ! grep -q $'^CATEGORY-POWER: LOW\r$' G4XYZ.cbr || ! grep -q $'^NAME: Jean Smith\r$' G4XYZ.cbr; then
+  echo "FAIL: the Cabrillo header lacks the values given by --header:"
+  head -22 G4XYZ.cbr
+  failures=$((failures + 1))
+fi
 # Everything the runs wrote is in the current folder.
 stray=$(find "$work" -newer "$work/run/broken.adi" -not -path "$work/run*" | head -5)
 if [ -n "$stray" ]; then
