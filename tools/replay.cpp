@@ -279,7 +279,7 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   if (!log.contest.empty() && !NamesThisContest(log.contest)) {
     result.warnings.push_back(
         {0, "the log is of the contest '" + log.contest +
-                "', not of the UK/EI DX Contest: scored by this contest's rules"});
+                "', not of the UK/EI DX Contest: scored by the UK/EI DX rules all the same"});
   }
   station.contestStart = ContestStart(log, options);
   station.contestEnd = OleDate{station.contestStart.m_dt + 1.0, OleDate::kValid};

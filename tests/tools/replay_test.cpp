@@ -181,7 +181,7 @@ TEST_F(Replaying, SaysWhatTheLogLeavesOpen) {
   EXPECT_EQ(warnings,
             (std::vector<std::string>{
                 "the log is of the contest 'CQ-WW-CW', not of the UK/EI DX Contest: scored by "
-                "this contest's rules",
+                "the UK/EI DX rules all the same",
                 "1 QSOs (the first here) have no usable FREQ (missing, not in MHz, or off their "
                 "BAND): given their band's lower edge",
                 "the QSOs send no own area code: give --area"}));
