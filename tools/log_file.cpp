@@ -31,5 +31,6 @@ bool NamesThisContest(std::string_view contest) {
   for (const char c : UpperAscii(contest)) {
     if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) letters += c;
   }
-  return letters.find("UKEI") != std::string::npos;
+  // Not the UKEICC's other contests ("UKEICC-80M").
+  return letters.rfind("UKEIDX", 0) == 0;
 }

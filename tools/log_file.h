@@ -53,5 +53,6 @@ LogFile ReadLog(std::string_view text, const SendsAreaCode& sendsAreaCode);
 LogFile ReadAdif(std::string_view text);
 LogFile ReadCabrillo(std::string_view text, const SendsAreaCode& sendsAreaCode);
 
-// Whether a contest name of a log names the UK/EI DX Contest ("UKEIDXCW", "UKEI-DX").
+// Whether a contest name of a log names the UK/EI DX Contest ("UKEIDXCW", "UKEI-DX",
+// "UK/EI DX").
 bool NamesThisContest(std::string_view contest);

@@ -251,6 +251,8 @@ TEST(LogFile, IsRecognisedByContentOnly) {
                 .line,
             3);
   EXPECT_THROW(ReadLog("CALL,DATE,TIME\nG4ABC,20161112,1200\n"), LogError);
+  EXPECT_TRUE(NamesThisContest("uk/ei dx ssb"));
+  EXPECT_FALSE(NamesThisContest("UKEICC-80M"));
   EXPECT_THROW(ReadLog(""), LogError);
 }
 
