@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/tools/cty_excerpt.h"
 #include "tools/log_fields.h"
 #include "tools/replay.h"
