@@ -296,13 +296,12 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   result.report = report ? report : "";
 
   // The plug-in names its files after the contest's end and the own call.
-  const std::string problemLines =
-      "VurovODUVIR_EI_" + FormatDate(station.contestEnd, "%d_%m_%Y") + ".txt";
-  result.summary.areaWarnings = CountOccurrences(ReadFileOrNothing(problemLines), kAreaWarning);
-  result.filesWritten.push_back(problemLines);
+  result.problemLinesFile = "VurovODUVIR_EI_" + FormatDate(station.contestEnd, "%d_%m_%Y") + ".txt";
+  result.summary.areaWarnings =
+      CountOccurrences(ReadFileOrNothing(result.problemLinesFile), kAreaWarning);
   if (options.cabrillo) {
-    result.filesWritten.push_back(CabrilloFileName(station.ownCall));
-    ApplyHeaderSettings(IniFile(kPluginIniSection, kPluginIniPath), result.filesWritten.back());
+    result.cabrilloFile = CabrilloFileName(station.ownCall);
+    ApplyHeaderSettings(IniFile(kPluginIniSection, kPluginIniPath), result.cabrilloFile);
   }
   return result;
 }

@@ -51,8 +51,10 @@ struct ReplayResult {
   ReplayStation station;
   std::string report;  // as GetResult0 returned it
   ReplaySummary summary;
-  std::vector<LogProblem> warnings;       // line 0: about the log as a whole
-  std::vector<std::string> filesWritten;  // by the plug-in: the problem lines, the Cabrillo log
+  std::vector<LogProblem> warnings;  // line 0: about the log as a whole
+  // The plug-in's files, in the current folder; no Cabrillo file unless one was asked for.
+  std::string problemLinesFile;
+  std::string cabrilloFile;
 };
 
 class ReplayError : public std::runtime_error {

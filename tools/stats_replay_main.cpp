@@ -196,9 +196,9 @@ int Run(const Arguments& arguments, const char* toolPath) {
             << " calls not placed (left out), " << summary.outsidePeriod
             << " outside the contest period (left out), " << log.problems.size()
             << " records skipped\n";
-  std::cout << "The plug-in wrote in the current folder:";
-  for (const std::string& file : result.filesWritten) std::cout << ' ' << file;
-  std::cout << '\n';
+  // Paths from the current folder, where the plug-in writes.
+  std::cout << "Problem lines: " << result.problemLinesFile << '\n';
+  if (!result.cabrilloFile.empty()) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
   if (summary.counted() > 0) return 0;
   std::cerr << "stats-replay: no QSO was counted\n";
   return 1;

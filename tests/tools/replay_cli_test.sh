@@ -50,7 +50,7 @@ expect "a log with problems" 0 \
   "Summary: 11 QSOs read, 7 stored, 2 refused, 2 dupes, 1 area warnings, 2 calls not placed \
 \(left out\), 0 outside the contest period \(left out\), 3 records skipped" \
   "$tool" "$(basename "$problems")"
-expect "the files written" 0 "wrote in the current folder: VurovODUVIR_EI_13_11_2016.txt G4XYZ.cbr" \
+expect "the Cabrillo file written" 0 "^Cabrillo log: G4XYZ.cbr$" \
   "$tool" --cabrillo "$(basename "$problems")"
 expect "an unknown header tag" 2 "--header FOO=1: TAG=VALUE with a TAG of NAME" \
   "$tool" --header FOO=1 broken.adi

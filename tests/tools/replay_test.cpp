@@ -72,7 +72,8 @@ TEST_F(Replaying, HandsEveryQsoToThePluginAsTheHostDoes) {
   EXPECT_EQ(result.warnings[0].what, "XX0XX is not in the country file: left out");
   // A call that cannot be placed earns no multiplier: 20m has DL and GM only.
   EXPECT_NE(result.report.find("\r\n20m\t 2\t 4\t 2\t 1\r\n"), std::string::npos) << result.report;
-  EXPECT_EQ(result.filesWritten, std::vector<std::string>{"VurovODUVIR_EI_13_11_2016.txt"});
+  EXPECT_EQ(result.problemLinesFile, "VurovODUVIR_EI_13_11_2016.txt");
+  EXPECT_EQ(result.cabrilloFile, "");
 
   // The problem lines repeat what the plug-in was handed: the sent number without the
   // area code, the area code of a UK/EI station's STATE after its number, but not the
