@@ -13,7 +13,7 @@
 #include "platform/ini_file.h"
 
 // The INI key of a Cabrillo header tag ("CATEGORY-POWER": "Category_Power"), in any
-// letter case; empty when the tag is none an operator sets.
+// letter case; nothing when the tag is none an operator sets.
 std::optional<std::string> HeaderSettingKey(std::string_view tag);
 
 // The tags HeaderSettingKey knows, for messages.
