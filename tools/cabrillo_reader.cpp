@@ -18,6 +18,10 @@ namespace {
 
 using Words = std::vector<std::string_view>;
 
+// Where a log of this contest has no area code ("001 --", as the plug-in writes for a
+// station outside UK/EI).
+constexpr std::string_view kNoAreaCode = "--";
+
 Words SplitWords(std::string_view text) {
   Words words;
   size_t start = 0;
@@ -29,9 +33,11 @@ Words SplitWords(std::string_view text) {
   return words;
 }
 
-std::string Joined(const Words& words, size_t first, size_t last) {
+// The words from `first` to `last`, without the "--" that stands for no area code.
+std::string Exchange(const Words& words, size_t first, size_t last) {
   std::string text;
   for (size_t i = first; i < last; ++i) {
+    if (words[i] == kNoAreaCode) continue;
     if (!text.empty()) text += ' ';
     text.append(words[i]);
   }
@@ -54,11 +60,13 @@ struct Layout {
 };
 
 // In this contest: RST, number and, for a UK/EI station, the area code, unless the number
-// carries it (001LN) or the station sent none; a lone digit after at least RST and number
-// received is the transmitter number.
+// carries it (001LN) or the station sent none, or "--" in its place; a lone digit after at
+// least RST and number received is the transmitter number.
 Layout LayoutOfThisContest(const Words& words, bool sendsAreaCode) {
   size_t call = kOwnCall + 3;
-  if (sendsAreaCode && call < words.size() && words[call].size() == 2 && IsLetters(words[call])) {
+  if (call < words.size() &&
+      (words[call] == kNoAreaCode ||
+       (sendsAreaCode && words[call].size() == 2 && IsLetters(words[call])))) {
     ++call;
   }
   size_t end = words.size();
@@ -125,10 +133,10 @@ std::optional<LogQso> QsoOfLine(const Words& words, int line, bool thisContest,
     return std::nullopt;
   }
   qso.rstSent = std::string(words[kOwnCall + 1]);
-  qso.sentExchange = Joined(words, kOwnCall + 2, layout.call);
+  qso.sentExchange = Exchange(words, kOwnCall + 2, layout.call);
   qso.call = UpperAscii(words[layout.call]);
   qso.rstReceived = std::string(words[layout.call + 1]);
-  qso.receivedExchange = Joined(words, layout.call + 2, layout.receivedEnd);
+  qso.receivedExchange = Exchange(words, layout.call + 2, layout.receivedEnd);
   return qso;
 }
 

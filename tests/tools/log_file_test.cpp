@@ -223,6 +223,7 @@ TEST(CabrilloLog, ReadsQsoLinesByPosition) {
       {"", "G4XYZ 599 003 DL1ABC 599 013", "003", "DL1ABC", "013"},
       {"", "W1XYZ 599 004 G4ABC 599 014 LN 1", "004", "G4ABC", "014 LN"},
       {"", "W1XYZ 599 005 LN 599 015", "005", "LN", "015"},
+      {"UKEIDXSSB", "W1XYZ 599 006 -- DL1ABC 599 016 --", "006", "DL1ABC", "016"},
       // Another contest: as wide received as sent, and maybe a transmitter number.
       {"CQ-WW-CW", "F5XYZ 599 JEAN NTC44 DL1ABC 599 HANS 12", "JEAN NTC44", "DL1ABC", "HANS 12"},
       {"IARU-HF", "F5XYZ 599 14 DL1ABC 599 DARC 1", "14", "DL1ABC", "DARC"},
