@@ -14,12 +14,16 @@
 
 namespace {
 
+// Linux has the country file from Debian's hamradio-files; on Windows it lies beside the
+// tool, where the contester puts the cty.dat their logger keeps up to date.
 #if defined(_WIN32)
 constexpr const char* kLibraryFile = "Stats.dll";
+constexpr const char* kCtyHint = "Put cty.dat beside stats-replay.exe";
 #else
 constexpr const char* kLibraryFile = "libStats.so";
-#endif
 constexpr const char* kDefaultCty = "/usr/share/hamradio-files/cty.dat";
+constexpr const char* kCtyHint = "The country file comes with the Debian package hamradio-files";
+#endif
 
 constexpr const char* kUsage =
     "usage: stats-replay [--call CALL] [--area XX] [--leg cw|ssb] [--start YYYY-MM-DD]\n"
@@ -37,7 +41,7 @@ constexpr const char* kUsage =
 struct Arguments {
   bool help = false;
   ReplayOptions replay;
-  std::string cty = kDefaultCty;
+  std::string cty;  // empty: the default country file
   std::string library;
   std::string logFile;
 };
@@ -125,6 +129,15 @@ Arguments ParseArguments(int argc, char** argv) {
   return arguments;
 }
 
+std::string DefaultCty(const char* toolPath) {
+#if defined(_WIN32)
+  return (std::filesystem::path(toolPath).parent_path() / "cty.dat").string();
+#else
+  (void)toolPath;
+  return kDefaultCty;
+#endif
+}
+
 // The build puts the tool beside the library, and so does an installation.
 std::string DefaultLibrary(const char* toolPath) {
   const std::filesystem::path beside = std::filesystem::path(toolPath).parent_path() / kLibraryFile;
@@ -157,11 +170,10 @@ std::string TerminalText(const std::string& text) {
 int Run(const Arguments& arguments, const char* toolPath) {
   CtyDatabase cty = [&] {
     try {
-      return CtyDatabase::Load(arguments.cty);
+      return CtyDatabase::Load(arguments.cty.empty() ? DefaultCty(toolPath) : arguments.cty);
     } catch (const CtyError& error) {
-      throw CtyError(std::string(error.what()) +
-                     "\nThe country file comes with the Debian package hamradio-files; "
-                     "give another one with --cty FILE.");
+      throw CtyError(std::string(error.what()) + "\n" + kCtyHint +
+                     "; give another one with --cty FILE.");
     }
   }();
   const std::string libraryPath =
