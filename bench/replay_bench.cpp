@@ -24,12 +24,13 @@ void ReplayAdifLog(benchmark::State& state) {
   TempFolder folder;
   SampleLogPlan plan = UkCwSample();
   plan.qsos = static_cast<int>(state.range(0));
-  WriteFileBytes("log.adi", GenerateSampleLog(plan, CallPool(*ReadWholeFile(kMasterScp),
+  WriteFileBytes("log.adi", GenerateSampleLog(plan, CallPool(ReadWholeFile(kMasterScp),
                                                              CtyDatabase::Load(kCty))));
   const StatsLibrary stats(STATS_LIBRARY_FILE);
   for (auto _ : state) {
     const CtyDatabase cty = CtyDatabase::Load(kCty);
-    const ReplayResult result = Replay(stats, cty, ReadLog(*ReadWholeFile("log.adi")), {});
+    const ReplayResult result =
+        Replay(stats, cty, ReadLog(ReadWholeFile("log.adi"), UkEiStations(cty)), {});
     benchmark::DoNotOptimize(result.report.data());
   }
 }

@@ -9,6 +9,7 @@
 #include "plugin/contest_rules.h"
 #include "tools/log_fields.h"
 #include "tools/log_file.h"
+#include "tools/text_lines.h"
 
 namespace {
 
@@ -54,6 +55,33 @@ std::string AdifMode(const Fields& fields) {
   return mode == "USB" || mode == "LSB" ? "SSB" : mode;
 }
 
+// FREQ is in MHz. When it is missing, in no amateur band (a frequency in kHz) or in
+// another band than BAND says, the QSO takes the lower edge of its BAND, as a Cabrillo
+// log gives a QSO of that band.
+bool TakeFrequency(const Fields& fields, LogQso& qso, std::string& why) {
+  const std::string band = BandField(fields);
+  const unsigned bandEdgeHz = BandLowerEdgeHz(band);
+  const std::string frequency = Field(fields, "FREQ");
+  const std::optional<unsigned> hz =
+      frequency.empty() ? std::nullopt : FrequencyHz(frequency, 1000000);
+  const std::string frequencyBand = hz ? BandOfFrequency(*hz) : std::string();
+  if (!frequencyBand.empty() && (bandEdgeHz == 0 || frequencyBand == band)) {
+    qso.frequencyHz = *hz;
+    qso.band = frequencyBand;
+  } else if (bandEdgeHz != 0) {
+    qso.frequencyHz = bandEdgeHz;
+    qso.band = band;
+    qso.frequencyFromBand = true;
+  } else if (!band.empty()) {
+    why = "BAND '" + band + "' is no amateur band this tool knows";
+  } else if (frequency.empty()) {
+    why = "QSO without FREQ or BAND";
+  } else {
+    why = "FREQ '" + frequency + "' is in no amateur band (MHz expected) and there is no BAND";
+  }
+  return why.empty();
+}
+
 // The QSO of one record, or the reason it cannot be read.
 std::optional<LogQso> QsoOfRecord(const Fields& fields, int line, std::string& why) {
   LogQso qso;
@@ -78,22 +106,7 @@ std::optional<LogQso> QsoOfRecord(const Fields& fields, int line, std::string& w
   }
   qso.time = *when;
 
-  const std::string frequency = Field(fields, "FREQ");
-  if (!frequency.empty()) {
-    const std::optional<unsigned> hz = FrequencyHz(frequency, 1000000);
-    if (!hz) {
-      why = "FREQ '" + frequency + "' is no frequency in MHz";
-      return std::nullopt;
-    }
-    qso.frequencyHz = *hz;
-    qso.band = BandOfFrequency(*hz);
-  }
-  if (qso.band.empty()) qso.band = BandField(fields);
-  if (qso.band.empty()) {
-    why = frequency.empty() ? "QSO without FREQ or BAND"
-                            : "FREQ " + frequency + " MHz is in no amateur band";
-    return std::nullopt;
-  }
+  if (!TakeFrequency(fields, qso, why)) return std::nullopt;
 
   qso.ownCall = UpperAscii(FirstField(fields, {"STATION_CALLSIGN", "OPERATOR"}));
   qso.mode = AdifMode(fields);
@@ -112,6 +125,34 @@ std::optional<LogQso> QsoOfRecord(const Fields& fields, int line, std::string& w
     }
   }
   return qso;
+}
+
+// The ADIF tag that starts the text ("<EOR>", "<CALL:5>", "<QSO_DATE:8:D>"), or empty when
+// the text starts with something else, such as "<3" in a comment.
+std::string_view AdifTagAt(std::string_view text) {
+  size_t end = 1;
+  const auto skip = [&](auto isPart) {
+    const size_t from = end;
+    while (end < text.size() && isPart(text[end])) ++end;
+    return end > from;
+  };
+  const auto isNameCharacter = [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+  };
+  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  if (!skip(isNameCharacter)) return {};
+  if (end < text.size() && text[end] == ':') {
+    ++end;
+    if (!skip(isDigit)) return {};
+    if (end < text.size() && text[end] == ':') {
+      ++end;
+      skip(isNameCharacter);
+    }
+  } else {
+    const std::string name = UpperAscii(text.substr(1, end - 1));
+    if (name != "EOR" && name != "EOH" && name != "EOF") return {};
+  }
+  return end < text.size() && text[end] == '>' ? text.substr(0, end + 1) : std::string_view();
 }
 
 class AdifParser {
@@ -153,6 +194,8 @@ class AdifParser {
       MoveTo(dataStart);
       if (name == "EOR") {
         EndRecord();
+      } else if (name == "EOF") {  // some programs mark the end of the file
+        return false;
       } else if (name != "EOH") {
         Break("tag <" + std::string(tag) + "> has no length");
       }
@@ -171,7 +214,19 @@ class AdifParser {
       DropRecord();
       return false;
     }
-    record_.emplace_back(name, text_.substr(dataStart, static_cast<size_t>(length)));
+    const std::string_view data = text_.substr(dataStart, static_cast<size_t>(length));
+    // A length that reaches into the next tag would swallow the end of the record, and
+    // with it the next record: the record is broken, and reading goes on at that tag.
+    for (size_t open = data.find('<'); open != std::string_view::npos;
+         open = data.find('<', open + 1)) {
+      const std::string_view swallowed = AdifTagAt(text_.substr(dataStart + open));
+      if (swallowed.empty()) continue;
+      MoveTo(dataStart + open);
+      Break("field " + name + " of length " + std::to_string(length) + " runs into the tag " +
+            std::string(swallowed));
+      return true;
+    }
+    record_.emplace_back(name, data);
     MoveTo(dataStart + static_cast<size_t>(length));
     return true;
   }
@@ -183,6 +238,7 @@ class AdifParser {
       std::string why;
       if (std::optional<LogQso> qso = QsoOfRecord(record_, recordLine_, why)) {
         if (log_.ownCall.empty()) log_.ownCall = qso->ownCall;
+        if (log_.contest.empty()) log_.contest = Field(record_, "CONTEST_ID");
         log_.qsos.push_back(std::move(*qso));
       } else {
         Problem(recordLine_, why);
@@ -208,8 +264,7 @@ class AdifParser {
   void Problem(int line, std::string what) { log_.problems.push_back({line, std::move(what)}); }
 
   void MoveTo(size_t position) {
-    line_ +=
-        static_cast<int>(std::count(text_.begin() + position_, text_.begin() + position, '\n'));
+    line_ += LineEnds(text_, position_, position);
     position_ = position;
   }
 

@@ -52,9 +52,11 @@ std::string LineOf(std::string_view text, size_t position) {
 }  // namespace
 
 CtyDatabase CtyDatabase::Load(const std::string& path) {
-  const std::optional<std::string> text = ReadWholeFile(path);
-  if (!text) throw CtyError("cannot read " + path);
-  return Parse(*text, path);
+  try {
+    return Parse(ReadWholeFile(path), path);
+  } catch (const FileError& error) {
+    throw CtyError("cannot read " + path + ": " + error.what());
+  }
 }
 
 // Each entity: eight header fields ending in ":" (name, CQ zone, ITU zone, continent,

@@ -34,7 +34,7 @@ std::optional<unsigned> FrequencyHz(std::string_view text, unsigned unit) {
   bool digits = false;
   bool point = false;
   for (const char c : text) {
-    if (c == '.' && !point) {
+    if ((c == '.' || c == ',') && !point) {
       point = true;
       continue;
     }
@@ -72,6 +72,26 @@ std::string BandOfFrequency(unsigned frequencyHz) {
     if (khz >= band.lowKhz && khz <= band.highKhz) return band.name;
   }
   return {};
+}
+
+unsigned BandLowerEdgeHz(std::string_view band) {
+  for (const Band& known : kBands) {
+    if (band == known.name) return known.lowKhz * 1000;
+  }
+  return 0;
+}
+
+bool IsCallSign(std::string_view text) {
+  bool letter = false;
+  bool digit = false;
+  for (const char c : text) {
+    const bool isLetter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    const bool isDigit = c >= '0' && c <= '9';
+    if (!isLetter && !isDigit && c != '/') return false;
+    letter |= isLetter;
+    digit |= isDigit;
+  }
+  return letter && digit;
 }
 
 int DigitsValue(std::string_view digits) {

@@ -8,7 +8,8 @@
 #include "platform/ole_date.h"
 
 // A decimal number of `unit` (1000 for kHz, 1000000 for MHz) in whole Hz: "14.0255" MHz
-// gives 14025500. Empty when the text is no such number or exceeds the host's range.
+// gives 14025500, and so does "14,0255" (a decimal comma). Empty when the text is no such
+// number or exceeds the host's range.
 std::optional<unsigned> FrequencyHz(std::string_view text, unsigned unit);
 
 // The date and time when they form a real calendar moment (30 February does not).
@@ -16,6 +17,13 @@ std::optional<OleDate> QsoTime(int year, int month, int day, int hour, int minut
 
 // The amateur band of a frequency as the host names it ("160m", "20m", "2m"), or empty.
 std::string BandOfFrequency(unsigned frequencyHz);
+
+// The lower edge of a band named as the host names it ("40m": 7000 kHz, the frequency a
+// Cabrillo log gives a QSO of that band), in Hz; 0 for a name that is no band.
+unsigned BandLowerEdgeHz(std::string_view band);
+
+// Letters, digits and "/" only, with a letter and a digit: G4ABC, 2E0ABC, DL/G4ABC, 6HMQ.
+bool IsCallSign(std::string_view text);
 
 // The decimal value of a text of digits only, or -1.
 int DigitsValue(std::string_view digits);

@@ -18,10 +18,19 @@ bool LooksLikeAdif(std::string_view text) {
 
 }  // namespace
 
-LogFile ReadLog(std::string_view text) {
+LogFile ReadLog(std::string_view text, const SendsAreaCode& sendsAreaCode) {
   if (StartsWithNoCase(text, "\xEF\xBB\xBF")) text.remove_prefix(3);  // UTF-8 byte order mark
   const std::string_view start = TrimBlanks(text);
-  if (StartsWithNoCase(start, "START-OF-LOG:")) return ReadCabrillo(text);
+  if (StartsWithNoCase(start, "START-OF-LOG:")) return ReadCabrillo(text, sendsAreaCode);
   if (LooksLikeAdif(start)) return ReadAdif(text);
   throw LogError("neither an ADIF log nor a Cabrillo log");
+}
+
+bool NamesThisContest(std::string_view contest) {
+  std::string letters;
+  for (const char c : UpperAscii(contest)) {
+    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) letters += c;
+  }
+  // Not the UKEICC's other contests ("UKEICC-80M").
+  return letters.rfind("UKEIDX", 0) == 0;
 }

@@ -2,6 +2,7 @@
 // A contest log read from an ADIF or a Cabrillo file: the QSOs in log order, as the host
 // would hand them to the plug-in, and the records that could not be read.
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -14,9 +15,10 @@ struct LogQso {
   std::string ownCall;  // as logged with the QSO; may be empty
   std::string call;
   OleDate time;
-  unsigned frequencyHz = 0;  // 0 when the log gives only the band
-  std::string band;          // "20m"
-  std::string mode;          // "CW", "SSB", or as logged
+  unsigned frequencyHz = 0;
+  bool frequencyFromBand = false;  // the log gave no usable frequency: the band's lower edge
+  std::string band;                // "20m"
+  std::string mode;                // "CW", "SSB", or as logged
   std::string rstSent, rstReceived;
   std::string sentExchange;      // as logged: "001", "001 LN"
   std::string receivedExchange;  // as logged: "012", "012 LN", "12LN"
@@ -32,6 +34,7 @@ struct LogProblem {
 
 struct LogFile {
   std::string ownCall;  // Cabrillo CALLSIGN:, ADIF STATION_CALLSIGN or OPERATOR
+  std::string contest;  // Cabrillo CONTEST:, the first ADIF CONTEST_ID; empty when not named
   std::vector<LogQso> qsos;
   std::vector<LogProblem> problems;  // records skipped, in file order
 };
@@ -41,7 +44,15 @@ class LogError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Whether an own call is a UK/EI station's, which sends its area code with every number:
+// the sent exchange of a Cabrillo QSO line of this contest is one field wider.
+using SendsAreaCode = std::function<bool(std::string_view ownCall)>;
+
 // Reads an ADIF or a Cabrillo log, told apart by content; throws LogError for anything else.
-LogFile ReadLog(std::string_view text);
+LogFile ReadLog(std::string_view text, const SendsAreaCode& sendsAreaCode);
 LogFile ReadAdif(std::string_view text);
-LogFile ReadCabrillo(std::string_view text);
+LogFile ReadCabrillo(std::string_view text, const SendsAreaCode& sendsAreaCode);
+
+// Whether a contest name of a log names the UK/EI DX Contest ("UKEIDXCW", "UKEI-DX",
+// "UK/EI DX").
+bool NamesThisContest(std::string_view contest);

@@ -16,9 +16,11 @@ constexpr const char* kUsage =
     "(Cabrillo). The same files and options always give the same log.\n";
 
 std::string ReadFile(const std::string& path) {
-  std::optional<std::string> bytes = ReadWholeFile(path);
-  if (!bytes) throw std::runtime_error("cannot read " + path);
-  return std::move(*bytes);
+  try {
+    return ReadWholeFile(path);
+  } catch (const FileError& error) {
+    throw std::runtime_error(path + ": " + error.what());
+  }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "tools/replay.h"
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <map>
 #include <unordered_set>
@@ -7,6 +9,9 @@
 #include "platform/ascii_text.h"
 #include "platform/ini_file.h"
 #include "plugin/contest_rules.h"
+#include "tools/header_settings.h"
+#include "tools/log_fields.h"
+#include "tools/whole_file.h"
 
 namespace {
 
@@ -27,55 +32,78 @@ SentExchange SplitSentExchange(std::string_view text) {
 }
 
 std::string OwnCall(const LogFile& log, const ReplayOptions& options) {
-  if (!options.ownCall.empty()) return UpperAscii(options.ownCall);
-  if (!log.ownCall.empty()) return log.ownCall;
-  for (const LogQso& qso : log.qsos) {
-    if (!qso.ownCall.empty()) return qso.ownCall;
-  }
-  throw ReplayError("the log does not name the own call: give --call");
+  std::string call = UpperAscii(options.ownCall);
+  if (call.empty()) call = log.ownCall;
+  for (size_t i = 0; call.empty() && i < log.qsos.size(); ++i) call = log.qsos[i].ownCall;
+  if (call.empty()) throw ReplayError("the log does not name the own call: give --call");
+  // It names the Cabrillo log and its file.
+  if (!IsCallSign(call)) throw ReplayError("own call '" + call + "' is no call sign: give --call");
+  return call;
 }
 
-bool CwLeg(const LogFile& log, const ReplayOptions& options) {
-  if (options.cwLeg) return *options.cwLeg;
-  int cw = 0;
-  int ssb = 0;
-  for (const LogQso& qso : log.qsos) {
-    cw += qso.mode == "CW" ? 1 : 0;
-    ssb += qso.mode == "SSB" ? 1 : 0;
-  }
-  if (cw == 0 && ssb == 0) throw ReplayError("the log has no CW or SSB QSO: give --leg");
-  return cw >= ssb;
+// A moment in whole seconds, for exact comparisons of the contest period.
+long long Seconds(const OleDate& date) {
+  return std::llround(date.m_dt * 86400.0);
 }
 
-// The area code sent most often (the first of equals); empty when no QSO sent one.
-std::string SentAreaCode(const LogFile& log) {
-  std::map<std::string, int> counts;
-  std::string best;
-  for (const LogQso& qso : log.qsos) {
-    const std::string area = SplitSentExchange(qso.sentExchange).areaCode;
-    if (area.empty()) continue;
-    const int count = ++counts[area];
-    if (best.empty() || count > counts[best]) best = area;
-  }
-  return best;
-}
-
-// 12:00 UTC of the given day, or of the first QSO's day; the contest lasts 24 hours.
+// 12:00 UTC of the given day; without one, the 12:00 UTC that starts the 24 hours holding
+// the most QSOs (the earliest of equals), so that a few QSOs logged before or after the
+// contest do not move it.
 OleDate ContestStart(const LogFile& log, const ReplayOptions& options) {
-  CalendarTime day = options.startDay ? *options.startDay : *ToCalendar(log.qsos.front().time);
-  day.hour = 12;
-  day.minute = 0;
-  day.second = 0;
-  return FromCalendar(day);
+  if (options.startDay) {
+    CalendarTime day = *options.startDay;
+    day.hour = 12;
+    day.minute = 0;
+    day.second = 0;
+    return FromCalendar(day);
+  }
+  // Keyed by the day (since the OLE epoch; QSO dates are after 1900) of the 12:00 start.
+  std::map<long long, int> qsosByStartDay;
+  for (const LogQso& qso : log.qsos) ++qsosByStartDay[(Seconds(qso.time) - 43200) / 86400];
+  const auto busiest =
+      std::max_element(qsosByStartDay.begin(), qsosByStartDay.end(),
+                       [](const auto& a, const auto& b) { return a.second < b.second; });
+  return OleDate{static_cast<double>(busiest->first) + 0.5, OleDate::kValid};
 }
 
-// The leg and the own area code, where the operator of the host sets them.
-void WriteSettings(const ReplayStation& station) {
+// The plug-in's problem line of a received area code that is not in its table.
+constexpr std::string_view kAreaWarning = "UK/EI Code Area is not acceptable";
+
+int CountOccurrences(std::string_view text, std::string_view part) {
+  int count = 0;
+  for (size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+std::string ReadFileOrNothing(const std::string& path) {
+  try {
+    return ReadWholeFile(path);
+  } catch (const FileError&) {
+    return {};
+  }
+}
+
+// The own call is a call sign: letters, digits and "/", which a file name cannot hold.
+std::string CabrilloFileName(std::string call) {
+  std::replace(call.begin(), call.end(), '/', '_');
+  return call + ".cbr";
+}
+
+std::string DayAndTime(const OleDate& date) {
+  return FormatDate(date, "%Y-%m-%d %H%M");
+}
+
+// The leg, the own area code and the Cabrillo header, where the operator of the host
+// sets them.
+void WriteSettings(const ReplayStation& station, const ReplayOptions& options) {
   std::error_code ignored;
   std::filesystem::create_directory("Plugins", ignored);
   const IniFile settings(kPluginIniSection, kPluginIniPath);
   settings.Write("Mode", station.cwLeg ? "1" : "0");
   settings.Write("setup_areacode", station.areaCode);
+  for (const auto& [key, value] : options.headerSettings) settings.Write(key, value);
   // Every other reset opens the plug-in's windows; this marks them as just shown, so the
   // replay's reset leaves them closed.
   settings.Write("Start", "1");
@@ -90,7 +118,153 @@ std::string ReceivedExchange(const LogQso& qso, const Placement& worked) {
   return qso.receivedExchange + " " + qso.receivedArea;
 }
 
+// A QSO for the plug-in, with the place of the worked station.
+struct HandedQso {
+  const LogQso* qso;
+  Placement worked;
+};
+
+// The QSOs inside the contest period (unless all are to be kept) whose calls the country
+// file places, in log order; the others are counted and reported.
+std::vector<HandedQso> QsosToHand(const LogFile& log, const CtyDatabase& cty,
+                                  const ReplayOptions& options, ReplayResult& result) {
+  const ReplayStation& station = result.station;
+  ReplaySummary& summary = result.summary;
+  std::vector<HandedQso> handed;
+  handed.reserve(log.qsos.size());
+  int firstOutside = 0;
+  for (const LogQso& qso : log.qsos) {
+    ++summary.read;
+    const long long at = Seconds(qso.time);
+    if (!options.keepOutsidePeriod &&
+        (at < Seconds(station.contestStart) || at >= Seconds(station.contestEnd))) {
+      if (summary.outsidePeriod++ == 0) firstOutside = qso.line;
+      continue;
+    }
+    Placement worked = cty.Resolve(qso.call);
+    if (!worked.placed()) {
+      ++summary.notPlaced;
+      result.warnings.push_back({qso.line, qso.call + " is not in the country file: left out"});
+      continue;
+    }
+    handed.push_back({&qso, std::move(worked)});
+  }
+  if (summary.outsidePeriod > 0) {
+    result.warnings.push_back(
+        {firstOutside, std::to_string(summary.outsidePeriod) +
+                           " QSOs (the first here) are outside the contest period " +
+                           DayAndTime(station.contestStart) + " to " +
+                           DayAndTime(station.contestEnd) +
+                           ": left out (see --start, --keep-outside-period)"});
+  }
+  if (handed.empty()) throw ReplayError("no QSO left to hand to the plug-in");
+  return handed;
+}
+
+// The leg, and a word when the log mixes modes (the plug-in counts both on either leg).
+bool ChooseLeg(const std::vector<HandedQso>& handed, const ReplayOptions& options,
+               std::vector<LogProblem>& warnings) {
+  int cw = 0;
+  int ssb = 0;
+  for (const HandedQso& handedQso : handed) {
+    cw += handedQso.qso->mode == "CW" ? 1 : 0;
+    ssb += handedQso.qso->mode == "SSB" ? 1 : 0;
+  }
+  bool cwLeg = cw >= ssb;
+  if (options.cwLeg) {
+    cwLeg = *options.cwLeg;
+  } else if (cw == 0 && ssb == 0) {
+    throw ReplayError("the log has no CW or SSB QSO: give --leg");
+  }
+  if (cw > 0 && ssb > 0) {
+    warnings.push_back({0, "the log mixes modes, " + std::to_string(cw) + " CW and " +
+                               std::to_string(ssb) + " SSB QSOs: scored on the " +
+                               (cwLeg ? "CW" : "SSB") + " leg, and the plug-in counts both modes"});
+  }
+  return cwLeg;
+}
+
+// One word for all QSOs whose frequency the reader took from their band.
+void WarnOfBandFrequencies(const std::vector<HandedQso>& handed,
+                           std::vector<LogProblem>& warnings) {
+  int count = 0;
+  int firstLine = 0;
+  for (const HandedQso& handedQso : handed) {
+    if (!handedQso.qso->frequencyFromBand) continue;
+    if (count++ == 0) firstLine = handedQso.qso->line;
+  }
+  if (count == 0) return;
+  warnings.push_back({firstLine, std::to_string(count) +
+                                     " QSOs (the first here) have no usable FREQ (missing, not "
+                                     "in MHz, or off their BAND): given their band's lower edge"});
+}
+
+// The own area code: given, or the one the log's QSOs sent.
+std::string OwnAreaCode(const std::vector<HandedQso>& handed, const ReplayOptions& options,
+                        const ReplayStation& station, std::vector<LogProblem>& warnings) {
+  if (!options.areaCode.empty()) return UpperAscii(options.areaCode);
+  if (!IsUkEiPrefix(station.placement.prefix)) return {};
+  std::map<std::string, int> counts;
+  std::string best;  // sent most often, the first of equals
+  for (const HandedQso& handedQso : handed) {
+    const std::string area = SplitSentExchange(handedQso.qso->sentExchange).areaCode;
+    if (area.empty()) continue;
+    const int count = ++counts[area];
+    if (best.empty() || count > counts[best]) best = area;
+  }
+  if (!best.empty()) return best;
+  // Every QSO line of the Cabrillo log would lack a field: log checkers refuse such a log.
+  if (options.cabrillo) {
+    throw ReplayError(
+        "the QSOs send no own area code, which every QSO line of the Cabrillo log needs: give "
+        "--area");
+  }
+  warnings.push_back({0, "the QSOs send no own area code: give --area"});
+  return {};
+}
+
+// One reset, one AddData0 per QSO, as the host does.
+void HandToPlugin(const StatsLibrary& stats, const std::vector<HandedQso>& handed,
+                  const ReplayOptions& options, const ReplayStation& station,
+                  ReplaySummary& summary) {
+  // The host folder is where the plug-in looks for the host program's version: the
+  // current folder, which holds none.
+  OleDate start = station.contestStart;
+  OleDate end = station.contestEnd;
+  stats.ResetStats0("", options.cabrillo ? 1 : 0, station.ownCall.c_str(), &start, &end, "", "", "",
+                    "", "", "", "", "", "", station.placement.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "",
+                    station.placement.continent.c_str(), "");
+
+  std::unordered_set<std::string> storedQsos;  // call, band and mode of each stored QSO
+  OleDate noDate{0.0, OleDate::kNull};
+  for (const auto& [qso, worked] : handed) {
+    // The own call as logged with the QSO, unless the operator named another.
+    const std::string& ownCall =
+        options.ownCall.empty() && !qso->ownCall.empty() ? qso->ownCall : station.ownCall;
+    const std::string sentNumber = SplitSentExchange(qso->sentExchange).number;
+    const std::string exchange = ReceivedExchange(*qso, worked);
+    OleDate time = qso->time;
+    const int stored = stats.AddData0(
+        ownCall.c_str(), qso->call.c_str(), &time, &noDate, &noDate, &noDate, 0, qso->frequencyHz,
+        qso->mode.c_str(), qso->rstSent.c_str(), qso->rstReceived.c_str(), sentNumber.c_str(),
+        exchange.c_str(), "", "", "", "", "", "", "", "", "", worked.prefix.c_str(), 0, 0, 0, 0.0,
+        0.0, "", worked.continent.c_str(), "", qso->band.c_str(), "");
+    if (stored == 0) {
+      ++summary.refused;
+      continue;
+    }
+    ++summary.stored;
+    if (!storedQsos.insert(qso->call + '\n' + qso->band + '\n' + qso->mode).second) {
+      ++summary.dupes;
+    }
+  }
+}
+
 }  // namespace
+
+SendsAreaCode UkEiStations(const CtyDatabase& cty) {
+  return [&cty](std::string_view ownCall) { return IsUkEiPrefix(cty.Resolve(ownCall).prefix); };
+}
 
 ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
                     const ReplayOptions& options) {
@@ -102,57 +276,32 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   if (!station.placement.placed()) {
     result.warnings.push_back({0, "own call " + station.ownCall + " is not in the country file"});
   }
-  station.cwLeg = CwLeg(log, options);
-  if (!options.areaCode.empty()) {
-    station.areaCode = UpperAscii(options.areaCode);
-  } else if (IsUkEiPrefix(station.placement.prefix)) {
-    station.areaCode = SentAreaCode(log);
-    if (station.areaCode.empty()) {
-      result.warnings.push_back({0, "the QSOs send no own area code: give --area"});
-    }
+  if (!log.contest.empty() && !NamesThisContest(log.contest)) {
+    result.warnings.push_back(
+        {0, "the log is of the contest '" + log.contest +
+                "', not of the UK/EI DX Contest: scored by the UK/EI DX rules all the same"});
   }
   station.contestStart = ContestStart(log, options);
   station.contestEnd = OleDate{station.contestStart.m_dt + 1.0, OleDate::kValid};
-  WriteSettings(station);
 
-  // The host folder is where the plug-in looks for the host program's version: the
-  // current folder, which holds none.
-  stats.ResetStats0("", options.cabrillo ? 1 : 0, station.ownCall.c_str(), &station.contestStart,
-                    &station.contestEnd, "", "", "", "", "", "", "", "", "",
-                    station.placement.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "",
-                    station.placement.continent.c_str(), "");
-
-  ReplaySummary& summary = result.summary;
-  std::unordered_set<std::string> storedQsos;  // call, band and mode of each stored QSO
-  OleDate noDate{0.0, OleDate::kNull};
-  for (const LogQso& qso : log.qsos) {
-    const Placement worked = cty.Resolve(qso.call);
-    if (!worked.placed()) {
-      ++summary.notPlaced;
-      result.warnings.push_back({qso.line, qso.call + " is not in the country file"});
-    }
-    // The own call as logged with the QSO, unless the operator named another.
-    const std::string& ownCall =
-        options.ownCall.empty() && !qso.ownCall.empty() ? qso.ownCall : station.ownCall;
-    const std::string sentNumber = SplitSentExchange(qso.sentExchange).number;
-    const std::string exchange = ReceivedExchange(qso, worked);
-    OleDate time = qso.time;
-    const int stored = stats.AddData0(
-        ownCall.c_str(), qso.call.c_str(), &time, &noDate, &noDate, &noDate, 0, qso.frequencyHz,
-        qso.mode.c_str(), qso.rstSent.c_str(), qso.rstReceived.c_str(), sentNumber.c_str(),
-        exchange.c_str(), "", "", "", "", "", "", "", "", "", worked.prefix.c_str(), 0, 0, 0, 0.0,
-        0.0, "", worked.continent.c_str(), "", qso.band.c_str(), "");
-    ++summary.read;
-    if (stored == 0) {
-      ++summary.refused;
-      continue;
-    }
-    ++summary.stored;
-    if (!storedQsos.insert(qso.call + '\n' + qso.band + '\n' + qso.mode).second) ++summary.dupes;
-  }
+  const std::vector<HandedQso> handed = QsosToHand(log, cty, options, result);
+  station.cwLeg = ChooseLeg(handed, options, result.warnings);
+  WarnOfBandFrequencies(handed, result.warnings);
+  station.areaCode = OwnAreaCode(handed, options, station, result.warnings);
+  WriteSettings(station, options);
+  HandToPlugin(stats, handed, options, station, result.summary);
 
   int status = 0;
   const char* report = stats.GetResult0(&status);
   result.report = report ? report : "";
+
+  // The plug-in names its files after the contest's end and the own call.
+  result.problemLinesFile = "VurovODUVIR_EI_" + FormatDate(station.contestEnd, "%d_%m_%Y") + ".txt";
+  result.summary.areaWarnings =
+      CountOccurrences(ReadFileOrNothing(result.problemLinesFile), kAreaWarning);
+  if (options.cabrillo) {
+    result.cabrilloFile = CabrilloFileName(station.ownCall);
+    ApplyHeaderSettings(IniFile(kPluginIniSection, kPluginIniPath), result.cabrilloFile);
+  }
   return result;
 }

@@ -1,7 +1,10 @@
 #pragma once
 // Scores a contest log with the plug-in the way the host does: the leg and the own area
 // code go into the plug-in's INI file as the operator would set them, then one reset with
-// the station's data, one AddData0 per QSO in log order, and the report.
+// the station's data, one AddData0 per QSO in log order, and the report. QSOs outside the
+// contest's 24 hours and QSOs with a call that the country file cannot place are left out
+// (a log checker removes them too): the plug-in would count an unplaced call's empty
+// prefix as one more multiplier.
 
 #include <optional>
 #include <stdexcept>
@@ -17,8 +20,11 @@ struct ReplayOptions {
   std::string ownCall;                   // empty: the log's own call
   std::string areaCode;                  // empty: the area code the log's QSOs sent
   std::optional<bool> cwLeg;             // unset: the mode of most of the log's QSOs
-  std::optional<CalendarTime> startDay;  // unset: the day of the first QSO
+  std::optional<CalendarTime> startDay;  // unset: the 24 hours that hold most QSOs
+  bool keepOutsidePeriod = false;        // hand over the QSOs outside the contest period too
   bool cabrillo = false;                 // a run for export: the plug-in writes the Cabrillo log
+  // Cabrillo header values to keep in the plug-in's INI file: INI key, value as stored.
+  std::vector<std::pair<std::string, std::string>> headerSettings;
 };
 
 // The station as the reset received it.
@@ -31,11 +37,14 @@ struct ReplayStation {
 };
 
 struct ReplaySummary {
-  int read = 0;       // QSOs handed to the plug-in
-  int stored = 0;     // taken into its log
-  int refused = 0;    // not taken (band, mode or numbers not of the contest)
-  int dupes = 0;      // stored with the call, band and mode of an earlier stored QSO
-  int notPlaced = 0;  // worked calls the country file cannot place
+  int read = 0;           // QSOs read from the log
+  int outsidePeriod = 0;  // left out: outside the contest's 24 hours
+  int notPlaced = 0;      // left out: worked calls the country file cannot place
+  int stored = 0;         // handed to the plug-in and taken into its log
+  int refused = 0;        // handed over but not taken (band, mode or numbers not of the contest)
+  int dupes = 0;          // stored with the call, band and mode of an earlier stored QSO
+  int areaWarnings = 0;   // stored with a received area code the plug-in does not accept
+  int counted() const { return stored - dupes; }
 };
 
 struct ReplayResult {
@@ -43,6 +52,9 @@ struct ReplayResult {
   std::string report;  // as GetResult0 returned it
   ReplaySummary summary;
   std::vector<LogProblem> warnings;  // line 0: about the log as a whole
+  // The plug-in's files, in the current folder; no Cabrillo file unless one was asked for.
+  std::string problemLinesFile;
+  std::string cabrilloFile;
 };
 
 class ReplayError : public std::runtime_error {
@@ -50,7 +62,12 @@ class ReplayError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Throws ReplayError when the log has no QSO, or leaves the own call or the leg open.
+// Whether an own call is a UK/EI station's, by the country file: how to read the sent
+// exchange of a Cabrillo log.
+SendsAreaCode UkEiStations(const CtyDatabase& cty);
+
+// Throws ReplayError when the log has no QSO to hand over, leaves the own call or the leg
+// open, or is to be exported by a UK/EI station whose own area code is not known.
 ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
                     const ReplayOptions& options);
 

@@ -7,29 +7,41 @@
 
 #include "platform/ascii_text.h"
 #include "plugin/contest_rules.h"
+#include "tools/header_settings.h"
 #include "tools/log_fields.h"
 #include "tools/replay.h"
 #include "tools/whole_file.h"
 
 namespace {
 
+// Linux has the country file from Debian's hamradio-files; on Windows it lies beside the
+// tool, where the contester puts the cty.dat their logger keeps up to date.
 #if defined(_WIN32)
 constexpr const char* kLibraryFile = "Stats.dll";
+constexpr const char* kCtyHint = "Put cty.dat beside stats-replay.exe";
 #else
 constexpr const char* kLibraryFile = "libStats.so";
-#endif
 constexpr const char* kDefaultCty = "/usr/share/hamradio-files/cty.dat";
+constexpr const char* kCtyHint = "The country file comes with the Debian package hamradio-files";
+#endif
 
 constexpr const char* kUsage =
     "usage: stats-replay [--call CALL] [--area XX] [--leg cw|ssb] [--start YYYY-MM-DD]\n"
-    "                    [--cty FILE] [--library PATH] [--cabrillo] LOGFILE\n"
+    "                    [--keep-outside-period] [--cty FILE] [--library PATH]\n"
+    "                    [--cabrillo] [--header TAG=VALUE]... LOGFILE\n"
     "Scores an ADIF or Cabrillo log of the UK/EI DX Contest with the Stats plug-in and\n"
-    "prints its report. The plug-in's files land in the current folder; with --cabrillo\n"
-    "it writes the Cabrillo log too (on Windows after its header dialog).\n";
+    "prints its report. QSOs outside the contest's 24 hours (from 12:00 UTC of --start,\n"
+    "or of the day most QSOs say) and calls the country file cannot place are left out.\n"
+    "The plug-in's files land in the current folder; with --cabrillo it writes the\n"
+    "Cabrillo log too (on Windows after its header dialog). --header keeps a Cabrillo\n"
+    "header value in the plug-in's INI file for this and later exports, for example\n"
+    "--header CATEGORY-POWER=LOW --header NAME='Jean Smith'. Exit status 0 when a QSO\n"
+    "was counted, 1 when none was, 2 for a wrong command line.\n";
 
 struct Arguments {
+  bool help = false;
   ReplayOptions replay;
-  std::string cty = kDefaultCty;
+  std::string cty;  // empty: the default country file
   std::string library;
   std::string logFile;
 };
@@ -50,18 +62,42 @@ CalendarTime StartDay(const std::string& text) {
   return CalendarTime{year, month, day, 12, 0, 0};
 }
 
+// "TAG=VALUE" as the INI key and the value to store.
+std::pair<std::string, std::string> HeaderSetting(const std::string& text) {
+  const size_t equals = text.find('=');
+  const std::optional<std::string> key = HeaderSettingKey(text.substr(0, equals));
+  if (equals == std::string::npos || !key) {
+    throw UsageError("--header " + text + ": TAG=VALUE with a TAG of " + HeaderSettingTags());
+  }
+  std::string value = StoredHeaderValue(text.substr(equals + 1));
+  if (value.size() >= IniFile::kReadBufferSize) {
+    throw UsageError("--header " + text + ": the plug-in reads at most " +
+                     std::to_string(IniFile::kReadBufferSize - 1) + " characters");
+  }
+  return {*key, std::move(value)};
+}
+
 Arguments ParseArguments(int argc, char** argv) {
   Arguments arguments;
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
+    if (option == "--help" || option == "-h") {
+      arguments.help = true;
+      return arguments;
+    }
     if (option == "--cabrillo") {
       arguments.replay.cabrillo = true;
+      continue;
+    }
+    if (option == "--keep-outside-period") {
+      arguments.replay.keepOutsidePeriod = true;
       continue;
     }
     if (option.size() > 2 && option.compare(0, 2, "--") == 0) {
       if (i + 1 >= argc) throw UsageError(option + " needs a value");
       const std::string value = argv[++i];
       if (option == "--call") {
+        if (!IsCallSign(value)) throw UsageError("--call '" + value + "': not a call sign");
         arguments.replay.ownCall = value;
       } else if (option == "--area") {
         if (!IsValidAreaCode(UpperAscii(value))) {
@@ -75,6 +111,8 @@ Arguments ParseArguments(int argc, char** argv) {
         arguments.replay.cwLeg = EqualNoCase(value, "cw");
       } else if (option == "--start") {
         arguments.replay.startDay = StartDay(value);
+      } else if (option == "--header") {
+        arguments.replay.headerSettings.push_back(HeaderSetting(value));
       } else if (option == "--cty") {
         arguments.cty = value;
       } else if (option == "--library") {
@@ -89,6 +127,15 @@ Arguments ParseArguments(int argc, char** argv) {
   }
   if (arguments.logFile.empty()) throw UsageError("no log file given");
   return arguments;
+}
+
+std::string DefaultCty(const char* toolPath) {
+#if defined(_WIN32)
+  return (std::filesystem::path(toolPath).parent_path() / "cty.dat").string();
+#else
+  (void)toolPath;
+  return kDefaultCty;
+#endif
 }
 
 // The build puts the tool beside the library, and so does an installation.
@@ -120,27 +167,23 @@ std::string TerminalText(const std::string& text) {
   return out;
 }
 
-int Run(int argc, char** argv) {
-  const Arguments arguments = ParseArguments(argc, argv);
+int Run(const Arguments& arguments, const char* toolPath) {
   CtyDatabase cty = [&] {
     try {
-      return CtyDatabase::Load(arguments.cty);
+      return CtyDatabase::Load(arguments.cty.empty() ? DefaultCty(toolPath) : arguments.cty);
     } catch (const CtyError& error) {
-      throw CtyError(std::string(error.what()) +
-                     "\nThe country file comes with the Debian package hamradio-files; "
-                     "give another one with --cty FILE.");
+      throw CtyError(std::string(error.what()) + "\n" + kCtyHint +
+                     "; give another one with --cty FILE.");
     }
   }();
   const std::string libraryPath =
-      arguments.library.empty() ? DefaultLibrary(argv[0]) : arguments.library;
+      arguments.library.empty() ? DefaultLibrary(toolPath) : arguments.library;
   const StatsLibrary stats(libraryPath);
 
   const LogFile log = [&] {
     try {
-      const std::optional<std::string> text = ReadWholeFile(arguments.logFile);
-      if (!text) throw LogError("cannot read");
-      return ReadLog(*text);
-    } catch (const LogError& error) {
+      return ReadLog(ReadWholeFile(arguments.logFile), UkEiStations(cty));
+    } catch (const std::runtime_error& error) {  // FileError or LogError
       throw LogError(arguments.logFile + ": " + error.what());
     }
   }();
@@ -160,16 +203,29 @@ int Run(int argc, char** argv) {
   if (!result.report.empty() && result.report.back() != '\n') std::cout << '\n';
   const ReplaySummary& summary = result.summary;
   std::cout << "\nSummary: " << summary.read << " QSOs read, " << summary.stored << " stored, "
-            << summary.refused << " refused, " << summary.dupes << " dupes, " << summary.notPlaced
-            << " calls not placed, " << log.problems.size() << " records skipped\n";
-  return 0;
+            << summary.refused << " refused, " << summary.dupes << " dupes, "
+            << summary.areaWarnings << " area warnings, " << summary.notPlaced
+            << " calls not placed (left out), " << summary.outsidePeriod
+            << " outside the contest period (left out), " << log.problems.size()
+            << " records skipped\n";
+  // Paths from the current folder, where the plug-in writes.
+  std::cout << "Problem lines: " << result.problemLinesFile << '\n';
+  if (!result.cabrilloFile.empty()) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
+  if (summary.counted() > 0) return 0;
+  std::cerr << "stats-replay: no QSO was counted\n";
+  return 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   try {
-    return Run(argc, argv);
+    const Arguments arguments = ParseArguments(argc, argv);
+    if (arguments.help) {
+      std::cout << kUsage;
+      return 0;
+    }
+    return Run(arguments, argv[0]);
   } catch (const UsageError& error) {
     std::cerr << "stats-replay: " << error.what() << '\n' << kUsage;
     return 2;

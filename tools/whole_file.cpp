@@ -1,14 +1,27 @@
 #include "tools/whole_file.h"
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+std::string ReadWholeFile(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) throw FileError("no such file");
+  if (status.type() == std::filesystem::file_type::directory) {
+    throw FileError("a folder, not a file");
+  }
+  errno = 0;
   std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return std::nullopt;
+  if (!in) {
+    throw FileError(std::string("cannot be read: ") +
+                    (errno != 0 ? std::strerror(errno) : "unknown reason"));
+  }
   const std::streamoff size = in.tellg();
-  if (size < 0) return std::nullopt;
+  if (size < 0) throw FileError("cannot be read: not a plain file");
   std::string bytes(static_cast<size_t>(size), '\0');
   in.seekg(0);
-  if (!in.read(bytes.data(), size)) return std::nullopt;
+  if (!in.read(bytes.data(), size)) throw FileError("cannot be read to its end");
   return bytes;
 }

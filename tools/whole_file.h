@@ -1,8 +1,14 @@
 #pragma once
 // A whole file read at once, as bytes.
 
-#include <optional>
+#include <stdexcept>
 #include <string>
 
-// Empty when the file cannot be read.
-std::optional<std::string> ReadWholeFile(const std::string& path);
+class FileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Throws FileError saying why the file cannot be read: missing, a folder, or the
+// system's reason.
+std::string ReadWholeFile(const std::string& path);

@@ -20,7 +20,8 @@ run() {  # folder, program...
   (cd "$folder" && "$@" "${options[@]}" "$name" >"$folder.out" 2>"$folder.err") || rc=$?
   echo $rc >"$folder.rc"
 }
-options=("$@")
+# The Windows tool looks for cty.dat beside itself: both are given Debian's.
+options=(--cty /usr/share/hamradio-files/cty.dat "$@")
 run native "$native"
 run windows "$wine_run" "$windows"
 sed -i -e 's/\r$//' -e '/^X connection to .* broken/d' "$work/windows.out" "$work/windows.err"

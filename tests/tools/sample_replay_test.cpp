@@ -50,8 +50,8 @@ TEST_P(SampleReplay, ScoresTheLogAsTheContestRulesDo) {
   const Sample& sample = GetParam();
   TempFolder folder;
   const CtyDatabase cty = CtyDatabase::Load(kCty);
-  const LogFile log =
-      ReadLog(*ReadWholeFile(std::string(STATS_SOURCE_DIR "/samples/") + sample.file));
+  const LogFile log = ReadLog(
+      ReadWholeFile(std::string(STATS_SOURCE_DIR "/samples/") + sample.file), UkEiStations(cty));
   ASSERT_EQ(log.qsos.size(), 2000u);
   ASSERT_TRUE(log.problems.empty());
   const StatsLibrary stats(STATS_LIBRARY_FILE);
@@ -103,6 +103,10 @@ TEST_P(SampleReplay, ScoresTheLogAsTheContestRulesDo) {
   int qsoLines = 0;
   for (const std::string& line : Lines(cabrillo, "\r\n")) qsoLines += line.rfind("QSO: ", 0) == 0;
   EXPECT_EQ(qsoLines, stored);
+  // ... which reads back to the same score.
+  const std::string score = result.report.substr(result.report.rfind("Score: "));
+  const ReplayResult again = Replay(stats, cty, ReadLog(cabrillo, UkEiStations(cty)), {});
+  EXPECT_EQ(again.report.substr(again.report.rfind("Score: ")), score);
 #endif
 }
 
