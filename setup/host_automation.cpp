@@ -28,6 +28,7 @@ struct Answerer {
   bool comInitialised = false;
   // Requests being answered now: more than one when a host call pumps messages.
   int answering = 0;
+  // Told to go while answering: it goes once the answer is given.
   bool goWhenDone = false;
 };
 

@@ -1,8 +1,9 @@
 #pragma once
-// The host link as the window thread uses it: each call is handed to the host's thread,
-// which makes it (setup/host_automation.h), and the window thread waits for the answer
-// while it goes on serving its own windows. A request of the host's thread to stop ends the
-// wait at once: the call then counts as failed.
+// The host link as the window thread uses it: each call is handed to the host's thread that
+// started the control window, which makes it (setup/host_automation.h), and the window
+// thread waits for the answer while it goes on serving its own windows. A request of the
+// host's thread to stop, or the end of the answering thread, ends the wait at once: the call
+// then counts as failed.
 
 #include <memory>
 
