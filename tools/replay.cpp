@@ -69,7 +69,52 @@ OleDate ContestStart(const LogFile& log, const ReplayOptions& options) {
   return FromCalendar(day);
 }
 
-// The leg and the own area code, where the operator of the host sets them.
+// The received exchange as the host passes it: a UK/EI area code that the log keeps in a
+// field of its own follows the number.
+std::string ReceivedExchange(const LogQso& qso, const Placement& worked) {
+  if (qso.receivedArea.empty() || qso.receivedExchange.empty() || !IsUkEiPrefix(worked.prefix)) {
+    return qso.receivedExchange;
+  }
+  return qso.receivedExchange + " " + qso.receivedArea;
+}
+
+// AddData0 and RemoveData0 take the same arguments.
+template <typename Entry>
+int Pass(Entry entry, const HostQso& qso) {
+  OleDate time = qso.time;
+  OleDate noDate{0.0, OleDate::kNull};
+  return entry(qso.ownCall.c_str(), qso.call.c_str(), &time, &noDate, &noDate, &noDate, 0,
+               qso.frequencyHz, qso.mode.c_str(), qso.rstSent.c_str(), qso.rstReceived.c_str(),
+               qso.sentNumber.c_str(), qso.exchange.c_str(), "", "", "", "", "", "", "", "", "",
+               qso.worked.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", qso.worked.continent.c_str(), "",
+               qso.band.c_str(), "");
+}
+
+}  // namespace
+
+ReplayStation PlanStation(const CtyDatabase& cty, const LogFile& log, const ReplayOptions& options,
+                          std::vector<LogProblem>& warnings) {
+  if (log.qsos.empty()) throw ReplayError("the log holds no readable QSO");
+  ReplayStation station;
+  station.ownCall = OwnCall(log, options);
+  station.placement = cty.Resolve(station.ownCall);
+  if (!station.placement.placed()) {
+    warnings.push_back({0, "own call " + station.ownCall + " is not in the country file"});
+  }
+  station.cwLeg = CwLeg(log, options);
+  if (!options.areaCode.empty()) {
+    station.areaCode = UpperAscii(options.areaCode);
+  } else if (IsUkEiPrefix(station.placement.prefix)) {
+    station.areaCode = SentAreaCode(log);
+    if (station.areaCode.empty()) {
+      warnings.push_back({0, "the QSOs send no own area code: give --area"});
+    }
+  }
+  station.contestStart = ContestStart(log, options);
+  station.contestEnd = OleDate{station.contestStart.m_dt + 1.0, OleDate::kValid};
+  return station;
+}
+
 void WriteSettings(const ReplayStation& station) {
   std::error_code ignored;
   std::filesystem::create_directory("Plugins", ignored);
@@ -81,67 +126,59 @@ void WriteSettings(const ReplayStation& station) {
   settings.Write("Start", "1");
 }
 
-// The received exchange as the host passes it: a UK/EI area code that the log keeps in a
-// field of its own follows the number.
-std::string ReceivedExchange(const LogQso& qso, const Placement& worked) {
-  if (qso.receivedArea.empty() || qso.receivedExchange.empty() || !IsUkEiPrefix(worked.prefix)) {
-    return qso.receivedExchange;
-  }
-  return qso.receivedExchange + " " + qso.receivedArea;
+void ResetFor(const StatsLibrary& stats, const ReplayStation& station, bool cabrillo) {
+  OleDate start = station.contestStart;
+  OleDate end = station.contestEnd;
+  // The host folder is where the plug-in looks for the host program's version: the
+  // current folder, which holds none.
+  stats.ResetStats0("", cabrillo ? 1 : 0, station.ownCall.c_str(), &start, &end, "", "", "", "", "",
+                    "", "", "", "", station.placement.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "",
+                    station.placement.continent.c_str(), "");
 }
 
-}  // namespace
+HostQso AsHostPasses(const LogQso& qso, const Placement& worked, const ReplayStation& station,
+                     const ReplayOptions& options) {
+  HostQso passed;
+  // The own call as logged with the QSO, unless the operator named another.
+  passed.ownCall = options.ownCall.empty() && !qso.ownCall.empty() ? qso.ownCall : station.ownCall;
+  passed.call = qso.call;
+  passed.mode = qso.mode;
+  passed.rstSent = qso.rstSent;
+  passed.rstReceived = qso.rstReceived;
+  passed.sentNumber = SplitSentExchange(qso.sentExchange).number;
+  passed.exchange = ReceivedExchange(qso, worked);
+  passed.band = qso.band;
+  passed.worked = worked;
+  passed.time = qso.time;
+  passed.frequencyHz = qso.frequencyHz;
+  return passed;
+}
+
+int AddQso(const StatsLibrary& stats, const HostQso& qso) {
+  return Pass(stats.AddData0, qso);
+}
+
+int RemoveQso(const StatsLibrary& stats, const HostQso& qso) {
+  return Pass(stats.RemoveData0, qso);
+}
 
 ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
                     const ReplayOptions& options) {
-  if (log.qsos.empty()) throw ReplayError("the log holds no readable QSO");
   ReplayResult result;
-  ReplayStation& station = result.station;
-  station.ownCall = OwnCall(log, options);
-  station.placement = cty.Resolve(station.ownCall);
-  if (!station.placement.placed()) {
-    result.warnings.push_back({0, "own call " + station.ownCall + " is not in the country file"});
-  }
-  station.cwLeg = CwLeg(log, options);
-  if (!options.areaCode.empty()) {
-    station.areaCode = UpperAscii(options.areaCode);
-  } else if (IsUkEiPrefix(station.placement.prefix)) {
-    station.areaCode = SentAreaCode(log);
-    if (station.areaCode.empty()) {
-      result.warnings.push_back({0, "the QSOs send no own area code: give --area"});
-    }
-  }
-  station.contestStart = ContestStart(log, options);
-  station.contestEnd = OleDate{station.contestStart.m_dt + 1.0, OleDate::kValid};
+  result.station = PlanStation(cty, log, options, result.warnings);
+  const ReplayStation& station = result.station;
   WriteSettings(station);
-
-  // The host folder is where the plug-in looks for the host program's version: the
-  // current folder, which holds none.
-  stats.ResetStats0("", options.cabrillo ? 1 : 0, station.ownCall.c_str(), &station.contestStart,
-                    &station.contestEnd, "", "", "", "", "", "", "", "", "",
-                    station.placement.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "",
-                    station.placement.continent.c_str(), "");
+  ResetFor(stats, station, options.cabrillo);
 
   ReplaySummary& summary = result.summary;
   std::unordered_set<std::string> storedQsos;  // call, band and mode of each stored QSO
-  OleDate noDate{0.0, OleDate::kNull};
   for (const LogQso& qso : log.qsos) {
     const Placement worked = cty.Resolve(qso.call);
     if (!worked.placed()) {
       ++summary.notPlaced;
       result.warnings.push_back({qso.line, qso.call + " is not in the country file"});
     }
-    // The own call as logged with the QSO, unless the operator named another.
-    const std::string& ownCall =
-        options.ownCall.empty() && !qso.ownCall.empty() ? qso.ownCall : station.ownCall;
-    const std::string sentNumber = SplitSentExchange(qso.sentExchange).number;
-    const std::string exchange = ReceivedExchange(qso, worked);
-    OleDate time = qso.time;
-    const int stored = stats.AddData0(
-        ownCall.c_str(), qso.call.c_str(), &time, &noDate, &noDate, &noDate, 0, qso.frequencyHz,
-        qso.mode.c_str(), qso.rstSent.c_str(), qso.rstReceived.c_str(), sentNumber.c_str(),
-        exchange.c_str(), "", "", "", "", "", "", "", "", "", worked.prefix.c_str(), 0, 0, 0, 0.0,
-        0.0, "", worked.continent.c_str(), "", qso.band.c_str(), "");
+    const int stored = AddQso(stats, AsHostPasses(qso, worked, station, options));
     ++summary.read;
     if (stored == 0) {
       ++summary.refused;

@@ -54,6 +54,34 @@ class ReplayError : public std::runtime_error {
 ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
                     const ReplayOptions& options);
 
+// The steps of a replay, for programs that play a log as a host does in other ways.
+
+// The station of the log, from the options where they name it; remarks on the log as a
+// whole go to `warnings`. Throws ReplayError as Replay does.
+ReplayStation PlanStation(const CtyDatabase& cty, const LogFile& log, const ReplayOptions& options,
+                          std::vector<LogProblem>& warnings);
+
+// The leg and the own area code into the plug-in's INI file, as the operator sets them,
+// with the windows marked as just shown so that the next reset leaves them closed.
+void WriteSettings(const ReplayStation& station);
+
+// ResetStats0 with the station; `cabrillo`: a run for export.
+void ResetFor(const StatsLibrary& stats, const ReplayStation& station, bool cabrillo);
+
+// One QSO of the log with the texts the host passes for it.
+struct HostQso {
+  std::string ownCall, call, mode, rstSent, rstReceived, sentNumber, exchange, band;
+  Placement worked;
+  OleDate time;
+  unsigned frequencyHz = 0;
+};
+HostQso AsHostPasses(const LogQso& qso, const Placement& worked, const ReplayStation& station,
+                     const ReplayOptions& options);
+
+// AddData0 and RemoveData0 of the QSO; what they return.
+int AddQso(const StatsLibrary& stats, const HostQso& qso);
+int RemoveQso(const StatsLibrary& stats, const HostQso& qso);
+
 // The settings file of the plug-in, relative to the current folder, and its section.
 inline constexpr const char* kPluginIniPath = "Plugins\\UK_EI.ini";
 inline constexpr const char* kPluginIniSection = "Settings";
