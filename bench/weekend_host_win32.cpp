@@ -1,8 +1,9 @@
 // The weekend's host on Windows: the fake host of the wine tests, with the plug-in's
 // windows found and driven as the operator drives them.
 
-#include <psapi.h>
 #include <windows.h>
+
+#include <psapi.h>  // after windows.h, which it needs
 
 #include "bench/weekend_host.h"
 #include "res/control_window_ids.h"
