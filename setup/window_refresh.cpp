@@ -37,13 +37,16 @@ void FillWorkedWithRows(const QsoLog& log, const std::string& call,
     row[3] = kEmptyZoneCell;
   }
   if (call.empty()) return;
-  for (const CInfo* qso : log.RecordsOfCall(call)) {
-    const int slot = BandSlotExact(qso->band);
-    if (slot < 0) continue;
+  const std::vector<const CInfo*> records = log.RecordsOfCall(call);
+  std::array<bool, kBandSlots> filled{};
+  for (auto qso = records.rbegin(); qso != records.rend(); ++qso) {  // the last one first
+    const int slot = BandSlotExact((*qso)->band);
+    if (slot < 0 || filled[slot]) continue;
+    filled[slot] = true;
     BandStatusRow& row = rows[slot];
-    row[1] = qso->mode;
-    row[2] = FormatDate(qso->time, "%H:%M");
-    row[3] = ZoneText(*qso);
+    row[1] = (*qso)->mode;
+    row[2] = FormatDate((*qso)->time, "%H:%M");
+    row[3] = ZoneText(**qso);
   }
 }
 
