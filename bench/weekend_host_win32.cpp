@@ -105,11 +105,15 @@ bool WeekendHost::ChangeLegAndBack(bool cwLeg) {
   for (const bool cw : {!cwLeg, cwLeg}) {
     // The SSB leg is told to the host twice, before and after its file is made anew.
     const size_t told = CountOf(host.Commands(), LegCommand(cw)) + (cw ? 1 : 2);
-    Click(platform_->windows.control, cw ? IDC_MODE_CW : IDC_MODE_SSB);
-    if (!host.PumpUntil([&] { return CountOf(host.Commands(), LegCommand(cw)) >= told; },
-                        kWindowWaitMilliseconds)) {
-      return false;
+    const auto carriedOut = [&] { return CountOf(host.Commands(), LegCommand(cw)) >= told; };
+    // A click while the control window waits for the host may be undone: the operator
+    // clicks again.
+    bool done = false;
+    for (int click = 0; click < 5 && !done; ++click) {
+      Click(platform_->windows.control, cw ? IDC_MODE_CW : IDC_MODE_SSB);
+      done = host.PumpUntil(carriedOut, kWindowWaitMilliseconds / 5);
     }
+    if (!done) return false;
   }
   return true;
 }
