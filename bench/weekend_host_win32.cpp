@@ -71,8 +71,9 @@ void WeekendHost::PumpWaiting() {
 
 bool WeekendHost::AwaitRefresh() {
   FakeHost& host = platform_->host;
+  const size_t before = host.CallsOf(kEntryText);
   const bool refreshed =
-      host.PumpUntil([&] { return host.CallsOf(kEntryText) > 0; }, kWindowWaitMilliseconds);
+      host.PumpUntil([&] { return host.CallsOf(kEntryText) > before; }, kWindowWaitMilliseconds);
   // The host keeps every call it answers: let them go, so that its memory stays flat.
   platform_->refreshesForgotten += static_cast<int>(host.CallsOf(kEntryText));
   host.ForgetCalls();
