@@ -12,8 +12,9 @@
 namespace {
 
 constexpr DISPID kEntryText = 8;
-// Long enough for any wait of the windows under a loaded wine; the refresh timer is 300 ms.
-constexpr int kWindowWaitMilliseconds = 5000;
+// Long enough for any wait of the windows under a loaded wine, where the test suites run
+// side by side; the refresh timer is 300 ms, a window opens in well under a second.
+constexpr int kWindowWaitMilliseconds = 20000;
 
 const char* LegCommand(bool cw) {
   return cw ? "<MODE:CW>" : "<MODE:SSB>";
