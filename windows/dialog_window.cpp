@@ -4,6 +4,7 @@
 
 #include "plugin/contest_state.h"
 #include "res/multiplier_ids.h"
+#include "windows/gdi_objects.h"
 #include "windows/window_colours.h"
 
 HINSTANCE PluginModule() {
@@ -77,10 +78,10 @@ INT_PTR TopLevelDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
   }
 }
 
-PaleYellowBackground::PaleYellowBackground() : brush_(CreateSolidBrush(kPaleYellow)) {}
+PaleYellowBackground::PaleYellowBackground() : brush_(CreateCountedBrush(kPaleYellow)) {}
 
 PaleYellowBackground::~PaleYellowBackground() {
-  DeleteObject(brush_);
+  DeleteCounted(brush_);
 }
 
 INT_PTR PaleYellowBackground::Colour(UINT message, WPARAM wParam) const {

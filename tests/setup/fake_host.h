@@ -58,6 +58,10 @@ class FakeHost {
   IUnknown* server_ = nullptr;
   DWORD registration_ = 0;
   std::optional<StatsLibrary> plugin_;
+
+ public:
+  // Handles the messages waiting now and returns: a GUI host between two calls.
+  void PumpWaiting();
 };
 
 // The plug-in's windows: found among the windows of its window thread by their controls.
