@@ -1,7 +1,6 @@
 // CheckCall0 and IsValidExchg0: what a typed call or a received exchange would mean.
 
 #include "platform/ascii_text.h"
-#include "platform/windows_link.h"
 #include "plugin/contest_log.h"
 #include "plugin/contest_state.h"
 
@@ -14,13 +13,12 @@ bool IsDigit(char c) {
 int CheckCall(const CallCheckArgs& check) {
   if (check.band != nullptr && check.secondBand != nullptr &&
       !EqualNoCase(check.band, check.secondBand)) {
-    return 4;
+    return kCallNotChecked;
   }
   const std::string_view band = check.band ? std::string_view(check.band) : std::string_view();
-  if (!bandRules.ContainsNoCase(band) || !modeRules.ContainsNoCase(check.mode)) return 4;
-
-  // The windows follow the typed call: a refresh 300 ms after the last keystroke.
-  Windows().ArmRefresh();
+  if (!bandRules.ContainsNoCase(band) || !modeRules.ContainsNoCase(check.mode)) {
+    return kCallNotChecked;
+  }
 
   if (check.call.empty()) return 1;
   if (contest.qsoList.HasCallOnBand(check.call, band)) return 0;

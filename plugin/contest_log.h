@@ -39,7 +39,9 @@ int TakeQso(const QsoArgs& qso);
 // 1 when the arguments were accepted (whether or not a QSO was removed), else 0.
 int RemoveQso(const QsoArgs& qso);
 
-// 0 dupe, 1 empty call or known multiplier, 2 new multiplier, 4 not checked.
+// 0 dupe, 1 empty call or known multiplier, 2 new multiplier, 4 not checked (not a contest
+// band or mode, or two different bands).
+constexpr int kCallNotChecked = 4;
 int CheckCall(const CallCheckArgs& check);
 
 int IsValidExchange(std::string_view exchange, std::string_view prefix, int flag);

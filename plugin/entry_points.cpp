@@ -95,8 +95,15 @@ STATS_API int CheckCall0(Text call, unsigned, unsigned, Text mode, Text, Text, T
                          Text, Text, Text, Text, Text prefix, int, int, int, double, double, Text,
                          Text, Text, Text, Text, Text band, Text secondBand, char* output, char*) {
   return Guarded(4, [&] {
-    std::lock_guard<std::mutex> guard(contest.lock);
-    return CheckCall(CallCheckArgs{View(call), View(mode), View(prefix), band, secondBand, output});
+    const int answer = [&] {
+      std::lock_guard<std::mutex> guard(contest.lock);
+      return CheckCall(
+          CallCheckArgs{View(call), View(mode), View(prefix), band, secondBand, output});
+    }();
+    // The windows follow a call typed on a contest band and mode: a refresh 300 ms after the
+    // last keystroke, asked for once the lock is free, as every request to the windows is.
+    if (answer != kCallNotChecked) Windows().ArmRefresh();
+    return answer;
   });
 }
 

@@ -32,7 +32,7 @@ int QsoLog::Append(CInfo record) {
   const int earlier = static_cast<int>(sameKey.size());
   record.isDupe = earlier > 0 ? 1 : 0;
   sameKey.push_back(nextSequence_);
-  ++countByCallBand_[Key(record.call, record.band)];
+  byCall_[record.call].push_back(nextSequence_);
   ++countByBandPrefix_[Key(record.band, record.prefix)];
   records_.push_back(std::move(record));
   sequences_.push_back(nextSequence_++);
@@ -46,7 +46,10 @@ bool QsoLog::RemoveFirst(std::string_view call, std::string_view band, std::stri
 
   const size_t position = PositionOf(sameKey.front());
   const CInfo& removed = records_[position];
-  Decrement(countByCallBand_, Key(removed.call, removed.band));
+  const auto ofCall = byCall_.find(removed.call);
+  std::vector<Sequence>& sameCall = ofCall->second;
+  sameCall.erase(std::find(sameCall.begin(), sameCall.end(), sameKey.front()));
+  if (sameCall.empty()) byCall_.erase(ofCall);
   Decrement(countByBandPrefix_, Key(removed.band, removed.prefix));
   records_.erase(records_.begin() + static_cast<long>(position));
   sequences_.erase(sequences_.begin() + static_cast<long>(position));
@@ -61,7 +64,20 @@ bool QsoLog::RemoveFirst(std::string_view call, std::string_view band, std::stri
 }
 
 bool QsoLog::HasCallOnBand(std::string_view call, std::string_view band) const {
-  return countByCallBand_.count(Key(call, band)) != 0;
+  const auto found = byCall_.find(std::string(call));
+  if (found == byCall_.end()) return false;
+  for (const Sequence sequence : found->second) {
+    if (records_[PositionOf(sequence)].band == band) return true;
+  }
+  return false;
+}
+
+std::vector<const CInfo*> QsoLog::RecordsOfCall(std::string_view call) const {
+  std::vector<const CInfo*> records;
+  const auto found = byCall_.find(std::string(call));
+  if (found == byCall_.end()) return records;
+  for (const Sequence sequence : found->second) records.push_back(&records_[PositionOf(sequence)]);
+  return records;
 }
 
 bool QsoLog::HasPrefixOnBand(std::string_view band, std::string_view prefix) const {
@@ -72,7 +88,7 @@ void QsoLog::Clear() {
   records_.clear();
   sequences_.clear();
   byCallBandMode_.clear();
-  countByCallBand_.clear();
+  byCall_.clear();
   countByBandPrefix_.clear();
 }
 

@@ -22,6 +22,8 @@ class QsoLog {
   bool RemoveFirst(std::string_view call, std::string_view band, std::string_view mode);
 
   bool HasCallOnBand(std::string_view call, std::string_view band) const;
+  // The records with this call, in log order.
+  std::vector<const CInfo*> RecordsOfCall(std::string_view call) const;
   bool HasPrefixOnBand(std::string_view band, std::string_view prefix) const;
 
   void Clear();
@@ -40,6 +42,8 @@ class QsoLog {
   // Arrival numbers of the records of each (call, band, mode), in log order: one for most
   // keys, a few more for the dupes.
   std::unordered_map<std::string, std::vector<Sequence>> byCallBandMode_;
-  std::unordered_map<std::string, int> countByCallBand_;
+  // Arrival numbers of the records of each call, in log order: a call is worked a few
+  // times at most, so a look at its records is as quick as a count per call and band.
+  std::unordered_map<std::string, std::vector<Sequence>> byCall_;
   std::unordered_map<std::string, int> countByBandPrefix_;
 };

@@ -200,7 +200,6 @@ void BuildReport(ContestState& c) {
   }
 
   c.claimedScore = score;
-  c.settings.Write("Claimed", std::to_string(score));
   AppendFormat(text, "\r\nScore: %i*(%i+%i) = ", total.points, total.dxcc, total.areas);
   text += std::to_string(score) + "\r\n";
 }
@@ -223,11 +222,13 @@ std::string ExportCabrilloLog(ContestState& c) {
 const char* ProduceReport() {
   std::unique_lock<std::mutex> guard(contest.lock);
   BuildReport(contest);
-  if (contest.cabrilloRequested == 0) return contest.reportText.c_str();
-
-  const std::string message = ExportCabrilloLog(contest);
-  // The operator closes the box in their own time: the window thread must not wait.
+  const std::string claimed = std::to_string(contest.claimedScore);
+  const bool exporting = contest.cabrilloRequested != 0;
+  const std::string message = exporting ? ExportCabrilloLog(contest) : std::string();
+  // Writing the settings file takes milliseconds under wine, and the operator closes the
+  // box in their own time: the window thread must wait for neither.
   guard.unlock();
-  Windows().ShowMessage(message, "Output", WindowsLink::MessageKind::kInformation);
+  contest.settings.Write("Claimed", claimed);
+  if (exporting) Windows().ShowMessage(message, "Output", WindowsLink::MessageKind::kInformation);
   return contest.reportText.c_str();
 }

@@ -28,20 +28,25 @@ std::string ZoneText(const CInfo& qso) {
 }
 
 // Mode, time and zone of the last QSO with the call on each band; empty cells elsewhere.
-void FillWorkedWithRows(const std::vector<CInfo>& log, const std::string& call,
+// The log's index by call keeps this short however long the log: the host's thread waits
+// for the contest lock meanwhile.
+void FillWorkedWithRows(const QsoLog& log, const std::string& call,
                         std::array<BandStatusRow, kBandSlots>& rows) {
   for (BandStatusRow& row : rows) {
     row[1] = row[2] = row[4] = kEmptyCell;
     row[3] = kEmptyZoneCell;
   }
   if (call.empty()) return;
-  for (const CInfo& qso : log) {
-    if (qso.call != call) continue;
-    const int slot = BandSlotExact(qso.band);
-    if (slot < 0) continue;
-    rows[slot][1] = qso.mode;
-    rows[slot][2] = FormatDate(qso.time, "%H:%M");
-    rows[slot][3] = ZoneText(qso);
+  const std::vector<const CInfo*> records = log.RecordsOfCall(call);
+  std::array<bool, kBandSlots> filled{};
+  for (auto qso = records.rbegin(); qso != records.rend(); ++qso) {  // the last one first
+    const int slot = BandSlotExact((*qso)->band);
+    if (slot < 0 || filled[slot]) continue;
+    filled[slot] = true;
+    BandStatusRow& row = rows[slot];
+    row[1] = (*qso)->mode;
+    row[2] = FormatDate((*qso)->time, "%H:%M");
+    row[3] = ZoneText(**qso);
   }
 }
 
@@ -74,7 +79,7 @@ WindowUpdate WindowRefresh::Run(HostLink& host, const OpenWindows& open) {
     state_.currentCall = *call;
     // A call of one or two characters is still being typed: the windows stay as they are.
     if (call->size() == 1 || call->size() == 2) return update;
-    FillWorkedWithRows(state_.qsoList.records(), *call, state_.bandStatus);
+    FillWorkedWithRows(state_.qsoList, *call, state_.bandStatus);
     if (!call->empty() && open.dxcc) {
       update.dxccCaption = LegTitle(state_) + "worked with " + *call;
     }

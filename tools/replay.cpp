@@ -95,20 +95,6 @@ std::string DayAndTime(const OleDate& date) {
   return FormatDate(date, "%Y-%m-%d %H%M");
 }
 
-// The leg, the own area code and the Cabrillo header, where the operator of the host
-// sets them.
-void WriteSettings(const ReplayStation& station, const ReplayOptions& options) {
-  std::error_code ignored;
-  std::filesystem::create_directory("Plugins", ignored);
-  const IniFile settings(kPluginIniSection, kPluginIniPath);
-  settings.Write("Mode", station.cwLeg ? "1" : "0");
-  settings.Write("setup_areacode", station.areaCode);
-  for (const auto& [key, value] : options.headerSettings) settings.Write(key, value);
-  // Every other reset opens the plug-in's windows; this marks them as just shown, so the
-  // replay's reset leaves them closed.
-  settings.Write("Start", "1");
-}
-
 // The received exchange as the host passes it: a UK/EI area code that the log keeps in a
 // field of its own follows the number.
 std::string ReceivedExchange(const LogQso& qso, const Placement& worked) {
@@ -223,53 +209,89 @@ std::string OwnAreaCode(const std::vector<HandedQso>& handed, const ReplayOption
   return {};
 }
 
-// One reset, one AddData0 per QSO, as the host does.
-void HandToPlugin(const StatsLibrary& stats, const std::vector<HandedQso>& handed,
-                  const ReplayOptions& options, const ReplayStation& station,
-                  ReplaySummary& summary) {
-  // The host folder is where the plug-in looks for the host program's version: the
-  // current folder, which holds none.
-  OleDate start = station.contestStart;
-  OleDate end = station.contestEnd;
-  stats.ResetStats0("", options.cabrillo ? 1 : 0, station.ownCall.c_str(), &start, &end, "", "", "",
-                    "", "", "", "", "", "", station.placement.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "",
-                    station.placement.continent.c_str(), "");
-
-  std::unordered_set<std::string> storedQsos;  // call, band and mode of each stored QSO
+// AddData0 and RemoveData0 take the same arguments.
+template <typename Entry>
+int Pass(Entry entry, const HostQso& qso) {
+  OleDate time = qso.time;
   OleDate noDate{0.0, OleDate::kNull};
-  for (const auto& [qso, worked] : handed) {
-    // The own call as logged with the QSO, unless the operator named another.
-    const std::string& ownCall =
-        options.ownCall.empty() && !qso->ownCall.empty() ? qso->ownCall : station.ownCall;
-    const std::string sentNumber = SplitSentExchange(qso->sentExchange).number;
-    const std::string exchange = ReceivedExchange(*qso, worked);
-    OleDate time = qso->time;
-    const int stored = stats.AddData0(
-        ownCall.c_str(), qso->call.c_str(), &time, &noDate, &noDate, &noDate, 0, qso->frequencyHz,
-        qso->mode.c_str(), qso->rstSent.c_str(), qso->rstReceived.c_str(), sentNumber.c_str(),
-        exchange.c_str(), "", "", "", "", "", "", "", "", "", worked.prefix.c_str(), 0, 0, 0, 0.0,
-        0.0, "", worked.continent.c_str(), "", qso->band.c_str(), "");
-    if (stored == 0) {
+  return entry(qso.ownCall.c_str(), qso.call.c_str(), &time, &noDate, &noDate, &noDate, 0,
+               qso.frequencyHz, qso.mode.c_str(), qso.rstSent.c_str(), qso.rstReceived.c_str(),
+               qso.sentNumber.c_str(), qso.exchange.c_str(), "", "", "", "", "", "", "", "", "",
+               qso.worked.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", qso.worked.continent.c_str(), "",
+               qso.band.c_str(), "");
+}
+
+HostQso AsHostPasses(const HandedQso& handed, const ReplayStation& station,
+                     const ReplayOptions& options) {
+  const LogQso& qso = *handed.qso;
+  HostQso passed;
+  // The own call as logged with the QSO, unless the operator named another.
+  passed.ownCall = options.ownCall.empty() && !qso.ownCall.empty() ? qso.ownCall : station.ownCall;
+  passed.call = qso.call;
+  passed.mode = qso.mode;
+  passed.rstSent = qso.rstSent;
+  passed.rstReceived = qso.rstReceived;
+  passed.sentNumber = SplitSentExchange(qso.sentExchange).number;
+  passed.exchange = ReceivedExchange(qso, handed.worked);
+  passed.band = qso.band;
+  passed.worked = handed.worked;
+  passed.time = qso.time;
+  passed.frequencyHz = qso.frequencyHz;
+  return passed;
+}
+
+// One AddData0 per QSO, as the host does, counted.
+void HandToPlugin(const StatsLibrary& stats, const std::vector<HostQso>& qsos,
+                  ReplaySummary& summary) {
+  std::unordered_set<std::string> storedQsos;  // call, band and mode of each stored QSO
+  for (const HostQso& qso : qsos) {
+    if (AddQso(stats, qso) == 0) {
       ++summary.refused;
       continue;
     }
     ++summary.stored;
-    if (!storedQsos.insert(qso->call + '\n' + qso->band + '\n' + qso->mode).second) {
-      ++summary.dupes;
-    }
+    if (!storedQsos.insert(qso.call + '\n' + qso.band + '\n' + qso.mode).second) ++summary.dupes;
   }
 }
 
 }  // namespace
 
+void WriteSettings(const ReplayStation& station, const ReplayOptions& options) {
+  std::error_code ignored;
+  std::filesystem::create_directory("Plugins", ignored);
+  const IniFile settings(kPluginIniSection, kPluginIniPath);
+  settings.Write("Mode", station.cwLeg ? "1" : "0");
+  settings.Write("setup_areacode", station.areaCode);
+  for (const auto& [key, value] : options.headerSettings) settings.Write(key, value);
+  // Every other reset opens the plug-in's windows; this marks them as just shown, so the
+  // replay's reset leaves them closed.
+  settings.Write("Start", "1");
+}
+
+void ResetFor(const StatsLibrary& stats, const ReplayStation& station, bool cabrillo) {
+  OleDate start = station.contestStart;
+  OleDate end = station.contestEnd;
+  // The host folder is where the plug-in looks for the host program's version: the
+  // current folder, which holds none.
+  stats.ResetStats0("", cabrillo ? 1 : 0, station.ownCall.c_str(), &start, &end, "", "", "", "", "",
+                    "", "", "", "", station.placement.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "",
+                    station.placement.continent.c_str(), "");
+}
+
+int AddQso(const StatsLibrary& stats, const HostQso& qso) {
+  return Pass(stats.AddData0, qso);
+}
+
+int RemoveQso(const StatsLibrary& stats, const HostQso& qso) {
+  return Pass(stats.RemoveData0, qso);
+}
+
 SendsAreaCode UkEiStations(const CtyDatabase& cty) {
   return [&cty](std::string_view ownCall) { return IsUkEiPrefix(cty.Resolve(ownCall).prefix); };
 }
 
-ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
-                    const ReplayOptions& options) {
-  if (log.qsos.empty()) throw ReplayError("the log holds no readable QSO");
-  ReplayResult result;
+std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
+                                const ReplayOptions& options, ReplayResult& result) {
   ReplayStation& station = result.station;
   station.ownCall = OwnCall(log, options);
   station.placement = cty.Resolve(station.ownCall);
@@ -288,8 +310,20 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   station.cwLeg = ChooseLeg(handed, options, result.warnings);
   WarnOfBandFrequencies(handed, result.warnings);
   station.areaCode = OwnAreaCode(handed, options, station, result.warnings);
+  std::vector<HostQso> qsos;
+  qsos.reserve(handed.size());
+  for (const HandedQso& qso : handed) qsos.push_back(AsHostPasses(qso, station, options));
+  return qsos;
+}
+
+ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
+                    const ReplayOptions& options) {
+  ReplayResult result;
+  const std::vector<HostQso> qsos = PlanReplay(cty, log, options, result);
+  const ReplayStation& station = result.station;
   WriteSettings(station, options);
-  HandToPlugin(stats, handed, options, station, result.summary);
+  ResetFor(stats, station, options.cabrillo);
+  HandToPlugin(stats, qsos, result.summary);
 
   int status = 0;
   const char* report = stats.GetResult0(&status);

@@ -71,6 +71,34 @@ SendsAreaCode UkEiStations(const CtyDatabase& cty);
 ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
                     const ReplayOptions& options);
 
+// The steps of a replay, for programs that play a log as a host does in other ways.
+
+// One QSO of the log with the texts the host passes for it.
+struct HostQso {
+  std::string ownCall, call, mode, rstSent, rstReceived, sentNumber, exchange, band;
+  Placement worked;
+  OleDate time;
+  unsigned frequencyHz = 0;
+};
+
+// The station and the QSOs to hand over, in log order, as Replay works them out; the
+// station, the counts of what was left out and the warnings go into `result`. Throws
+// ReplayError as Replay does.
+std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
+                                const ReplayOptions& options, ReplayResult& result);
+
+// The leg, the own area code and the Cabrillo header values into the plug-in's INI file,
+// as the operator sets them, with the windows marked as just shown so that the next reset
+// leaves them closed.
+void WriteSettings(const ReplayStation& station, const ReplayOptions& options);
+
+// ResetStats0 with the station; `cabrillo`: a run for export.
+void ResetFor(const StatsLibrary& stats, const ReplayStation& station, bool cabrillo);
+
+// AddData0 and RemoveData0 of the QSO; what they return.
+int AddQso(const StatsLibrary& stats, const HostQso& qso);
+int RemoveQso(const StatsLibrary& stats, const HostQso& qso);
+
 // The settings file of the plug-in, relative to the current folder, and its section.
 inline constexpr const char* kPluginIniPath = "Plugins\\UK_EI.ini";
 inline constexpr const char* kPluginIniSection = "Settings";

@@ -7,6 +7,7 @@
 
 #include "plugin/contest_state.h"
 #include "res/multiplier_ids.h"
+#include "windows/gdi_objects.h"
 #include "windows/window_colours.h"
 
 // The linker's name for the start of the image this code is linked into.
@@ -158,10 +159,10 @@ INT_PTR TopLevelDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
   }
 }
 
-PaleYellowBackground::PaleYellowBackground() : brush_(CreateSolidBrush(kPaleYellow)) {}
+PaleYellowBackground::PaleYellowBackground() : brush_(CreateCountedBrush(kPaleYellow)) {}
 
 PaleYellowBackground::~PaleYellowBackground() {
-  DeleteObject(brush_);
+  DeleteCounted(brush_);
 }
 
 INT_PTR PaleYellowBackground::Colour(UINT message, WPARAM wParam) const {

@@ -1,5 +1,6 @@
 #include "windows/info_button.h"
 
+#include "windows/gdi_objects.h"
 #include "windows/info_button_face.h"
 #include "windows/mem_dc.h"
 #include "windows/window_colours.h"
@@ -7,9 +8,9 @@
 namespace {
 
 void Fill(HDC dc, const RECT& area, COLORREF colour) {
-  const HBRUSH brush = CreateSolidBrush(colour);
+  const HBRUSH brush = CreateCountedBrush(colour);
   FillRect(dc, &area, brush);
-  DeleteObject(brush);
+  DeleteCounted(brush);
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 #include "windows/mem_dc.h"
 
+#include "windows/gdi_objects.h"
+
 CMemDC::CMemDC(HDC target)
     : target_(target), offScreen_(GetDeviceCaps(target, TECHNOLOGY) != DT_RASPRINTER), dc_(target) {
   if (!offScreen_) return;
-  dc_ = CreateCompatibleDC(target);
+  dc_ = CreateCountedDC(target);
   GetClipBox(target, &area_);
-  bitmap_ = CreateCompatibleBitmap(target, area_.right - area_.left, area_.bottom - area_.top);
+  bitmap_ = CreateCountedBitmap(target, area_.right - area_.left, area_.bottom - area_.top);
   previousBitmap_ = SelectObject(dc_, bitmap_);
   SetWindowOrgEx(dc_, area_.left, area_.top, nullptr);
 }
@@ -15,6 +17,6 @@ CMemDC::~CMemDC() {
   BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, dc_,
          area_.left, area_.top, SRCCOPY);
   SelectObject(dc_, previousBitmap_);
-  DeleteObject(bitmap_);
-  DeleteDC(dc_);
+  DeleteCounted(bitmap_);
+  DeleteCountedDC(dc_);
 }

@@ -144,13 +144,17 @@ bool FakeHost::PumpUntil(const std::function<bool()>& done, int milliseconds) {
     if (left.count() <= 0) return false;
     MsgWaitForMultipleObjects(
         0, nullptr, FALSE, static_cast<DWORD>(std::min<long long>(left.count(), 10)), QS_ALLINPUT);
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
+    PumpWaiting();
   }
   return true;
+}
+
+void FakeHost::PumpWaiting() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
 }
 
 namespace {

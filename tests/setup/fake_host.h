@@ -63,6 +63,10 @@ class FakeHost {
   IUnknown* server_ = nullptr;
   DWORD registration_ = 0;
   std::optional<StatsLibrary> plugin_;
+
+ public:
+  // Handles the messages waiting now and returns: a GUI host between two calls.
+  void PumpWaiting();
 };
 
 // The plug-in's windows on the screen: found among the visible windows of its window thread
