@@ -94,7 +94,7 @@ STATS_API int RemoveData0(Text ownCall, Text call, OleDate* time, OleDate*, OleD
 STATS_API int CheckCall0(Text call, unsigned, unsigned, Text mode, Text, Text, Text, Text, Text,
                          Text, Text, Text, Text, Text prefix, int, int, int, double, double, Text,
                          Text, Text, Text, Text, Text band, Text secondBand, char* output, char*) {
-  return Guarded(4, [&] {
+  return Guarded(kCallNotChecked, [&] {
     const int answer = [&] {
       std::lock_guard<std::mutex> guard(contest.lock);
       return CheckCall(
