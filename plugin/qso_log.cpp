@@ -92,7 +92,15 @@ void QsoLog::Clear() {
   countByBandPrefix_.clear();
 }
 
+// Arrival numbers grow along the log and removals only open gaps: a record stands no
+// further in than its distance from the first one, and exactly there while nothing before
+// it was removed, as in most logs. The search is for the others.
 size_t QsoLog::PositionOf(Sequence sequence) const {
-  return static_cast<size_t>(std::lower_bound(sequences_.begin(), sequences_.end(), sequence) -
+  const size_t bound =
+      static_cast<size_t>(std::min<Sequence>(sequence - sequences_.front(), sequences_.size() - 1));
+  if (sequences_[bound] == sequence) return bound;
+  return static_cast<size_t>(std::lower_bound(sequences_.begin(),
+                                              sequences_.begin() + static_cast<long>(bound),
+                                              sequence) -
                              sequences_.begin());
 }
