@@ -76,6 +76,16 @@ if ! grep -q $'^CATEGORY-POWER: LOW\r$' G4XYZ.cbr || ! grep -q $'^NAME: Jean Smi
   head -22 G4XYZ.cbr
   failures=$((failures + 1))
 fi
+# The Cabrillo log of the CW leg holds no SSB QSO, whatever the options say.
+printf 'START-OF-LOG: 3.0\nQSO: 14025 CW 2016-11-12 1300 G4XYZ 599 1 LN DL1ABC 599 2\n%s\n' \
+  'QSO: 14250 PH 2016-11-12 1301 G4XYZ 59 2 LN DL2ABC 59 3' >mixed.log
+expect "the other mode left out of the Cabrillo log" 0 \
+  "mixed.log: --keep-other-mode does not apply to the Cabrillo log: its SSB QSOs are left out" \
+  "$tool" --cabrillo --keep-other-mode mixed.log
+if grep -q ' PH ' G4XYZ.cbr; then
+  echo "FAIL: an SSB QSO in the Cabrillo log of the CW leg"
+  failures=$((failures + 1))
+fi
 # Everything the runs wrote is in the current folder.
 stray=$(find "$work" -newer "$work/run/broken.adi" -not -path "$work/run*" | head -5)
 if [ -n "$stray" ]; then
