@@ -96,15 +96,20 @@ std::string AreaCodeOf(std::string_view text) {
   return (before >= '0' && before <= '9') || before == ' ' ? area : std::string();
 }
 
-// A serial number in STX or SRX and an area code in STX_STRING or SRX_STRING, alone or
-// after the number: "001 LN", or empty when the string holds no area code.
-std::string NumberAndArea(const Fields& fields, const char* numberName, const char* stringName) {
+struct SerialAndArea {
+  std::string number, area;
+};
+
+// The serial number in STX or SRX and the area code in STX_STRING or SRX_STRING, which
+// holds it alone or after the number ("LN", "001 LN"); nothing when it holds no area code.
+std::optional<SerialAndArea> SerialWithArea(const Fields& fields, const char* numberName,
+                                            const char* stringName) {
   const std::string text = Field(fields, stringName);
-  const std::string area = AreaCodeOf(text);
-  if (area.empty()) return {};
+  std::string area = AreaCodeOf(text);
+  if (area.empty()) return std::nullopt;
   std::string number = Field(fields, numberName);
   if (number.empty()) number = TrimBlanks(std::string_view(text).substr(0, text.size() - 2));
-  return number.empty() ? area : number + " " + area;
+  return SerialAndArea{std::move(number), std::move(area)};
 }
 
 // The QSO of one record, or why it cannot be read.
@@ -143,14 +148,15 @@ std::optional<LogQso> QsoOfRecord(const Fields& fields, int line, LogProblem& pr
   qso.mode = AdifMode(fields);
   qso.rstSent = Field(fields, "RST_SENT");
   qso.rstReceived = Field(fields, "RST_RCVD");
-  qso.sentExchange = NumberAndArea(fields, "STX", "STX_STRING");
-  if (qso.sentExchange.empty()) qso.sentExchange = FirstField(fields, {"STX_STRING", "STX"});
-  const std::string received = NumberAndArea(fields, "SRX", "SRX_STRING");
-  if (!received.empty()) {
+  if (const std::optional<SerialAndArea> sent = SerialWithArea(fields, "STX", "STX_STRING")) {
+    qso.sentExchange = sent->number.empty() ? sent->area : sent->number + " " + sent->area;
+  } else {
+    qso.sentExchange = FirstField(fields, {"STX_STRING", "STX"});
+  }
+  if (std::optional<SerialAndArea> received = SerialWithArea(fields, "SRX", "SRX_STRING")) {
     // The area code stays apart: it belongs to the exchange of a UK/EI station only.
-    const size_t blank = received.rfind(' ');
-    qso.receivedExchange = blank == std::string::npos ? "" : received.substr(0, blank);
-    qso.receivedArea = received.substr(received.size() - 2);
+    qso.receivedExchange = std::move(received->number);
+    qso.receivedArea = std::move(received->area);
     return qso;
   }
   qso.receivedExchange = Field(fields, "SRX_STRING");
