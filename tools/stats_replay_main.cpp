@@ -162,15 +162,6 @@ void PrintWarnings(const std::string& file, const std::vector<LogProblem>& warni
   }
 }
 
-void PrintSummary(const ReplaySummary& summary, const LogFile& log) {
-  std::cout << "\nSummary: " << summary.read << " QSOs read, " << summary.stored << " stored, "
-            << summary.refused << " refused, " << summary.dupes << " dupes, "
-            << summary.areaWarnings << " area warnings, " << summary.notPlaced
-            << " calls not placed (no multiplier), " << summary.outsidePeriod
-            << " outside the contest period (left out), " << summary.otherMode
-            << " of the other mode (left out), " << log.problems.size() << " records skipped\n";
-}
-
 // One line per reason: how often, and where first in the log file.
 void PrintReasons(const std::vector<ReasonCount>& reasons, const char* unit) {
   for (const ReasonCount& reason : reasons) {
@@ -179,6 +170,19 @@ void PrintReasons(const std::vector<ReasonCount>& reasons, const char* unit) {
     if (!reason.firstDetail.empty()) std::cout << " (" << reason.firstDetail << ')';
     std::cout << '\n';
   }
+}
+
+// The counts, then why QSOs were left out, refused or skipped.
+void PrintSummary(const ReplayResult& result, const LogFile& log) {
+  const ReplaySummary& summary = result.summary;
+  std::cout << "\nSummary: " << summary.read << " QSOs read, " << summary.stored << " stored, "
+            << summary.refused << " refused, " << summary.dupes << " dupes, "
+            << summary.areaWarnings << " area warnings, " << summary.notPlaced
+            << " calls not placed (no multiplier), " << summary.outsidePeriod
+            << " outside the contest period (left out), " << summary.otherMode
+            << " of the other mode (left out), " << log.problems.size() << " records skipped\n";
+  PrintReasons(result.reasons, "QSOs");
+  PrintReasons(CountReasons(log.problems), "records skipped");
 }
 
 // The report's lines end in CR LF; the terminal's in LF.
@@ -215,14 +219,10 @@ int Run(const Arguments& arguments, const char* toolPath) {
   PrintWarnings(arguments.logFile, log.warnings);
   const ReplayResult result = Replay(stats, cty, log, arguments.replay);
   PrintWarnings(arguments.logFile, result.warnings);
-  const ReplaySummary& summary = result.summary;
-  const std::vector<ReasonCount> skipped = CountReasons(log.problems);
   if (!result.nothingToHand.empty()) {
     std::cerr << "stats-replay: no QSO left to hand to the plug-in: " << result.nothingToHand
               << '\n';
-    PrintSummary(summary, log);
-    PrintReasons(result.reasons, "QSOs");
-    PrintReasons(skipped, "records skipped");
+    PrintSummary(result, log);
     return 1;
   }
 
@@ -236,13 +236,12 @@ int Run(const Arguments& arguments, const char* toolPath) {
             << FormatDate(station.contestEnd, "%Y-%m-%d %H%M") << "\n\n"
             << TerminalText(result.report);
   if (!result.report.empty() && result.report.back() != '\n') std::cout << '\n';
-  PrintSummary(summary, log);
-  PrintReasons(result.reasons, "QSOs");
-  PrintReasons(skipped, "records skipped");
+  PrintSummary(result, log);
   // Paths from the current folder, where the plug-in writes.
   std::cout << "Problem lines: " << result.problemLinesFile
             << " (refused QSOs and dupes in detail)\n";
   if (!result.cabrilloFile.empty()) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
+  const ReplaySummary& summary = result.summary;
   if (summary.counted() > 0) return 0;
   std::cerr << "stats-replay: no QSO was counted: all " << summary.stored + summary.refused
             << " QSOs handed to the plug-in were refused\n";
