@@ -327,15 +327,23 @@ void HandToPlugin(const StatsLibrary& stats, const std::vector<HostQso>& qsos,
 }
 
 // The Cabrillo header in the settings belongs to the call it was saved for: exporting for
-// another call takes the operators from the new call, with a word to check the rest.
-void KeepHeaderForStation(const ReplayStation& station, std::vector<LogProblem>& warnings) {
+// another call takes the operators from the new call, unless given, with a word to check
+// the rest.
+void KeepHeaderForStation(const ReplayStation& station, const ReplayOptions& options,
+                          std::vector<LogProblem>& warnings) {
   const IniFile settings(kPluginIniSection, kPluginIniPath);
   const std::string savedFor = settings.Read(kHeaderCallKey);
   if (!savedFor.empty() && savedFor != station.ownCall) {
-    settings.Write("Operators", station.ownCall);
-    warnings.push_back({0, std::string("the Cabrillo header in ") + kPluginIniPath +
-                               " was saved for " + savedFor + ": OPERATORS is now " +
-                               station.ownCall + "; check its other values (see --header)"});
+    const bool operatorsGiven =
+        std::any_of(options.headerSettings.begin(), options.headerSettings.end(),
+                    [](const auto& setting) { return setting.first == "Operators"; });
+    std::string what =
+        std::string("the Cabrillo header in ") + kPluginIniPath + " was saved for " + savedFor;
+    if (!operatorsGiven) {
+      settings.Write("Operators", station.ownCall);
+      what += ": OPERATORS is now " + station.ownCall;
+    }
+    warnings.push_back({0, what + "; check its other values (see --header)"});
   }
   settings.Write(kHeaderCallKey, station.ownCall);
 }
@@ -421,12 +429,10 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   const std::vector<HostQso> qsos = PlanReplay(cty, log, options, result);
   if (qsos.empty()) return result;
   const ReplayStation& station = result.station;
-  if (options.cabrillo || !options.headerSettings.empty()) {
-    std::error_code ignored;
-    std::filesystem::create_directory("Plugins", ignored);
-    KeepHeaderForStation(station, result.warnings);
-  }
   WriteSettings(station, options);
+  if (options.cabrillo || !options.headerSettings.empty()) {
+    KeepHeaderForStation(station, options, result.warnings);
+  }
   ResetFor(stats, station, options.cabrillo);
   HandToPlugin(stats, qsos, result);
 

@@ -239,6 +239,16 @@ TEST_F(Replaying, SaysWhatTheLogLeavesOpen) {
             "all 1 QSOs are outside the contest period 2016-11-19 1200 to 2016-11-20 1200; the "
             "log's QSOs are from 2016-11-12 to 2016-11-12 (see --start)");
   options.startDay.reset();
+  options.cwLeg = false;
+  EXPECT_EQ(Run(qsoWithoutOwnCall, options).nothingToHand,
+            "all 1 QSOs in the period are CW QSOs, none of the SSB leg (see --leg, "
+            "--keep-other-mode)");
+  options.cwLeg.reset();
+  options.ownCall = "XX0XYZ";
+  EXPECT_EQ(Run(qsoWithoutOwnCall, options).warnings.at(0).what,
+            "own call XX0XYZ is not in the country file: scored as a station outside UK/EI, on "
+            "no continent");
+  options.ownCall = "G4XYZ";
   options.cabrillo = true;
   try {
     Run(qsoWithoutOwnCall, options);
