@@ -78,7 +78,7 @@ bool TakeFrequency(const Fields& fields, LogQso& qso, LogProblem& problem) {
   }
   problem.what = kNoFrequency;
   if (!band.empty()) {
-    problem.detail = "BAND '" + band + "' is no amateur band";
+    problem.detail = "BAND '" + band + "' is no band this tool knows";
   } else if (frequency.empty()) {
     problem.detail = "FREQ and BAND missing";
   } else {

@@ -12,7 +12,7 @@ struct Band {
 };
 
 // The widest edges any IARU region allows.
-constexpr std::array<Band, 14> kBands = {{{1800, 2000, "160m"},
+constexpr std::array<Band, 18> kBands = {{{1800, 2000, "160m"},
                                           {3500, 4000, "80m"},
                                           {5060, 5450, "60m"},
                                           {7000, 7300, "40m"},
@@ -25,10 +25,14 @@ constexpr std::array<Band, 14> kBands = {{{1800, 2000, "160m"},
                                           {50000, 54000, "6m"},
                                           {70000, 71000, "4m"},
                                           {144000, 148000, "2m"},
-                                          {420000, 450000, "70cm"}}};
+                                          {222000, 225000, "1.25m"},
+                                          {420000, 450000, "70cm"},
+                                          {902000, 928000, "33cm"},
+                                          {1240000, 1300000, "23cm"},
+                                          {2300000, 2450000, "13cm"}}};
 
 // The bands a Cabrillo log may name by their designator in MHz instead of a frequency.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kBandDesignators = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kBandDesignators = {{
     {"1.8", "160m"},
     {"3.5", "80m"},
     {"7", "40m"},
@@ -38,7 +42,11 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kBandDes
     {"50", "6m"},
     {"70", "4m"},
     {"144", "2m"},
+    {"222", "1.25m"},
     {"432", "70cm"},
+    {"902", "33cm"},
+    {"1.2G", "23cm"},
+    {"2.3G", "13cm"},
 }};
 
 }  // namespace
