@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the 32-bit product and writes the release archive
-# build/release/Stats-<version>-win32.zip: Stats.dll, stats-replay.exe (finds Stats.dll
-# beside itself), README.md, LICENSE and SHA256SUMS. The version is the project's, and the
-# DLL's own version resource must say the same.
+# build/release/Stats-<version>-win32.zip: Stats.dll, stats-replay.exe (finds Stats.dll and
+# cty.dat beside itself), cty.dat with its licence, README.md, LICENSE and SHA256SUMS. The
+# version is the project's, and the DLL's own version resource must say the same; the
+# country file is Debian's hamradio-files, whose version the README names.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -23,16 +24,27 @@ for program in "$build/Stats.dll" "$build/stats-replay.exe"; do
   fi
 done
 
+cty=/usr/share/hamradio-files/cty.dat
+cty_version=$(dpkg-query -W -f '${Version}' hamradio-files)
+if ! grep -q "hamradio-files\` $cty_version" README.md; then
+  echo "README.md does not name hamradio-files $cty_version, the cty.dat to ship" >&2
+  exit 1
+fi
+
 name=Stats-$version-win32
 stage=build/release/$name
 rm -rf "$stage" "build/release/$name.zip"
 mkdir -p "$stage"
-cp README.md LICENSE "$stage/"
+cp README.md LICENSE "$cty" "$stage/"
+cp /usr/share/doc/hamradio-files/copyright "$stage/cty.dat-copyright.txt"
 # The build keeps its debugging information; the release ships without it.
 for program in Stats.dll stats-replay.exe; do
   i686-w64-mingw32-strip -o "$stage/$program" "$build/$program"
 done
-(cd "$stage" && sha256sum Stats.dll stats-replay.exe README.md LICENSE >SHA256SUMS)
+(cd "$stage" && {
+  echo "# cty.dat: AD1C's country file, from Debian's hamradio-files $cty_version"
+  sha256sum Stats.dll stats-replay.exe cty.dat cty.dat-copyright.txt README.md LICENSE
+} >SHA256SUMS)
 # The same sources give the same archive: file times from the last commit.
 stamp=$(git log -1 --format=%cI 2>/dev/null || date -u -Iseconds)
 touch -d "$stamp" "$stage" "$stage"/*

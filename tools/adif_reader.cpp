@@ -58,7 +58,7 @@ std::string AdifMode(const Fields& fields) {
 // FREQ is in MHz. When it is missing, in no amateur band (a frequency in kHz) or in
 // another band than BAND says, the QSO takes the lower edge of its BAND, as a Cabrillo
 // log gives a QSO of that band.
-bool TakeFrequency(const Fields& fields, LogQso& qso, std::string& why) {
+bool TakeFrequency(const Fields& fields, LogQso& qso, LogProblem& problem) {
   const std::string band = BandField(fields);
   const unsigned bandEdgeHz = BandLowerEdgeHz(band);
   const std::string frequency = Field(fields, "FREQ");
@@ -68,31 +68,65 @@ bool TakeFrequency(const Fields& fields, LogQso& qso, std::string& why) {
   if (!frequencyBand.empty() && (bandEdgeHz == 0 || frequencyBand == band)) {
     qso.frequencyHz = *hz;
     qso.band = frequencyBand;
-  } else if (bandEdgeHz != 0) {
+    return true;
+  }
+  if (bandEdgeHz != 0) {
     qso.frequencyHz = bandEdgeHz;
     qso.band = band;
     qso.frequencyFromBand = true;
-  } else if (!band.empty()) {
-    why = "BAND '" + band + "' is no amateur band this tool knows";
-  } else if (frequency.empty()) {
-    why = "QSO without FREQ or BAND";
-  } else {
-    why = "FREQ '" + frequency + "' is in no amateur band (MHz expected) and there is no BAND";
+    return true;
   }
-  return why.empty();
+  problem.what = kNoFrequency;
+  if (!band.empty()) {
+    problem.detail = "BAND '" + band + "' is no band this tool knows";
+  } else if (frequency.empty()) {
+    problem.detail = "FREQ and BAND missing";
+  } else {
+    problem.detail = "FREQ '" + frequency + "' (MHz expected), BAND missing";
+  }
+  return false;
 }
 
-// The QSO of one record, or the reason it cannot be read.
-std::optional<LogQso> QsoOfRecord(const Fields& fields, int line, std::string& why) {
+// "LN", or the area code at the end of "001 LN" or "001LN"; else empty.
+std::string AreaCodeOf(std::string_view text) {
+  const std::string area = UpperAscii(LastTwo(text));
+  if (text.size() < 2 || !IsValidAreaCode(area)) return {};
+  if (text.size() == 2) return area;
+  const char before = text[text.size() - 3];
+  return (before >= '0' && before <= '9') || before == ' ' ? area : std::string();
+}
+
+struct SerialAndArea {
+  std::string number, area;
+};
+
+// The serial number in STX or SRX and the area code in STX_STRING or SRX_STRING, which
+// holds it alone or after the number ("LN", "001 LN"); nothing when it holds no area code.
+std::optional<SerialAndArea> SerialWithArea(const Fields& fields, const char* numberName,
+                                            const char* stringName) {
+  const std::string text = Field(fields, stringName);
+  std::string area = AreaCodeOf(text);
+  if (area.empty()) return std::nullopt;
+  std::string number = Field(fields, numberName);
+  if (number.empty()) number = TrimBlanks(std::string_view(text).substr(0, text.size() - 2));
+  return SerialAndArea{std::move(number), std::move(area)};
+}
+
+// The QSO of one record, or why it cannot be read.
+std::optional<LogQso> QsoOfRecord(const Fields& fields, int line, LogProblem& problem) {
   LogQso qso;
   qso.line = line;
   qso.call = UpperAscii(Field(fields, "CALL"));
   if (qso.call.empty()) {
-    why = "QSO without CALL";
+    problem = {line, kNoCall, "CALL missing"};
     return std::nullopt;
   }
   const std::string date = Field(fields, "QSO_DATE");
   const std::string time = Field(fields, "TIME_ON");
+  if (date.empty() || time.empty()) {
+    problem = {line, kNoDateAndTime, date.empty() ? "QSO_DATE missing" : "TIME_ON missing"};
+    return std::nullopt;
+  }
   std::optional<OleDate> when;
   if (date.size() == 8 && (time.size() == 4 || time.size() == 6)) {
     when = QsoTime(DigitsValue(date.substr(0, 4)), DigitsValue(date.substr(4, 2)),
@@ -101,18 +135,30 @@ std::optional<LogQso> QsoOfRecord(const Fields& fields, int line, std::string& w
                    time.size() == 6 ? DigitsValue(time.substr(4, 2)) : 0);
   }
   if (!when) {
-    why = "QSO_DATE '" + date + "' and TIME_ON '" + time + "' are no date and time";
+    problem = {line, kNoDateAndTime, "QSO_DATE '" + date + "', TIME_ON '" + time + "'"};
     return std::nullopt;
   }
   qso.time = *when;
 
-  if (!TakeFrequency(fields, qso, why)) return std::nullopt;
+  problem.line = line;
+  if (!TakeFrequency(fields, qso, problem)) return std::nullopt;
 
+  // The station's call is the contestant; OPERATOR names who sat at the key.
   qso.ownCall = UpperAscii(FirstField(fields, {"STATION_CALLSIGN", "OPERATOR"}));
   qso.mode = AdifMode(fields);
   qso.rstSent = Field(fields, "RST_SENT");
   qso.rstReceived = Field(fields, "RST_RCVD");
-  qso.sentExchange = FirstField(fields, {"STX_STRING", "STX"});
+  if (const std::optional<SerialAndArea> sent = SerialWithArea(fields, "STX", "STX_STRING")) {
+    qso.sentExchange = sent->number.empty() ? sent->area : sent->number + " " + sent->area;
+  } else {
+    qso.sentExchange = FirstField(fields, {"STX_STRING", "STX"});
+  }
+  if (std::optional<SerialAndArea> received = SerialWithArea(fields, "SRX", "SRX_STRING")) {
+    // The area code stays apart: it belongs to the exchange of a UK/EI station only.
+    qso.receivedExchange = std::move(received->number);
+    qso.receivedArea = std::move(received->area);
+    return qso;
+  }
   qso.receivedExchange = Field(fields, "SRX_STRING");
   if (qso.receivedExchange.empty()) {
     qso.receivedExchange = Field(fields, "SRX");
@@ -182,6 +228,12 @@ class AdifParser {
       if (!ReadTag(text_.substr(open + 1, close - open - 1), close + 1)) break;
     }
     if (!record_.empty() || broken_) Problem(recordLine_, "record without <EOR>");
+    if (repairedFields_ > 0) {
+      log_.warnings.push_back(
+          {firstRepairLine_, std::to_string(repairedFields_) +
+                                 " fields (the first here) run by their length into the next "
+                                 "tag: each ended at that tag, and its record read"});
+    }
     return std::move(log_);
   }
 
@@ -203,45 +255,56 @@ class AdifParser {
     }
     if (record_.empty() && !broken_) recordLine_ = line_;
     const std::string_view rest = tag.substr(colon + 1);
-    const int length = DigitsValue(TrimBlanks(rest.substr(0, rest.find(':'))));
+    const int length = LengthValue(TrimBlanks(rest.substr(0, rest.find(':'))));
     if (length < 0) {
       MoveTo(dataStart);
       Break("field " + name + " has no valid length");
       return true;
     }
-    if (dataStart + static_cast<size_t>(length) > text_.size()) {
+    const size_t dataEnd = dataStart + static_cast<size_t>(length);
+    if (!EndsField(dataEnd)) {
+      // A length that reaches into a real tag would swallow the end of the record, and with
+      // it the next record: the field ends at that tag instead.
+      const std::string_view reach = text_.substr(dataStart, dataEnd - dataStart);
+      for (size_t open = reach.find('<'); open != std::string_view::npos;
+           open = reach.find('<', open + 1)) {
+        if (AdifTagAt(text_.substr(dataStart + open)).empty()) continue;
+        if (repairedFields_++ == 0) firstRepairLine_ = line_;
+        record_.emplace_back(name, reach.substr(0, open));
+        MoveTo(dataStart + open);
+        return true;
+      }
+    }
+    if (dataEnd > text_.size()) {
       Problem(line_, "field " + name + " runs past the end of the file");
       DropRecord();
       return false;
     }
-    const std::string_view data = text_.substr(dataStart, static_cast<size_t>(length));
-    // A length that reaches into the next tag would swallow the end of the record, and
-    // with it the next record: the record is broken, and reading goes on at that tag.
-    for (size_t open = data.find('<'); open != std::string_view::npos;
-         open = data.find('<', open + 1)) {
-      const std::string_view swallowed = AdifTagAt(text_.substr(dataStart + open));
-      if (swallowed.empty()) continue;
-      MoveTo(dataStart + open);
-      Break("field " + name + " of length " + std::to_string(length) + " runs into the tag " +
-            std::string(swallowed));
-      return true;
-    }
-    record_.emplace_back(name, data);
-    MoveTo(dataStart + static_cast<size_t>(length));
+    record_.emplace_back(name, text_.substr(dataStart, static_cast<size_t>(length)));
+    MoveTo(dataEnd);
     return true;
+  }
+
+  // Whether a field's stated length ends it where the text allows: at the end, before
+  // blank space or before a tag.
+  bool EndsField(size_t end) const {
+    if (end >= text_.size()) return end == text_.size();
+    const char next = text_[end];
+    if (next == ' ' || next == '\t' || next == '\r' || next == '\n') return true;
+    return next == '<' && !AdifTagAt(text_.substr(end)).empty();
   }
 
   void EndRecord() {
     if (broken_) {
       Problem(recordLine_, brokenWhy_);
     } else if (!record_.empty()) {
-      std::string why;
-      if (std::optional<LogQso> qso = QsoOfRecord(record_, recordLine_, why)) {
+      LogProblem problem;
+      if (std::optional<LogQso> qso = QsoOfRecord(record_, recordLine_, problem)) {
         if (log_.ownCall.empty()) log_.ownCall = qso->ownCall;
         if (log_.contest.empty()) log_.contest = Field(record_, "CONTEST_ID");
         log_.qsos.push_back(std::move(*qso));
       } else {
-        Problem(recordLine_, why);
+        log_.problems.push_back(std::move(problem));
       }
     }
     DropRecord();
@@ -261,7 +324,9 @@ class AdifParser {
     broken_ = true;
   }
 
-  void Problem(int line, std::string what) { log_.problems.push_back({line, std::move(what)}); }
+  void Problem(int line, std::string detail) {
+    log_.problems.push_back({line, kBrokenRecord, std::move(detail)});
+  }
 
   void MoveTo(size_t position) {
     line_ += LineEnds(text_, position_, position);
@@ -275,6 +340,8 @@ class AdifParser {
   int recordLine_ = 0;
   bool broken_ = false;
   std::string brokenWhy_;
+  int repairedFields_ = 0;
+  int firstRepairLine_ = 0;
   LogFile log_;
 };
 

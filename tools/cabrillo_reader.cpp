@@ -85,23 +85,33 @@ Layout LayoutOfOtherContest(const Words& words) {
 }
 
 std::optional<LogQso> QsoOfLine(const Words& words, int line, bool thisContest,
-                                const SendsAreaCode& sendsAreaCode, std::string& why) {
+                                const SendsAreaCode& sendsAreaCode, LogProblem& problem) {
+  problem.line = line;
   // Frequency, mode, date, time, own call, RST and number sent, call, RST and number received.
   constexpr size_t kLeastFields = kOwnCall + 6;
   if (words.size() < kLeastFields) {
-    why = "QSO line with " + std::to_string(words.size()) + " fields, at least " +
-          std::to_string(kLeastFields) + " expected";
+    problem.what = kShortQsoLine;
+    problem.detail = std::to_string(words.size()) + " fields, at least " +
+                     std::to_string(kLeastFields) + " expected";
     return std::nullopt;
   }
   LogQso qso;
   qso.line = line;
   const std::optional<unsigned> hz = FrequencyHz(words[0], 1000);
   qso.band = hz ? BandOfFrequency(*hz) : std::string();
+  if (!qso.band.empty()) {
+    qso.frequencyHz = *hz;
+  } else {
+    // A band designator in MHz ("3.5", "14", "50") instead of a frequency in kHz.
+    qso.band = BandOfDesignator(words[0]);
+    qso.frequencyHz = BandLowerEdgeHz(qso.band);
+    qso.frequencyFromBand = true;
+  }
   if (qso.band.empty()) {
-    why = "frequency '" + std::string(words[0]) + "' is in no amateur band (kHz expected)";
+    problem.what = kNoFrequency;
+    problem.detail = "frequency '" + std::string(words[0]) + "' (kHz expected)";
     return std::nullopt;
   }
-  qso.frequencyHz = *hz;
 
   const std::string mode = UpperAscii(words[1]);
   qso.mode = mode == "PH" ? "SSB" : mode;
@@ -115,7 +125,8 @@ std::optional<LogQso> QsoOfLine(const Words& words, int line, bool thisContest,
                    DigitsValue(time.substr(2, 2)), 0);
   }
   if (!when) {
-    why = "'" + std::string(date) + " " + std::string(time) + "' is no date and time";
+    problem.what = kNoDateAndTime;
+    problem.detail = "'" + std::string(date) + " " + std::string(time) + "'";
     return std::nullopt;
   }
   qso.time = *when;
@@ -124,12 +135,13 @@ std::optional<LogQso> QsoOfLine(const Words& words, int line, bool thisContest,
   const Layout layout = thisContest ? LayoutOfThisContest(words, sendsAreaCode(qso.ownCall))
                                     : LayoutOfOtherContest(words);
   if (layout.receivedEnd < layout.call + 3) {
-    why = "QSO line without RST and number after the worked call";
+    problem.what = kShortQsoLine;
+    problem.detail = "no RST and number after the worked call";
     return std::nullopt;
   }
   if (DigitsValue(words[layout.call]) >= 0) {  // an RST or a number: the call is missing
-    why = "QSO line without the worked call: '" + std::string(words[layout.call]) +
-          "' stands in its place";
+    problem.what = kNoCall;
+    problem.detail = "'" + std::string(words[layout.call]) + "' stands in its place";
     return std::nullopt;
   }
   qso.rstSent = std::string(words[kOwnCall + 1]);
@@ -147,6 +159,10 @@ LogFile ReadCabrillo(std::string_view text, const SendsAreaCode& sendsAreaCode) 
   // QSO lines are read once the header has named the contest.
   std::vector<std::pair<int, std::string_view>> qsoLines;
   int line = 0;
+  int logsStarted = 0;
+  int endOfLog = 0;  // the line of END-OF-LOG:
+  int qsoLinesAfterEnd = 0;
+  int firstQsoLineAfterEnd = 0;
   for (size_t start = 0; start < text.size();) {
     const std::string_view content = TrimBlanks(NextLine(text, start));
     ++line;
@@ -154,24 +170,45 @@ LogFile ReadCabrillo(std::string_view text, const SendsAreaCode& sendsAreaCode) 
     if (colon == std::string_view::npos) continue;
     const std::string tag = UpperAscii(TrimBlanks(content.substr(0, colon)));
     const std::string_view value = TrimBlanks(content.substr(colon + 1));
-    if (tag == "END-OF-LOG") break;
-    if (tag == "CALLSIGN") {
+    if (tag == "START-OF-LOG" && ++logsStarted > 1) {
+      // A file holding two logs: the first ends here.
+      int notRead = 0;
+      for (size_t rest = start; rest < text.size();) {
+        const std::string_view later = TrimBlanks(NextLine(text, rest));
+        notRead += later.size() >= 4 && EqualNoCase(later.substr(0, 4), "QSO:") ? 1 : 0;
+      }
+      log.warnings.push_back({line, "a second log starts here: its " + std::to_string(notRead) +
+                                        " QSO lines are not read"});
+      break;
+    }
+    if (tag == "END-OF-LOG") {
+      if (endOfLog == 0) endOfLog = line;
+    } else if (tag == "QSO") {
+      if (endOfLog > 0 && qsoLinesAfterEnd++ == 0) firstQsoLineAfterEnd = line;
+      qsoLines.emplace_back(line, value);
+    } else if (endOfLog > 0) {
+      continue;  // the header is over
+    } else if (tag == "CALLSIGN") {
       log.ownCall = UpperAscii(value);
     } else if (tag == "CONTEST") {
       log.contest = std::string(value);
-    } else if (tag == "QSO") {
-      qsoLines.emplace_back(line, value);
     }
+  }
+  if (qsoLinesAfterEnd > 0) {
+    log.warnings.push_back(
+        {firstQsoLineAfterEnd, std::to_string(qsoLinesAfterEnd) +
+                                   " QSO lines (the first here) stand after END-OF-LOG: read all "
+                                   "the same"});
   }
   const bool thisContest = log.contest.empty() || NamesThisContest(log.contest);
   log.qsos.reserve(qsoLines.size());
   for (const auto& [number, value] : qsoLines) {
-    std::string why;
+    LogProblem problem;
     if (std::optional<LogQso> qso =
-            QsoOfLine(SplitWords(value), number, thisContest, sendsAreaCode, why)) {
+            QsoOfLine(SplitWords(value), number, thisContest, sendsAreaCode, problem)) {
       log.qsos.push_back(std::move(*qso));
     } else {
-      log.problems.push_back({number, why});
+      log.problems.push_back(std::move(problem));
     }
   }
   return log;

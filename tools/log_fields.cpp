@@ -2,6 +2,7 @@
 
 #include <array>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -11,7 +12,7 @@ struct Band {
 };
 
 // The widest edges any IARU region allows.
-constexpr std::array<Band, 13> kBands = {{{1800, 2000, "160m"},
+constexpr std::array<Band, 18> kBands = {{{1800, 2000, "160m"},
                                           {3500, 4000, "80m"},
                                           {5060, 5450, "60m"},
                                           {7000, 7300, "40m"},
@@ -23,7 +24,30 @@ constexpr std::array<Band, 13> kBands = {{{1800, 2000, "160m"},
                                           {28000, 29700, "10m"},
                                           {50000, 54000, "6m"},
                                           {70000, 71000, "4m"},
-                                          {144000, 148000, "2m"}}};
+                                          {144000, 148000, "2m"},
+                                          {222000, 225000, "1.25m"},
+                                          {420000, 450000, "70cm"},
+                                          {902000, 928000, "33cm"},
+                                          {1240000, 1300000, "23cm"},
+                                          {2300000, 2450000, "13cm"}}};
+
+// The bands a Cabrillo log may name by their designator in MHz instead of a frequency.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kBandDesignators = {{
+    {"1.8", "160m"},
+    {"3.5", "80m"},
+    {"7", "40m"},
+    {"14", "20m"},
+    {"21", "15m"},
+    {"28", "10m"},
+    {"50", "6m"},
+    {"70", "4m"},
+    {"144", "2m"},
+    {"222", "1.25m"},
+    {"432", "70cm"},
+    {"902", "33cm"},
+    {"1.2G", "23cm"},
+    {"2.3G", "13cm"},
+}};
 
 }  // namespace
 
@@ -81,6 +105,13 @@ unsigned BandLowerEdgeHz(std::string_view band) {
   return 0;
 }
 
+std::string BandOfDesignator(std::string_view text) {
+  for (const auto& [designator, band] : kBandDesignators) {
+    if (text == designator) return std::string(band);
+  }
+  return {};
+}
+
 bool IsCallSign(std::string_view text) {
   bool letter = false;
   bool digit = false;
@@ -92,6 +123,12 @@ bool IsCallSign(std::string_view text) {
     digit |= isDigit;
   }
   return letter && digit;
+}
+
+int LengthValue(std::string_view digits) {
+  const size_t significant = digits.find_first_not_of('0');
+  if (significant == std::string_view::npos) return digits.empty() ? -1 : 0;
+  return DigitsValue(digits.substr(significant));
 }
 
 int DigitsValue(std::string_view digits) {

@@ -22,8 +22,14 @@ std::string BandOfFrequency(unsigned frequencyHz);
 // Cabrillo log gives a QSO of that band), in Hz; 0 for a name that is no band.
 unsigned BandLowerEdgeHz(std::string_view band);
 
+// The band a Cabrillo band designator names ("3.5": "80m", "432": "70cm"), or empty.
+std::string BandOfDesignator(std::string_view text);
+
 // Letters, digits and "/" only, with a letter and a digit: G4ABC, 2E0ABC, DL/G4ABC, 6HMQ.
 bool IsCallSign(std::string_view text);
 
 // The decimal value of a text of digits only, or -1.
 int DigitsValue(std::string_view digits);
+
+// As DigitsValue, with any number of leading zeros ("0000000005" is 5).
+int LengthValue(std::string_view digits);

@@ -1,5 +1,7 @@
 #include "tools/log_file.h"
 
+#include <algorithm>
+
 #include "platform/ascii_text.h"
 
 namespace {
@@ -21,6 +23,7 @@ bool LooksLikeAdif(std::string_view text) {
 LogFile ReadLog(std::string_view text, const SendsAreaCode& sendsAreaCode) {
   if (StartsWithNoCase(text, "\xEF\xBB\xBF")) text.remove_prefix(3);  // UTF-8 byte order mark
   const std::string_view start = TrimBlanks(text);
+  if (start.empty()) return {};
   if (StartsWithNoCase(start, "START-OF-LOG:")) return ReadCabrillo(text, sendsAreaCode);
   if (LooksLikeAdif(start)) return ReadAdif(text);
   throw LogError("neither an ADIF log nor a Cabrillo log");
@@ -32,5 +35,16 @@ bool NamesThisContest(std::string_view contest) {
     if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) letters += c;
   }
   // Not the UKEICC's other contests ("UKEICC-80M").
-  return letters.rfind("UKEIDX", 0) == 0;
+  return letters == "UKEI" || letters.rfind("UKEIDX", 0) == 0 || letters.rfind("UKEICCDX", 0) == 0;
+}
+
+std::vector<ReasonCount> CountReasons(const std::vector<LogProblem>& problems) {
+  std::vector<ReasonCount> counts;
+  for (const LogProblem& problem : problems) {
+    auto found = std::find_if(counts.begin(), counts.end(),
+                              [&](const ReasonCount& count) { return count.what == problem.what; });
+    if (found == counts.end()) found = counts.insert(counts.end(), ReasonCount{problem.what});
+    found->Add(problem.line, problem.detail);
+  }
+  return counts;
 }

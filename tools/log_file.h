@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/ole_date.h"
@@ -28,15 +29,45 @@ struct LogQso {
 };
 
 struct LogProblem {
-  int line;
-  std::string what;
+  LogProblem() = default;
+  LogProblem(int line, std::string what, std::string detail = {})
+      : line(line), what(std::move(what)), detail(std::move(detail)) {}
+  int line = 0;
+  std::string what;    // the reason, worded alike for every record of its kind, ADIF or Cabrillo
+  std::string detail;  // what this record holds that gives the reason; may be empty
 };
+
+// Why a record is skipped, the same words for ADIF and Cabrillo.
+inline constexpr const char* kNoCall = "no worked call";
+inline constexpr const char* kNoDateAndTime = "no valid date and time";
+inline constexpr const char* kNoFrequency = "no usable frequency or band";
+inline constexpr const char* kShortQsoLine = "QSO line too short";
+inline constexpr const char* kBrokenRecord = "broken ADIF record";
+
+// How often one reason came up, and where first.
+struct ReasonCount {
+  ReasonCount(std::string what) : what(std::move(what)) {}  // NOLINT: a reason is its words
+  std::string what;
+  int count = 0;
+  int firstLine = 0;
+  std::string firstDetail;
+  void Add(int line, const std::string& detail = {}) {
+    if (count++ == 0) {
+      firstLine = line;
+      firstDetail = detail;
+    }
+  }
+};
+
+// One count per reason, in the order the reasons first came up.
+std::vector<ReasonCount> CountReasons(const std::vector<LogProblem>& problems);
 
 struct LogFile {
   std::string ownCall;  // Cabrillo CALLSIGN:, ADIF STATION_CALLSIGN or OPERATOR
   std::string contest;  // Cabrillo CONTEST:, the first ADIF CONTEST_ID; empty when not named
   std::vector<LogQso> qsos;
   std::vector<LogProblem> problems;  // records skipped, in file order
+  std::vector<LogProblem> warnings;  // about records read all the same; line 0: the whole file
 };
 
 class LogError : public std::runtime_error {
@@ -49,10 +80,11 @@ class LogError : public std::runtime_error {
 using SendsAreaCode = std::function<bool(std::string_view ownCall)>;
 
 // Reads an ADIF or a Cabrillo log, told apart by content; throws LogError for anything else.
+// A file of blank space only holds no QSO.
 LogFile ReadLog(std::string_view text, const SendsAreaCode& sendsAreaCode);
 LogFile ReadAdif(std::string_view text);
 LogFile ReadCabrillo(std::string_view text, const SendsAreaCode& sendsAreaCode);
 
-// Whether a contest name of a log names the UK/EI DX Contest ("UKEIDXCW", "UKEI-DX",
-// "UK/EI DX").
+// Whether a contest name of a log names the UK/EI DX Contest as loggers write it
+// ("UKEIDXCW", "UKEI-DX", "UK/EI DX", "UKEI", "UKEICC-DX").
 bool NamesThisContest(std::string_view contest);

@@ -110,51 +110,51 @@ struct HandedQso {
   Placement worked;
 };
 
-// The QSOs inside the contest period (unless all are to be kept) whose calls the country
-// file places, in log order; the others are counted and reported.
-std::vector<HandedQso> QsosToHand(const LogFile& log, const CtyDatabase& cty,
-                                  const ReplayOptions& options, ReplayResult& result) {
+// The QSOs inside the contest period, unless all are to be kept; the others are counted.
+std::vector<const LogQso*> QsosInPeriod(const LogFile& log, const ReplayOptions& options,
+                                        ReplayResult& result) {
   const ReplayStation& station = result.station;
-  ReplaySummary& summary = result.summary;
-  std::vector<HandedQso> handed;
-  handed.reserve(log.qsos.size());
-  int firstOutside = 0;
+  ReasonCount outside{"outside the contest period " + DayAndTime(station.contestStart) + " to " +
+                      DayAndTime(station.contestEnd) +
+                      ", left out (see --start, --keep-outside-period)"};
+  std::vector<const LogQso*> inPeriod;
+  inPeriod.reserve(log.qsos.size());
+  long long first = Seconds(log.qsos.front().time);
+  long long last = first;
   for (const LogQso& qso : log.qsos) {
-    ++summary.read;
     const long long at = Seconds(qso.time);
+    first = std::min(first, at);
+    last = std::max(last, at);
     if (!options.keepOutsidePeriod &&
         (at < Seconds(station.contestStart) || at >= Seconds(station.contestEnd))) {
-      if (summary.outsidePeriod++ == 0) firstOutside = qso.line;
+      outside.Add(qso.line);
       continue;
     }
-    Placement worked = cty.Resolve(qso.call);
-    if (!worked.placed()) {
-      ++summary.notPlaced;
-      result.warnings.push_back({qso.line, qso.call + " is not in the country file: left out"});
-      continue;
-    }
-    handed.push_back({&qso, std::move(worked)});
+    inPeriod.push_back(&qso);
   }
-  if (summary.outsidePeriod > 0) {
-    result.warnings.push_back(
-        {firstOutside, std::to_string(summary.outsidePeriod) +
-                           " QSOs (the first here) are outside the contest period " +
-                           DayAndTime(station.contestStart) + " to " +
-                           DayAndTime(station.contestEnd) +
-                           ": left out (see --start, --keep-outside-period)"});
+  result.summary.outsidePeriod = outside.count;
+  if (outside.count > 0) result.reasons.push_back(outside);
+  if (inPeriod.empty()) {
+    const auto day = [](long long seconds) {
+      return FormatDate(OleDate{static_cast<double>(seconds) / 86400.0, OleDate::kValid},
+                        "%Y-%m-%d");
+    };
+    result.nothingToHand =
+        "all " + std::to_string(outside.count) + " QSOs are outside the contest period " +
+        DayAndTime(station.contestStart) + " to " + DayAndTime(station.contestEnd) +
+        "; the log's QSOs are from " + day(first) + " to " + day(last) + " (see --start)";
   }
-  if (handed.empty()) throw ReplayError("no QSO left to hand to the plug-in");
-  return handed;
+  return inPeriod;
 }
 
-// The leg, and a word when the log mixes modes (the plug-in counts both on either leg).
-bool ChooseLeg(const std::vector<HandedQso>& handed, const ReplayOptions& options,
+// The leg: given, or the mode of most QSOs (CW of equals).
+bool ChooseLeg(const std::vector<const LogQso*>& qsos, const ReplayOptions& options,
                std::vector<LogProblem>& warnings) {
   int cw = 0;
   int ssb = 0;
-  for (const HandedQso& handedQso : handed) {
-    cw += handedQso.qso->mode == "CW" ? 1 : 0;
-    ssb += handedQso.qso->mode == "SSB" ? 1 : 0;
+  for (const LogQso* qso : qsos) {
+    cw += qso->mode == "CW" ? 1 : 0;
+    ssb += qso->mode == "SSB" ? 1 : 0;
   }
   bool cwLeg = cw >= ssb;
   if (options.cwLeg) {
@@ -162,12 +162,51 @@ bool ChooseLeg(const std::vector<HandedQso>& handed, const ReplayOptions& option
   } else if (cw == 0 && ssb == 0) {
     throw ReplayError("the log has no CW or SSB QSO: give --leg");
   }
-  if (cw > 0 && ssb > 0) {
+  if (cw > 0 && ssb > 0 && options.keepOtherMode && !options.cabrillo) {
     warnings.push_back({0, "the log mixes modes, " + std::to_string(cw) + " CW and " +
                                std::to_string(ssb) + " SSB QSOs: scored on the " +
                                (cwLeg ? "CW" : "SSB") + " leg, and the plug-in counts both modes"});
   }
   return cwLeg;
+}
+
+// The QSOs to hand over: those of the other leg's mode are left out unless kept (never
+// from the Cabrillo log, which is the log of one leg); every call is placed, or handed
+// over unplaced and counted.
+std::vector<HandedQso> QsosToHand(const std::vector<const LogQso*>& qsos, const CtyDatabase& cty,
+                                  const ReplayOptions& options, ReplayResult& result) {
+  const bool cwLeg = result.station.cwLeg;
+  const char* otherMode = cwLeg ? "SSB" : "CW";
+  if (options.keepOtherMode && options.cabrillo) {
+    result.warnings.push_back(
+        {0, std::string("--keep-other-mode does not apply to the Cabrillo log: its ") + otherMode +
+                " QSOs are left out"});
+  }
+  const bool keepOtherMode = options.keepOtherMode && !options.cabrillo;
+  ReasonCount notPlaced{"calls not placed by the country file, handed over (no multiplier)"};
+  ReasonCount other{std::string(otherMode) + " QSOs on the " + (cwLeg ? "CW" : "SSB") +
+                    " leg, left out (see --leg, --keep-other-mode)"};
+  std::vector<HandedQso> handed;
+  handed.reserve(qsos.size());
+  for (const LogQso* qso : qsos) {
+    if (!keepOtherMode && qso->mode == otherMode) {
+      other.Add(qso->line);
+      continue;
+    }
+    Placement worked = cty.Resolve(qso->call);
+    if (!worked.placed()) notPlaced.Add(qso->line, qso->call);
+    handed.push_back({qso, std::move(worked)});
+  }
+  result.summary.otherMode = other.count;
+  result.summary.notPlaced = notPlaced.count;
+  if (notPlaced.count > 0) result.reasons.insert(result.reasons.begin(), notPlaced);
+  if (other.count > 0) result.reasons.push_back(other);
+  if (handed.empty()) {
+    result.nothingToHand = "all " + std::to_string(other.count) + " QSOs in the period are " +
+                           otherMode + " QSOs, none of the " + (cwLeg ? "CW" : "SSB") +
+                           " leg (see --leg, --keep-other-mode)";
+  }
+  return handed;
 }
 
 // One word for all QSOs whose frequency the reader took from their band.
@@ -181,15 +220,22 @@ void WarnOfBandFrequencies(const std::vector<HandedQso>& handed,
   }
   if (count == 0) return;
   warnings.push_back({firstLine, std::to_string(count) +
-                                     " QSOs (the first here) have no usable FREQ (missing, not "
-                                     "in MHz, or off their BAND): given their band's lower edge"});
+                                     " QSOs (the first here) give a band but no usable frequency "
+                                     "(a band designator; FREQ missing, not in MHz, or off its "
+                                     "BAND): given their band's lower edge"});
 }
 
 // The own area code: given, or the one the log's QSOs sent.
 std::string OwnAreaCode(const std::vector<HandedQso>& handed, const ReplayOptions& options,
                         const ReplayStation& station, std::vector<LogProblem>& warnings) {
-  if (!options.areaCode.empty()) return UpperAscii(options.areaCode);
-  if (!IsUkEiPrefix(station.placement.prefix)) return {};
+  const bool ukEi = IsUkEiPrefix(station.placement.prefix);
+  if (!options.areaCode.empty()) {
+    if (ukEi || !station.placement.placed()) return UpperAscii(options.areaCode);
+    warnings.push_back({0, "--area " + options.areaCode + " ignored: " + station.ownCall +
+                               " is no UK/EI station, which sends no area code"});
+    return {};
+  }
+  if (!ukEi) return {};
   std::map<std::string, int> counts;
   std::string best;  // sent most often, the first of equals
   for (const HandedQso& handedQso : handed) {
@@ -225,6 +271,7 @@ HostQso AsHostPasses(const HandedQso& handed, const ReplayStation& station,
                      const ReplayOptions& options) {
   const LogQso& qso = *handed.qso;
   HostQso passed;
+  passed.line = qso.line;
   // The own call as logged with the QSO, unless the operator named another.
   passed.ownCall = options.ownCall.empty() && !qso.ownCall.empty() ? qso.ownCall : station.ownCall;
   passed.call = qso.call;
@@ -240,18 +287,65 @@ HostQso AsHostPasses(const HandedQso& handed, const ReplayStation& station,
   return passed;
 }
 
-// One AddData0 per QSO, as the host does, counted.
+// Why the plug-in refuses a QSO, checked in its order, and what of the QSO says so.
+std::pair<const char*, std::string> RefusalOf(const HostQso& qso) {
+  if (qso.exchange.empty() || qso.sentNumber.empty()) return {"no serial number", {}};
+  if (!bandRules.ContainsNoCase(qso.band)) return {"not a contest band", qso.band};
+  if (!modeRules.ContainsNoCase(qso.mode)) return {"not a contest mode", qso.mode};
+  return {"refused", {}};
+}
+
+// One AddData0 per QSO, as the host does, counted; the reasons for refusals go before
+// those already given, the dupes after them.
 void HandToPlugin(const StatsLibrary& stats, const std::vector<HostQso>& qsos,
-                  ReplaySummary& summary) {
+                  ReplayResult& result) {
+  ReplaySummary& summary = result.summary;
+  std::vector<ReasonCount> reasons = {
+      {"not a contest band"}, {"no serial number"}, {"not a contest mode"}, {"refused"}};
+  ReasonCount dupes{"dupes"};
   std::unordered_set<std::string> storedQsos;  // call, band and mode of each stored QSO
   for (const HostQso& qso : qsos) {
     if (AddQso(stats, qso) == 0) {
       ++summary.refused;
+      const auto [why, detail] = RefusalOf(qso);
+      std::find_if(reasons.begin(), reasons.end(), [why = why](const ReasonCount& reason) {
+        return reason.what == why;
+      })->Add(qso.line, detail);
       continue;
     }
     ++summary.stored;
-    if (!storedQsos.insert(qso.call + '\n' + qso.band + '\n' + qso.mode).second) ++summary.dupes;
+    if (!storedQsos.insert(qso.call + '\n' + qso.band + '\n' + qso.mode).second) {
+      ++summary.dupes;
+      dupes.Add(qso.line, qso.call);
+    }
   }
+  reasons.erase(std::remove_if(reasons.begin(), reasons.end(),
+                               [](const ReasonCount& reason) { return reason.count == 0; }),
+                reasons.end());
+  result.reasons.insert(result.reasons.begin(), reasons.begin(), reasons.end());
+  if (dupes.count > 0) result.reasons.push_back(dupes);
+}
+
+// The Cabrillo header in the settings belongs to the call it was saved for: exporting for
+// another call takes the operators from the new call, unless given, with a word to check
+// the rest.
+void KeepHeaderForStation(const ReplayStation& station, const ReplayOptions& options,
+                          std::vector<LogProblem>& warnings) {
+  const IniFile settings(kPluginIniSection, kPluginIniPath);
+  const std::string savedFor = settings.Read(kHeaderCallKey);
+  if (!savedFor.empty() && savedFor != station.ownCall) {
+    const bool operatorsGiven =
+        std::any_of(options.headerSettings.begin(), options.headerSettings.end(),
+                    [](const auto& setting) { return setting.first == "Operators"; });
+    std::string what =
+        std::string("the Cabrillo header in ") + kPluginIniPath + " was saved for " + savedFor;
+    if (!operatorsGiven) {
+      settings.Write("Operators", station.ownCall);
+      what += ": OPERATORS is now " + station.ownCall;
+    }
+    warnings.push_back({0, what + "; check its other values (see --header)"});
+  }
+  settings.Write(kHeaderCallKey, station.ownCall);
 }
 
 }  // namespace
@@ -292,11 +386,21 @@ SendsAreaCode UkEiStations(const CtyDatabase& cty) {
 
 std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
                                 const ReplayOptions& options, ReplayResult& result) {
+  result.summary.read = static_cast<int>(log.qsos.size());
+  if (log.qsos.empty()) {
+    result.nothingToHand =
+        log.problems.empty()
+            ? "the log holds no QSO"
+            : "none of the log's " + std::to_string(log.problems.size()) + " records could be read";
+    return {};
+  }
   ReplayStation& station = result.station;
   station.ownCall = OwnCall(log, options);
   station.placement = cty.Resolve(station.ownCall);
   if (!station.placement.placed()) {
-    result.warnings.push_back({0, "own call " + station.ownCall + " is not in the country file"});
+    result.warnings.push_back({0, "own call " + station.ownCall +
+                                      " is not in the country file: scored as a station outside "
+                                      "UK/EI, on no continent"});
   }
   if (!log.contest.empty() && !NamesThisContest(log.contest)) {
     result.warnings.push_back(
@@ -306,8 +410,11 @@ std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
   station.contestStart = ContestStart(log, options);
   station.contestEnd = OleDate{station.contestStart.m_dt + 1.0, OleDate::kValid};
 
-  const std::vector<HandedQso> handed = QsosToHand(log, cty, options, result);
-  station.cwLeg = ChooseLeg(handed, options, result.warnings);
+  const std::vector<const LogQso*> inPeriod = QsosInPeriod(log, options, result);
+  if (inPeriod.empty()) return {};
+  station.cwLeg = ChooseLeg(inPeriod, options, result.warnings);
+  const std::vector<HandedQso> handed = QsosToHand(inPeriod, cty, options, result);
+  if (handed.empty()) return {};
   WarnOfBandFrequencies(handed, result.warnings);
   station.areaCode = OwnAreaCode(handed, options, station, result.warnings);
   std::vector<HostQso> qsos;
@@ -320,10 +427,14 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
                     const ReplayOptions& options) {
   ReplayResult result;
   const std::vector<HostQso> qsos = PlanReplay(cty, log, options, result);
+  if (qsos.empty()) return result;
   const ReplayStation& station = result.station;
   WriteSettings(station, options);
+  if (options.cabrillo || !options.headerSettings.empty()) {
+    KeepHeaderForStation(station, options, result.warnings);
+  }
   ResetFor(stats, station, options.cabrillo);
-  HandToPlugin(stats, qsos, result.summary);
+  HandToPlugin(stats, qsos, result);
 
   int status = 0;
   const char* report = stats.GetResult0(&status);

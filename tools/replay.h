@@ -1,10 +1,11 @@
 #pragma once
 // Scores a contest log with the plug-in the way the host does: the leg and the own area
 // code go into the plug-in's INI file as the operator would set them, then one reset with
-// the station's data, one AddData0 per QSO in log order, and the report. QSOs outside the
-// contest's 24 hours and QSOs with a call that the country file cannot place are left out
-// (a log checker removes them too): the plug-in would count an unplaced call's empty
-// prefix as one more multiplier.
+// the station's data, one AddData0 per QSO in log order, and the report. CW and SSB are
+// separate contests: QSOs of the other leg's mode are left out, and so are QSOs outside
+// the contest's 24 hours. A call that the country file cannot place is handed over with
+// an empty prefix and continent, as the host does: the adjudicator judges it, and it earns
+// no multiplier.
 
 #include <optional>
 #include <stdexcept>
@@ -22,7 +23,8 @@ struct ReplayOptions {
   std::optional<bool> cwLeg;             // unset: the mode of most of the log's QSOs
   std::optional<CalendarTime> startDay;  // unset: the 24 hours that hold most QSOs
   bool keepOutsidePeriod = false;        // hand over the QSOs outside the contest period too
-  bool cabrillo = false;                 // a run for export: the plug-in writes the Cabrillo log
+  bool keepOtherMode = false;  // hand over the other leg's QSOs too (not for the Cabrillo log)
+  bool cabrillo = false;       // a run for export: the plug-in writes the Cabrillo log
   // Cabrillo header values to keep in the plug-in's INI file: INI key, value as stored.
   std::vector<std::pair<std::string, std::string>> headerSettings;
 };
@@ -39,7 +41,8 @@ struct ReplayStation {
 struct ReplaySummary {
   int read = 0;           // QSOs read from the log
   int outsidePeriod = 0;  // left out: outside the contest's 24 hours
-  int notPlaced = 0;      // left out: worked calls the country file cannot place
+  int otherMode = 0;      // left out: CW QSOs on the SSB leg, SSB QSOs on the CW leg
+  int notPlaced = 0;      // handed over unplaced: worked calls the country file cannot place
   int stored = 0;         // handed to the plug-in and taken into its log
   int refused = 0;        // handed over but not taken (band, mode or numbers not of the contest)
   int dupes = 0;          // stored with the call, band and mode of an earlier stored QSO
@@ -52,6 +55,10 @@ struct ReplayResult {
   std::string report;  // as GetResult0 returned it
   ReplaySummary summary;
   std::vector<LogProblem> warnings;  // line 0: about the log as a whole
+  // Why QSOs were left out, refused, unplaced or dupes, one count per reason.
+  std::vector<ReasonCount> reasons;
+  // Why no QSO was handed to the plug-in; empty when some were.
+  std::string nothingToHand;
   // The plug-in's files, in the current folder; no Cabrillo file unless one was asked for.
   std::string problemLinesFile;
   std::string cabrilloFile;
@@ -66,8 +73,9 @@ class ReplayError : public std::runtime_error {
 // exchange of a Cabrillo log.
 SendsAreaCode UkEiStations(const CtyDatabase& cty);
 
-// Throws ReplayError when the log has no QSO to hand over, leaves the own call or the leg
-// open, or is to be exported by a UK/EI station whose own area code is not known.
+// Throws ReplayError when the log leaves the own call or the leg open, or is to be exported
+// by a UK/EI station whose own area code is not known. When no QSO is left to hand over,
+// the plug-in is not called, and the result says why.
 ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
                     const ReplayOptions& options);
 
@@ -75,6 +83,7 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
 
 // One QSO of the log with the texts the host passes for it.
 struct HostQso {
+  int line = 0;  // of the log file
   std::string ownCall, call, mode, rstSent, rstReceived, sentNumber, exchange, band;
   Placement worked;
   OleDate time;
@@ -82,8 +91,8 @@ struct HostQso {
 };
 
 // The station and the QSOs to hand over, in log order, as Replay works them out; the
-// station, the counts of what was left out and the warnings go into `result`. Throws
-// ReplayError as Replay does.
+// station, the counts of what was left out and the warnings go into `result`, and why
+// none is left when none is. Throws ReplayError as Replay does.
 std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
                                 const ReplayOptions& options, ReplayResult& result);
 
@@ -102,3 +111,5 @@ int RemoveQso(const StatsLibrary& stats, const HostQso& qso);
 // The settings file of the plug-in, relative to the current folder, and its section.
 inline constexpr const char* kPluginIniPath = "Plugins\\UK_EI.ini";
 inline constexpr const char* kPluginIniSection = "Settings";
+// The key, of the tool's own, of the call the Cabrillo header in the settings is for.
+inline constexpr const char* kHeaderCallKey = "Header_Call";

@@ -27,11 +27,13 @@ constexpr const char* kCtyHint = "The country file comes with the Debian package
 
 constexpr const char* kUsage =
     "usage: stats-replay [--call CALL] [--area XX] [--leg cw|ssb] [--start YYYY-MM-DD]\n"
-    "                    [--keep-outside-period] [--cty FILE] [--library PATH]\n"
-    "                    [--cabrillo] [--header TAG=VALUE]... LOGFILE\n"
+    "                    [--keep-outside-period] [--keep-other-mode] [--cty FILE]\n"
+    "                    [--library PATH] [--cabrillo] [--header TAG=VALUE]... LOGFILE\n"
     "Scores an ADIF or Cabrillo log of the UK/EI DX Contest with the Stats plug-in and\n"
     "prints its report. QSOs outside the contest's 24 hours (from 12:00 UTC of --start,\n"
-    "or of the day most QSOs say) and calls the country file cannot place are left out.\n"
+    "or of the day most QSOs say) and QSOs of the other leg's mode (the leg is that of\n"
+    "most QSOs unless --leg says) are left out; calls the country file cannot place\n"
+    "earn no multiplier.\n"
     "The plug-in's files land in the current folder; with --cabrillo it writes the\n"
     "Cabrillo log too (on Windows after its header dialog). --header keeps a Cabrillo\n"
     "header value in the plug-in's INI file for this and later exports, for example\n"
@@ -93,6 +95,10 @@ Arguments ParseArguments(int argc, char** argv) {
       arguments.replay.keepOutsidePeriod = true;
       continue;
     }
+    if (option == "--keep-other-mode") {
+      arguments.replay.keepOtherMode = true;
+      continue;
+    }
     if (option.size() > 2 && option.compare(0, 2, "--") == 0) {
       if (i + 1 >= argc) throw UsageError(option + " needs a value");
       const std::string value = argv[++i];
@@ -148,12 +154,35 @@ std::string DefaultLibrary(const char* toolPath) {
   return beside.string();
 }
 
-void PrintProblems(const std::string& file, const std::vector<LogProblem>& problems) {
-  for (const LogProblem& problem : problems) {
+void PrintWarnings(const std::string& file, const std::vector<LogProblem>& warnings) {
+  for (const LogProblem& warning : warnings) {
     std::cerr << file;
-    if (problem.line > 0) std::cerr << ':' << problem.line;
-    std::cerr << ": " << problem.what << '\n';
+    if (warning.line > 0) std::cerr << ':' << warning.line;
+    std::cerr << ": " << warning.what << '\n';
   }
+}
+
+// One line per reason: how often, and where first in the log file.
+void PrintReasons(const std::vector<ReasonCount>& reasons, const char* unit) {
+  for (const ReasonCount& reason : reasons) {
+    std::cout << "  " << reason.what << ": " << reason.count << ' ' << unit
+              << ", the first at line " << reason.firstLine;
+    if (!reason.firstDetail.empty()) std::cout << " (" << reason.firstDetail << ')';
+    std::cout << '\n';
+  }
+}
+
+// The counts, then why QSOs were left out, refused or skipped.
+void PrintSummary(const ReplayResult& result, const LogFile& log) {
+  const ReplaySummary& summary = result.summary;
+  std::cout << "\nSummary: " << summary.read << " QSOs read, " << summary.stored << " stored, "
+            << summary.refused << " refused, " << summary.dupes << " dupes, "
+            << summary.areaWarnings << " area warnings, " << summary.notPlaced
+            << " calls not placed (no multiplier), " << summary.outsidePeriod
+            << " outside the contest period (left out), " << summary.otherMode
+            << " of the other mode (left out), " << log.problems.size() << " records skipped\n";
+  PrintReasons(result.reasons, "QSOs");
+  PrintReasons(CountReasons(log.problems), "records skipped");
 }
 
 // The report's lines end in CR LF; the terminal's in LF.
@@ -187,9 +216,15 @@ int Run(const Arguments& arguments, const char* toolPath) {
       throw LogError(arguments.logFile + ": " + error.what());
     }
   }();
-  PrintProblems(arguments.logFile, log.problems);
+  PrintWarnings(arguments.logFile, log.warnings);
   const ReplayResult result = Replay(stats, cty, log, arguments.replay);
-  PrintProblems(arguments.logFile, result.warnings);
+  PrintWarnings(arguments.logFile, result.warnings);
+  if (!result.nothingToHand.empty()) {
+    std::cerr << "stats-replay: no QSO left to hand to the plug-in: " << result.nothingToHand
+              << '\n';
+    PrintSummary(result, log);
+    return 1;
+  }
 
   const ReplayStation& station = result.station;
   const Placement& own = station.placement;
@@ -201,18 +236,15 @@ int Run(const Arguments& arguments, const char* toolPath) {
             << FormatDate(station.contestEnd, "%Y-%m-%d %H%M") << "\n\n"
             << TerminalText(result.report);
   if (!result.report.empty() && result.report.back() != '\n') std::cout << '\n';
-  const ReplaySummary& summary = result.summary;
-  std::cout << "\nSummary: " << summary.read << " QSOs read, " << summary.stored << " stored, "
-            << summary.refused << " refused, " << summary.dupes << " dupes, "
-            << summary.areaWarnings << " area warnings, " << summary.notPlaced
-            << " calls not placed (left out), " << summary.outsidePeriod
-            << " outside the contest period (left out), " << log.problems.size()
-            << " records skipped\n";
+  PrintSummary(result, log);
   // Paths from the current folder, where the plug-in writes.
-  std::cout << "Problem lines: " << result.problemLinesFile << '\n';
+  std::cout << "Problem lines: " << result.problemLinesFile
+            << " (refused QSOs and dupes in detail)\n";
   if (!result.cabrilloFile.empty()) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
+  const ReplaySummary& summary = result.summary;
   if (summary.counted() > 0) return 0;
-  std::cerr << "stats-replay: no QSO was counted\n";
+  std::cerr << "stats-replay: no QSO was counted: all " << summary.stored + summary.refused
+            << " QSOs handed to the plug-in were refused\n";
   return 1;
 }
 
@@ -227,7 +259,7 @@ int main(int argc, char** argv) {
     }
     return Run(arguments, argv[0]);
   } catch (const UsageError& error) {
-    std::cerr << "stats-replay: " << error.what() << '\n' << kUsage;
+    std::cerr << "stats-replay: " << error.what() << " (see --help)\n";
     return 2;
   } catch (const std::exception& error) {
     std::cerr << "stats-replay: " << error.what() << '\n';

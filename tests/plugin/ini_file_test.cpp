@@ -19,6 +19,7 @@ TEST(IniFile, ReadsLikeTheProfileFunctions) {
                  "; a comment\n"
                  "  MODE =  1  \n"
                  "Name=\"Quoted Name\"\r\n"
+                 "Email='Jean Smith'\r\n"
                  "Empty=\r\n"
                  "setup_areacode=LN\r\n"
                  "Mode=2\r\n"
@@ -26,6 +27,7 @@ TEST(IniFile, ReadsLikeTheProfileFunctions) {
   EXPECT_EQ(settings.Read("Mode"), "1");  // section and key ignore case, first key wins
   EXPECT_EQ(settings.ReadInt("mode"), 1);
   EXPECT_EQ(settings.Read("Name"), "Quoted Name");
+  EXPECT_EQ(settings.Read("Email"), "Jean Smith");
   EXPECT_EQ(settings.Read("Empty", "fallback"), "");
   EXPECT_EQ(settings.Read("Club", "none"), "none");  // another section's key
   EXPECT_EQ(settings.ReadInt("setup_areacode"), 0);  // not a number

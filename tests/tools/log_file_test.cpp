@@ -20,11 +20,12 @@ std::string Time(const LogQso& qso) {
   return FormatDate(qso.time, "%Y-%m-%d %H%M");
 }
 
+// Each problem as "reason: detail".
 void ExpectProblems(const LogFile& log, const std::vector<std::pair<int, std::string>>& expected) {
   ASSERT_EQ(log.problems.size(), expected.size());
   for (size_t i = 0; i < expected.size(); ++i) {
     EXPECT_EQ(log.problems[i].line, expected[i].first) << i;
-    EXPECT_EQ(log.problems[i].what, expected[i].second) << i;
+    EXPECT_EQ(log.problems[i].what + ": " + log.problems[i].detail, expected[i].second) << i;
   }
 }
 
@@ -34,14 +35,19 @@ TEST(AdifLog, ReadsTheFieldsOfEachRecordWhateverTheCaseAndSpacing) {
       "<adif_ver:5>3.1.0\r\n<EOH>\r\n"
       "<CALL:6>dl1abc<QSO_DATE:8:D>20161112 <time_on:6>120559\r\n"
       "  <FREQ:8>14.02550 <BAND:3>20M <MODE:2>CW <RST_SENT:3>599 <RST_RCVD:3>579\r\n"
-      "<STX:3>001 <SRX:2>12 <STATION_CALLSIGN:5>g4xyz <eor>\r\n"
-      "<CALL:6>GM3ABC <QSO_DATE:8>20161113 <TIME_ON:4>0959 <BAND:3>40m <MODE:3>USB\r\n"
+      "<STX:3>001 <SRX:2>12 <STATION_CALLSIGN:5>g4xyz <OPERATOR:5>G4ABC <eor>\r\n"
+      "<CALL:6>GM3ABC <QSO_DATE:8>20161113 <TIME_ON:4>0959 <BAND:3>40m <MODE:3>LSB\r\n"
       "<STX_STRING:6>002 LN <SRX:2>44 <STATE:2>ab <CNTY:2>XX <OPERATOR:5>G4ABC <EOR>\r\n"
-      "<CALL:5>W1ABC <QSO_DATE:8>20161113 <TIME_ON:4>1000 <FREQ:6>28.500 <MODE:3>SSB\r\n"
-      "<SRX_STRING:4>0042 <SRX:2>42 <STATE:2>CA <EOR>\r\n");
+      "<CALL:5>W1ABC <QSO_DATE:8>20161113 <TIME_ON:4>1000 <FREQ:6>28.500 <MODE:3>USB\r\n"
+      "<SRX_STRING:4>0042 <SRX:2>42 <STATE:2>CA <EOR>\r\n"
+      // Serials in STX and SRX, area codes in their strings; an area code in CNTY only.
+      "<CALL:5>G4ABC <QSO_DATE:8>20161113 <TIME_ON:4>1001 <BAND:3>20m <MODE:2>CW <STX:1>5 "
+      "<STX_STRING:2>ln <SRX:2>46 <SRX_STRING:2>bh <EOR>\r\n"
+      "<CALL:5>G4ABD <QSO_DATE:8>20161113 <TIME_ON:4>1002 <BAND:3>20m <MODE:2>CW <STX:1>6 "
+      "<STX_STRING:6>006 LN <SRX:2>47 <STATE:2>NY <CNTY:2>ck <EOR>\r\n");
   EXPECT_TRUE(log.problems.empty());
-  EXPECT_EQ(log.ownCall, "G4XYZ");
-  ASSERT_EQ(log.qsos.size(), 3u);
+  EXPECT_EQ(log.ownCall, "G4XYZ");  // the station's call, not its operator's
+  ASSERT_EQ(log.qsos.size(), 5u);
 
   const LogQso& first = log.qsos[0];
   EXPECT_EQ(first.line, 4);
@@ -71,8 +77,15 @@ TEST(AdifLog, ReadsTheFieldsOfEachRecordWhateverTheCaseAndSpacing) {
 
   const LogQso& third = log.qsos[2];
   EXPECT_EQ(third.band, "10m");
+  EXPECT_EQ(third.mode, "SSB");
   EXPECT_EQ(third.receivedExchange, "0042");  // SRX_STRING wins over SRX and STATE
   EXPECT_EQ(third.receivedArea, "");
+
+  EXPECT_EQ(log.qsos[3].sentExchange, "5 LN");
+  EXPECT_EQ(log.qsos[3].receivedExchange, "46");
+  EXPECT_EQ(log.qsos[3].receivedArea, "BH");
+  EXPECT_EQ(log.qsos[4].sentExchange, "6 LN");
+  EXPECT_EQ(log.qsos[4].receivedArea, "CK");
 }
 
 TEST(AdifLog, SkipsBrokenRecordsAndGoesOn) {
@@ -92,28 +105,39 @@ TEST(AdifLog, SkipsBrokenRecordsAndGoesOn) {
       "<CALL:5>G4ABL <QSO_DATE:8>20161112 <TIME_ON:4>1208 <FREQ:5>7.010 <COMMENT:9>cu <3 73 <EOR>\r"
       "<CALL:20>G4ABM <QSO_DATE:8>20161112 <TIME_ON:4>1209 <EOR>\r"
       "<CALL:5>G4ABN <QSO_DATE:8>20161112\r<TIME_ON:4>1210 <FREQ:5>7.010 <EOR>\r\n"
+      // A length may hold a tag when blank space follows it; leading zeros are no fault.
+      "<CALL:0000000005>G4ABP <QSO_DATE:8>20161112 <TIME_ON:4>1212 <FREQ:5>7.010 "
+      "<COMMENT:14>tnx <EOR> 73!! <EOR>\n"
       "<CALL:5>G4ABO <QSO_DATE:8>20161112\n<TIME_ON:4>1211 <FREQ:5>7.010\n"
       "<CALL:9>G4");
-  ASSERT_EQ(log.qsos.size(), 3u);
+  ASSERT_EQ(log.qsos.size(), 6u);
   EXPECT_EQ(log.qsos[0].call, "G4ABC");
-  EXPECT_EQ(log.qsos[1].call, "G4ABL");  // "<3" in a comment is no tag
-  EXPECT_EQ(log.qsos[1].line, 12);
-  EXPECT_EQ(log.qsos[2].call, "G4ABN");  // CR alone ends a line too
-  EXPECT_EQ(log.qsos[2].line, 14);
+  EXPECT_EQ(log.qsos[1].band, "70cm");   // not a contest band, which the plug-in judges
+  EXPECT_EQ(log.qsos[2].call, "G4ABK");  // a length into <EOR>: the field ends there
+  EXPECT_EQ(log.qsos[2].ownCall, "M0NOM");
+  EXPECT_EQ(log.qsos[3].call, "G4ABL");  // "<3" in a comment is no tag
+  EXPECT_EQ(log.qsos[3].line, 12);
+  EXPECT_EQ(log.qsos[4].call, "G4ABN");  // CR alone ends a line too
+  EXPECT_EQ(log.qsos[4].line, 14);
+  EXPECT_EQ(log.qsos[5].call, "G4ABP");
   ExpectProblems(log,
                  {
-                     {3, "QSO without CALL"},
-                     {4, "QSO_DATE '20161131' and TIME_ON '1202' are no date and time"},
-                     {5, "QSO_DATE '20161112' and TIME_ON '1260' are no date and time"},
-                     {6, "BAND '70cm' is no amateur band this tool knows"},
-                     {7, "FREQ '7010' is in no amateur band (MHz expected) and there is no BAND"},
-                     {8, "QSO without FREQ or BAND"},
-                     {9, "field CALL has no valid length"},
-                     {10, "tag <CALL> has no length"},
-                     {11, "field OPERATOR of length 7 runs into the tag <EOR>"},
-                     {13, "field CALL of length 20 runs into the tag <QSO_DATE:8>"},
-                     {18, "field CALL runs past the end of the file"},
+                     {3, "no worked call: CALL missing"},
+                     {4, "no valid date and time: QSO_DATE '20161131', TIME_ON '1202'"},
+                     {5, "no valid date and time: QSO_DATE '20161112', TIME_ON '1260'"},
+                     {7, "no usable frequency or band: FREQ '7010' (MHz expected), BAND missing"},
+                     {8, "no usable frequency or band: FREQ and BAND missing"},
+                     {9, "broken ADIF record: field CALL has no valid length"},
+                     {10, "broken ADIF record: tag <CALL> has no length"},
+                     {13, "no usable frequency or band: FREQ and BAND missing"},
+                     {19, "broken ADIF record: field CALL runs past the end of the file"},
                  });
+  ASSERT_EQ(log.warnings.size(), 1u);
+  EXPECT_EQ(log.warnings[0].line, 11);
+  EXPECT_EQ(log.warnings[0].what,
+            "2 fields (the first here) run by their length into the next tag: each ended at that "
+            "tag, and its record read");
+  EXPECT_EQ(CountReasons(log.problems).at(1).count, 2);  // one line per reason
 }
 
 TEST(AdifLog, FrequenciesInMhzOrElseTheBandsLowerEdge) {
@@ -144,7 +168,7 @@ TEST(AdifLog, ALastRecordWithoutItsEndIsReported) {
   EXPECT_TRUE(log.qsos.empty());
   ASSERT_EQ(log.problems.size(), 1u);
   EXPECT_EQ(log.problems[0].line, 1);
-  EXPECT_EQ(log.problems[0].what, "record without <EOR>");
+  EXPECT_EQ(log.problems[0].detail, "record without <EOR>");
 }
 
 constexpr const char* kCabrillo =
@@ -161,12 +185,15 @@ constexpr const char* kCabrillo =
     "QSO: 14025 CW 2016-11-12 1210 G4XYZ 599 008 LN 599 016 LN 017\r\n"
     "QSO: 21025 RY 2016-11-12 1211 G4XYZ 599 009 LN DL5ABC 599 018 0\r\n"
     "END-OF-LOG:\r\n"
-    "QSO: 14025 CW 2016-11-12 1212 G4XYZ 599 010 LN DL6ABC 599 019\r\n";
+    "QSO: 3.5 CW 2016-11-12 1212 G4XYZ 599 010 LN DL6ABC 599 019\r\n"
+    "START-OF-LOG: 3.0\r\n"
+    "QSO: 14025 CW 2016-11-12 1213 G4XYZ 599 011 LN DL7ABC 599 020\r\n"
+    "qso: 14025 CW 2016-11-12 1214 G4XYZ 599 012 LN DL8ABC 599 021\r\n";
 
 TEST(CabrilloLog, SplitsQsoLinesIntoTheirFields) {
   const LogFile log = ReadLog(kCabrillo);
   EXPECT_EQ(log.ownCall, "G4XYZ");
-  ASSERT_EQ(log.qsos.size(), 4u);
+  ASSERT_EQ(log.qsos.size(), 5u);
 
   const LogQso& first = log.qsos[0];
   EXPECT_EQ(first.line, 4);
@@ -196,15 +223,27 @@ TEST(CabrilloLog, SplitsQsoLinesIntoTheirFields) {
 
   EXPECT_EQ(log.qsos[3].mode, "RY");
   EXPECT_EQ(log.qsos[3].receivedExchange, "018");
+
+  // After END-OF-LOG: a stray QSO line is read, a second log is not.
+  const LogQso& stray = log.qsos[4];
+  EXPECT_EQ(stray.band, "80m");  // a band designator
+  EXPECT_EQ(stray.frequencyHz, 3500000u);
+  EXPECT_TRUE(stray.frequencyFromBand);
+  ASSERT_EQ(log.warnings.size(), 2u);
+  EXPECT_EQ(log.warnings[0].line, 15);
+  EXPECT_EQ(log.warnings[0].what, "a second log starts here: its 2 QSO lines are not read");
+  EXPECT_EQ(log.warnings[1].line, 14);
+  EXPECT_EQ(log.warnings[1].what,
+            "1 QSO lines (the first here) stand after END-OF-LOG: read all the same");
 }
 
 TEST(CabrilloLog, SkipsLinesItCannotRead) {
   const LogFile log = ReadLog(kCabrillo);
   ExpectProblems(log, {
-                          {8, "QSO line with 8 fields, at least 10 expected"},
-                          {9, "'2016-11-32 1208' is no date and time"},
-                          {10, "frequency '99999' is in no amateur band (kHz expected)"},
-                          {11, "QSO line without the worked call: '599' stands in its place"},
+                          {8, "QSO line too short: 8 fields, at least 10 expected"},
+                          {9, "no valid date and time: '2016-11-32 1208'"},
+                          {10, "no usable frequency or band: frequency '99999' (kHz expected)"},
+                          {11, "no worked call: '599' stands in its place"},
                       });
 }
 
@@ -224,6 +263,9 @@ TEST(CabrilloLog, ReadsQsoLinesByPosition) {
       {"", "W1XYZ 599 004 G4ABC 599 014 LN 1", "004", "G4ABC", "014 LN"},
       {"", "W1XYZ 599 005 LN 599 015", "005", "LN", "015"},
       {"UKEIDXSSB", "W1XYZ 599 006 -- DL1ABC 599 016 --", "006", "DL1ABC", "016"},
+      // Other loggers' names of this contest: a last field of letters is an area code.
+      {"UKEI", "W1XYZ 599 007 G4ABC 599 017 LN", "007", "G4ABC", "017 LN"},
+      {"UKEICC-DX", "W1XYZ 599 008 G4ABC 599 018 LN", "008", "G4ABC", "018 LN"},
       // Another contest: as wide received as sent, and maybe a transmitter number.
       {"CQ-WW-CW", "F5XYZ 599 JEAN NTC44 DL1ABC 599 HANS 12", "JEAN NTC44", "DL1ABC", "HANS 12"},
       {"IARU-HF", "F5XYZ 599 14 DL1ABC 599 DARC 1", "14", "DL1ABC", "DARC"},
@@ -254,9 +296,12 @@ TEST(LogFile, IsRecognisedByContentOnly) {
                 .line,
             3);
   EXPECT_THROW(ReadLog("CALL,DATE,TIME\nG4ABC,20161112,1200\n"), LogError);
-  EXPECT_TRUE(NamesThisContest("uk/ei dx ssb"));
+  for (const char* name : {"uk/ei dx ssb", "UKEI", "UKEIDX-CW", "UKEICC-DX", "UKEI-DX"}) {
+    EXPECT_TRUE(NamesThisContest(name)) << name;
+  }
   EXPECT_FALSE(NamesThisContest("UKEICC-80M"));
-  EXPECT_THROW(ReadLog(""), LogError);
+  EXPECT_FALSE(NamesThisContest("UKEIX"));
+  EXPECT_TRUE(ReadLog(" \r\n").qsos.empty());  // holds no QSO
 }
 
 TEST(LogFields, FrequenciesTimesAndBands) {
@@ -278,6 +323,12 @@ TEST(LogFields, FrequenciesTimesAndBands) {
   EXPECT_EQ(BandOfFrequency(0), "");
   EXPECT_EQ(BandLowerEdgeHz("40m"), 7000000u);
   EXPECT_EQ(BandLowerEdgeHz("40M"), 0u);
+  EXPECT_EQ(BandOfDesignator("3.5"), "80m");
+  EXPECT_EQ(BandOfDesignator("432"), "70cm");
+  EXPECT_EQ(BandOfDesignator("3.50"), "");
+  EXPECT_EQ(LengthValue("0000000014"), 14);
+  EXPECT_EQ(LengthValue("000"), 0);
+  EXPECT_EQ(LengthValue(""), -1);
 
   EXPECT_TRUE(IsCallSign("DL/G4ABC"));
   EXPECT_TRUE(IsCallSign("6HMQ"));

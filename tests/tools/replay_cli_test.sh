@@ -21,13 +21,18 @@ expect() {  # description, wanted exit code, pattern the output must hold, comma
 }
 printf '<EOH>\n<CALL:5>G4ABC <EOR>\n' >broken.adi
 printf 'CALL,DATE\n' >table.csv
+printf ' \r\n' >empty.adi
 printf 'START-OF-LOG: 3.0\rQSO: 1830 CW 2016-11-12 1300 G4XYZ 599 1 LN DL1ABC 599 2\r' >topband.log
 mkdir folder.adi
 expect "no country file" 1 "cannot read /no/cty.dat.*" "$tool" --cty /no/cty.dat broken.adi
 expect "the hint names the package and the option" 1 "hamradio-files.*--cty FILE" \
   "$tool" --cty /no/cty.dat broken.adi
-expect "no readable QSO" 1 "broken.adi:2: QSO_DATE '' and TIME_ON '' are no date and time" \
+expect "no readable QSO" 1 "no QSO left to hand to the plug-in: none of the log's 1 records could be read" \
   "$tool" broken.adi
+expect "why it was not read" 1 \
+  "^  no valid date and time: 1 records skipped, the first at line 2 \(QSO_DATE missing\)$" \
+  "$tool" broken.adi
+expect "an empty log" 1 "no QSO left to hand to the plug-in: the log holds no QSO" "$tool" empty.adi
 expect "not a log" 1 "table.csv: neither an ADIF log nor a Cabrillo log" "$tool" table.csv
 expect "a missing log" 1 "missing.adi: no such file" "$tool" missing.adi
 expect "a folder" 1 "folder.adi: a folder, not a file" "$tool" folder.adi
@@ -37,9 +42,15 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 expect "help" 0 "^usage: stats-replay" "$tool" --help
 expect "short help" 0 "Exit status 0 when a QSO" "$tool" -h --colour
-expect "nothing counted" 1 "no QSO was counted" "$tool" topband.log
+expect "nothing counted" 1 "no QSO was counted: all 1 QSOs handed to the plug-in were refused" \
+  "$tool" topband.log
 expect "a bad own call" 2 "--call 'M0NOM <': not a call sign" "$tool" --call 'M0NOM <' broken.adi
-expect "an unknown option" 2 "unknown option --colour" "$tool" --colour red broken.adi
+expect "an unknown option" 2 "^stats-replay: unknown option --colour \(see --help\)$" \
+  "$tool" --colour red broken.adi
+if [ "$("$tool" --colour red broken.adi 2>&1 | wc -l)" -ne 1 ]; then
+  echo "FAIL: a wrong option prints more than one line"
+  failures=$((failures + 1))
+fi
 expect "a bad area code" 2 "--area XY: not a UK/EI area code" "$tool" --area XY broken.adi
 expect "a bad start day" 2 "--start 2016-02-30: not a date YYYY-MM-DD" \
   "$tool" --start 2016-02-30 broken.adi
@@ -47,8 +58,11 @@ expect "no log" 2 "no log file given" "$tool" --leg cw
 expect "a library that is none" 1 "cannot load table.csv" "$tool" --library table.csv broken.adi
 cp "$problems" .
 expect "a log with problems" 0 \
-  "Summary: 11 QSOs read, 7 stored, 2 refused, 2 dupes, 1 area warnings, 2 calls not placed \
-\(left out\), 0 outside the contest period \(left out\), 3 records skipped" \
+  "Summary: 11 QSOs read, 8 stored, 3 refused, 2 dupes, 1 area warnings, 2 calls not placed \
+\(no multiplier\), 0 outside the contest period \(left out\), 0 of the other mode \(left out\), \
+3 records skipped" \
+  "$tool" "$(basename "$problems")"
+expect "one line per reason" 0 "^  not a contest mode: 1 QSOs, the first at line 7 \(RTTY\)$" \
   "$tool" "$(basename "$problems")"
 expect "the Cabrillo file written" 0 "^Cabrillo log: G4XYZ.cbr$" \
   "$tool" --cabrillo "$(basename "$problems")"
@@ -60,6 +74,16 @@ expect "an unknown header tag" 2 "--header FOO=1: TAG=VALUE with a TAG of NAME" 
 if ! grep -q $'^CATEGORY-POWER: LOW\r$' G4XYZ.cbr || ! grep -q $'^NAME: Jean Smith\r$' G4XYZ.cbr; then
   echo "FAIL: the Cabrillo header lacks the values given by --header:"
   head -22 G4XYZ.cbr
+  failures=$((failures + 1))
+fi
+# The Cabrillo log of the CW leg holds no SSB QSO, whatever the options say.
+printf 'START-OF-LOG: 3.0\nQSO: 14025 CW 2016-11-12 1300 G4XYZ 599 1 LN DL1ABC 599 2\n%s\n' \
+  'QSO: 14250 PH 2016-11-12 1301 G4XYZ 59 2 LN DL2ABC 59 3' >mixed.log
+expect "the other mode left out of the Cabrillo log" 0 \
+  "mixed.log: --keep-other-mode does not apply to the Cabrillo log: its SSB QSOs are left out" \
+  "$tool" --cabrillo --keep-other-mode mixed.log
+if grep -q ' PH ' G4XYZ.cbr; then
+  echo "FAIL: an SSB QSO in the Cabrillo log of the CW leg"
   failures=$((failures + 1))
 fi
 # Everything the runs wrote is in the current folder.

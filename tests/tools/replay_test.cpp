@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
 #include "platform/ini_file.h"
@@ -62,16 +63,27 @@ TEST_F(Replaying, HandsEveryQsoToThePluginAsTheHostDoes) {
   EXPECT_EQ(Setting("Start"), "0");  // the reset opened no windows
 
   EXPECT_EQ(result.summary.read, 8);
-  EXPECT_EQ(result.summary.stored, 5);
+  EXPECT_EQ(result.summary.stored, 6);
   EXPECT_EQ(result.summary.refused, 2);
   EXPECT_EQ(result.summary.dupes, 2);
   EXPECT_EQ(result.summary.areaWarnings, 1);
   EXPECT_EQ(result.summary.notPlaced, 1);
-  ASSERT_EQ(result.warnings.size(), 1u);
-  EXPECT_EQ(result.warnings[0].line, 7);
-  EXPECT_EQ(result.warnings[0].what, "XX0XX is not in the country file: left out");
-  // A call that cannot be placed earns no multiplier: 20m has DL and GM only.
-  EXPECT_NE(result.report.find("\r\n20m\t 2\t 4\t 2\t 1\r\n"), std::string::npos) << result.report;
+  EXPECT_TRUE(result.warnings.empty());
+  // One count per reason, with the first line and what of it gives the reason.
+  std::vector<std::string> reasons;
+  for (const ReasonCount& reason : result.reasons) {
+    reasons.push_back(reason.what + ": " + std::to_string(reason.count) + " from line " +
+                      std::to_string(reason.firstLine) + " " + reason.firstDetail);
+  }
+  EXPECT_EQ(reasons, (std::vector<std::string>{
+                         "not a contest band: 1 from line 6 160m",
+                         "not a contest mode: 1 from line 8 RTTY",
+                         "calls not placed by the country file, handed over (no multiplier): 1 "
+                         "from line 7 XX0XX",
+                         "dupes: 2 from line 4 GM3ABC",
+                     }));
+  // The call that cannot be placed is judged with the others: 20m has 3 QSOs.
+  EXPECT_NE(result.report.find("\r\n20m\t 3\t 8\t"), std::string::npos) << result.report;
   EXPECT_EQ(result.problemLinesFile, "VurovODUVIR_EI_13_11_2016.txt");
   EXPECT_EQ(result.cabrilloFile, "");
 
@@ -97,8 +109,22 @@ TEST_F(Replaying, TheOperatorsChoicesOverrideTheLog) {
   options.areaCode = "ab";
   options.startDay = CalendarTime{2016, 11, 19, 0, 0, 0};
   options.keepOutsidePeriod = true;
+  options.keepOtherMode = true;
+  // A header saved for another station: its operators are not this one's.
+  const IniFile settings(kPluginIniSection, kPluginIniPath);
+  std::filesystem::create_directory("Plugins");
+  settings.Write(kHeaderCallKey, "G4ABC");
+  settings.Write("Operators", "G4ABC");
+  options.headerSettings = {{"Club", "RSGB"}};
   const ReplayResult result = Run(kUkLog, options);
   EXPECT_EQ(result.summary.outsidePeriod, 0);
+  EXPECT_EQ(result.summary.otherMode, 0);
+  EXPECT_EQ(Setting("Operators"), "GM4ABC");
+  EXPECT_EQ(Setting(kHeaderCallKey), "GM4ABC");
+  ASSERT_EQ(result.warnings.size(), 1u);
+  EXPECT_EQ(result.warnings[0].what,
+            "the Cabrillo header in Plugins\\UK_EI.ini was saved for G4ABC: OPERATORS is now "
+            "GM4ABC; check its other values (see --header)");
 
   EXPECT_EQ(result.station.ownCall, "GM4ABC");
   EXPECT_EQ(result.station.placement.prefix, "GM");
@@ -125,26 +151,46 @@ TEST_F(Replaying, ADxStationSendsNoAreaCodeAndTheLegFollowsTheModes) {
   EXPECT_EQ(result.station.areaCode, "");
   EXPECT_EQ(FormatDate(result.station.contestStart, "%Y-%m-%d %H%M"), "2016-11-12 1200");
   EXPECT_EQ(result.summary.outsidePeriod, 2);
-  ASSERT_EQ(result.warnings.size(), 2u);
-  EXPECT_EQ(result.warnings[0].line, 2);
-  EXPECT_EQ(result.warnings[0].what,
-            "2 QSOs (the first here) are outside the contest period 2016-11-12 1200 to "
-            "2016-11-13 1200: left out (see --start, --keep-outside-period)");
-  EXPECT_EQ(result.warnings[1].what,
-            "the log mixes modes, 1 CW and 2 SSB QSOs: scored on the SSB leg, and the plug-in "
-            "counts both modes");
+  EXPECT_EQ(result.summary.otherMode, 1);  // the CW QSO on the SSB leg
+  EXPECT_TRUE(result.warnings.empty());
+  ASSERT_EQ(result.reasons.size(), 3u);
+  EXPECT_EQ(result.reasons[0].what,
+            "outside the contest period 2016-11-12 1200 to 2016-11-13 1200, left out (see "
+            "--start, --keep-outside-period)");
+  EXPECT_EQ(result.reasons[0].firstLine, 2);
+  EXPECT_EQ(result.reasons[1].what,
+            "CW QSOs on the SSB leg, left out (see --leg, --keep-other-mode)");
+  EXPECT_EQ(result.reasons[1].firstLine, 5);
+  EXPECT_EQ(result.reasons[2].what, "dupes");
   EXPECT_EQ(Setting("Mode"), "0");
   EXPECT_EQ(result.summary.dupes, 1);
+  EXPECT_EQ(result.summary.stored, 2);
   EXPECT_EQ(ReadFileBytes("VurovODUVIR_EI_13_11_2016.txt"),
             "UK/EI SSB DX Contest UBN file \r\n"
             "QSO:  14250  SSB  2016-11-12 1301  W1XYZ  59  002  G4ABC  59  013 LN   DUPE !!!\r\n");
+
+  // Two windows of as many QSOs: the earlier is the contest. A station outside UK/EI sends
+  // no area code, whatever --area says.
+  ReplayOptions options;
+  options.areaCode = "LN";
+  const ReplayResult tie =
+      Run("START-OF-LOG: 3.0\n"
+          "QSO: 14250 PH 2016-11-13 1300 W1XYZ 59 002 G4ABD 59 014 LN\n"
+          "QSO: 14250 PH 2016-11-12 1300 W1XYZ 59 001 G4ABC 59 013 LN\n",
+          options);
+  EXPECT_EQ(FormatDate(tie.station.contestStart, "%Y-%m-%d %H%M"), "2016-11-12 1200");
+  EXPECT_EQ(tie.station.areaCode, "");
+  ASSERT_EQ(tie.warnings.size(), 1u);
+  EXPECT_EQ(tie.warnings[0].what,
+            "--area LN ignored: W1XYZ is no UK/EI station, which sends no area code");
 }
 
 TEST_F(Replaying, SaysWhatTheLogLeavesOpen) {
   const char* qsoWithoutOwnCall =
       "<CALL:5>G4ABC <QSO_DATE:8>20161112 <TIME_ON:4>1200 <BAND:3>20m <MODE:2>CW <STX:1>1 "
       "<SRX:1>2 <EOR>";
-  EXPECT_THROW(Run("<EOH>"), ReplayError);
+  EXPECT_EQ(Run("<EOH>").nothingToHand, "the log holds no QSO");
+  EXPECT_EQ(Run("<CALL:5>G4ABC <EOR>").nothingToHand, "none of the log's 1 records could be read");
   try {
     Run(qsoWithoutOwnCall);
     FAIL();
@@ -183,11 +229,26 @@ TEST_F(Replaying, SaysWhatTheLogLeavesOpen) {
             (std::vector<std::string>{
                 "the log is of the contest 'CQ-WW-CW', not of the UK/EI DX Contest: scored by "
                 "the UK/EI DX rules all the same",
-                "1 QSOs (the first here) have no usable FREQ (missing, not in MHz, or off their "
-                "BAND): given their band's lower edge",
+                "1 QSOs (the first here) give a band but no usable frequency (a band designator; "
+                "FREQ missing, not in MHz, or off its BAND): given their band's lower edge",
                 "the QSOs send no own area code: give --area"}));
   EXPECT_EQ(Setting("setup_areacode"), "");
   EXPECT_EQ(result.summary.stored, 1);
+  options.startDay = CalendarTime{2016, 11, 19, 0, 0, 0};
+  EXPECT_EQ(Run(qsoWithoutOwnCall, options).nothingToHand,
+            "all 1 QSOs are outside the contest period 2016-11-19 1200 to 2016-11-20 1200; the "
+            "log's QSOs are from 2016-11-12 to 2016-11-12 (see --start)");
+  options.startDay.reset();
+  options.cwLeg = false;
+  EXPECT_EQ(Run(qsoWithoutOwnCall, options).nothingToHand,
+            "all 1 QSOs in the period are CW QSOs, none of the SSB leg (see --leg, "
+            "--keep-other-mode)");
+  options.cwLeg.reset();
+  options.ownCall = "XX0XYZ";
+  EXPECT_EQ(Run(qsoWithoutOwnCall, options).warnings.at(0).what,
+            "own call XX0XYZ is not in the country file: scored as a station outside UK/EI, on "
+            "no continent");
+  options.ownCall = "G4XYZ";
   options.cabrillo = true;
   try {
     Run(qsoWithoutOwnCall, options);
