@@ -3,10 +3,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "platform/ascii_text.h"
 #include "plugin/contest_rules.h"
+#include "tools/contest_hours.h"
 #include "tools/header_settings.h"
 #include "tools/log_fields.h"
 #include "tools/replay.h"
@@ -28,15 +30,17 @@ constexpr const char* kCtyHint = "The country file comes with the Debian package
 constexpr const char* kUsage =
     "usage: stats-replay [--call CALL] [--area XX] [--leg cw|ssb] [--start YYYY-MM-DD]\n"
     "                    [--keep-outside-period] [--cty FILE] [--library PATH]\n"
-    "                    [--cabrillo] [--header TAG=VALUE]... LOGFILE\n"
+    "                    [--cabrillo] [--header TAG=VALUE]... [--hours]\n"
+    "                    LOGFILE\n"
     "Scores an ADIF or Cabrillo log of the UK/EI DX Contest with the Stats plug-in and\n"
     "prints its report. QSOs outside the contest's 24 hours (from 12:00 UTC of --start,\n"
     "or of the day most QSOs say) and calls the country file cannot place are left out.\n"
     "The plug-in's files land in the current folder; with --cabrillo it writes the\n"
     "Cabrillo log too (on Windows after its header dialog). --header keeps a Cabrillo\n"
     "header value in the plug-in's INI file for this and later exports, for example\n"
-    "--header CATEGORY-POWER=LOW --header NAME='Jean Smith'. Exit status 0 when a QSO\n"
-    "was counted, 1 when none was, 2 for a wrong command line.\n";
+    "--header CATEGORY-POWER=LOW --header NAME='Jean Smith'. --hours adds the table of\n"
+    "the 24 hours. Exit status 0 when a QSO was counted, 1 when none was, 2 for a wrong\n"
+    "command line.\n";
 
 struct Arguments {
   bool help = false;
@@ -44,6 +48,7 @@ struct Arguments {
   std::string cty;  // empty: the default country file
   std::string library;
   std::string logFile;
+  bool hours = false;
 };
 
 class UsageError : public std::runtime_error {
@@ -87,6 +92,10 @@ Arguments ParseArguments(int argc, char** argv) {
     }
     if (option == "--cabrillo") {
       arguments.replay.cabrillo = true;
+      continue;
+    }
+    if (option == "--hours") {
+      arguments.hours = true;
       continue;
     }
     if (option == "--keep-outside-period") {
@@ -188,6 +197,11 @@ int Run(const Arguments& arguments, const char* toolPath) {
     }
   }();
   PrintProblems(arguments.logFile, log.problems);
+  // Before the replay, whose reset leaves the plug-in's files as the replay alone makes them.
+  std::optional<ContestHours> hours;
+  if (arguments.hours) {
+    hours = PlayHours(stats, cty, log, arguments.replay);
+  }
   const ReplayResult result = Replay(stats, cty, log, arguments.replay);
   PrintProblems(arguments.logFile, result.warnings);
 
@@ -211,6 +225,7 @@ int Run(const Arguments& arguments, const char* toolPath) {
   // Paths from the current folder, where the plug-in writes.
   std::cout << "Problem lines: " << result.problemLinesFile << '\n';
   if (!result.cabrilloFile.empty()) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
+  if (arguments.hours) std::cout << '\n' << HourTable(*hours);
   if (summary.counted() > 0) return 0;
   std::cerr << "stats-replay: no QSO was counted\n";
   return 1;

@@ -50,6 +50,11 @@ expect "a log with problems" 0 \
   "Summary: 11 QSOs read, 7 stored, 2 refused, 2 dupes, 1 area warnings, 2 calls not placed \
 \(left out\), 0 outside the contest period \(left out\), 3 records skipped" \
   "$tool" "$(basename "$problems")"
+expect "the hour table's totals" 0 "^Total +0 +1 +2 +2 +5 +16 +5 +2 +112$" \
+  "$tool" --hours "$(basename "$problems")"
+expect "the hour table's rates" 0 "^Best 60 minutes: 5 QSOs from 1205; best 10 minutes: 4 QSOs \
+\\(24/hour\\) from 1205; off-times: 1216-1200 \\(23h44\\), 23h44 in all$" \
+  "$tool" --hours "$(basename "$problems")"
 expect "the Cabrillo file written" 0 "^Cabrillo log: G4XYZ.cbr$" \
   "$tool" --cabrillo "$(basename "$problems")"
 expect "an unknown header tag" 2 "--header FOO=1: TAG=VALUE with a TAG of NAME" \
