@@ -10,6 +10,7 @@
 #include "plugin/contest_rules.h"
 #include "tools/contest_hours.h"
 #include "tools/header_settings.h"
+#include "tools/html_page.h"
 #include "tools/log_fields.h"
 #include "tools/replay.h"
 #include "tools/whole_file.h"
@@ -30,7 +31,7 @@ constexpr const char* kCtyHint = "The country file comes with the Debian package
 constexpr const char* kUsage =
     "usage: stats-replay [--call CALL] [--area XX] [--leg cw|ssb] [--start YYYY-MM-DD]\n"
     "                    [--keep-outside-period] [--cty FILE] [--library PATH]\n"
-    "                    [--cabrillo] [--header TAG=VALUE]... [--hours]\n"
+    "                    [--cabrillo] [--header TAG=VALUE]... [--hours] [--html FILE]\n"
     "                    LOGFILE\n"
     "Scores an ADIF or Cabrillo log of the UK/EI DX Contest with the Stats plug-in and\n"
     "prints its report. QSOs outside the contest's 24 hours (from 12:00 UTC of --start,\n"
@@ -39,8 +40,9 @@ constexpr const char* kUsage =
     "Cabrillo log too (on Windows after its header dialog). --header keeps a Cabrillo\n"
     "header value in the plug-in's INI file for this and later exports, for example\n"
     "--header CATEGORY-POWER=LOW --header NAME='Jean Smith'. --hours adds the table of\n"
-    "the 24 hours. Exit status 0 when a QSO was counted, 1 when none was, 2 for a wrong\n"
-    "command line.\n";
+    "the 24 hours, --html FILE writes the report, that table, charts and the QSOs not\n"
+    "scored as one web page. Exit status 0 when a QSO was counted, 1 when none was, 2\n"
+    "for a wrong command line.\n";
 
 struct Arguments {
   bool help = false;
@@ -49,6 +51,7 @@ struct Arguments {
   std::string library;
   std::string logFile;
   bool hours = false;
+  std::string htmlFile;  // empty: no page
 };
 
 class UsageError : public std::runtime_error {
@@ -124,6 +127,8 @@ Arguments ParseArguments(int argc, char** argv) {
         arguments.replay.headerSettings.push_back(HeaderSetting(value));
       } else if (option == "--cty") {
         arguments.cty = value;
+      } else if (option == "--html") {
+        arguments.htmlFile = value;
       } else if (option == "--library") {
         arguments.library = value;
       } else {
@@ -199,7 +204,7 @@ int Run(const Arguments& arguments, const char* toolPath) {
   PrintProblems(arguments.logFile, log.problems);
   // Before the replay, whose reset leaves the plug-in's files as the replay alone makes them.
   std::optional<ContestHours> hours;
-  if (arguments.hours) {
+  if (arguments.hours || !arguments.htmlFile.empty()) {
     hours = PlayHours(stats, cty, log, arguments.replay);
   }
   const ReplayResult result = Replay(stats, cty, log, arguments.replay);
@@ -226,6 +231,14 @@ int Run(const Arguments& arguments, const char* toolPath) {
   std::cout << "Problem lines: " << result.problemLinesFile << '\n';
   if (!result.cabrilloFile.empty()) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
   if (arguments.hours) std::cout << '\n' << HourTable(*hours);
+  if (!arguments.htmlFile.empty()) {
+    try {
+      WriteWholeFile(arguments.htmlFile, HtmlPage(arguments.logFile, result.report, *hours,
+                                                  LeftOutGroups(log, result, *hours)));
+    } catch (const FileError& error) {
+      throw FileError(arguments.htmlFile + ": " + error.what());
+    }
+  }
   if (summary.counted() > 0) return 0;
   std::cerr << "stats-replay: no QSO was counted\n";
   return 1;

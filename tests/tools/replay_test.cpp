@@ -9,6 +9,7 @@
 #include "tests/support/temp_folder.h"
 #include "tests/tools/cty_excerpt.h"
 #include "tools/contest_hours.h"
+#include "tools/html_page.h"
 
 namespace {
 
@@ -143,6 +144,28 @@ TEST_F(Replaying, TellsTheContestHourByHour) {
             std::string::npos);
 
   EXPECT_THROW(ReadReportTable("Band\tQSOs\r\n20m\t 1\r\n"), ReplayError);
+}
+
+TEST_F(Replaying, PagesTheContestWithWhatWasNotScored) {
+  const LogFile log = ReadLog(kUkLog, UkEiStations(cty));
+  const ContestHours hours = PlayHours(stats, cty, log, {});
+  const ReplayResult result = Replay(stats, cty, log, {});
+  const std::vector<LeftOutGroup> groups = LeftOutGroups(log, result, hours);
+  ASSERT_EQ(groups.size(), 2u);  // the reader skipped no record
+  ASSERT_EQ(groups[0].lines.size(), 2u);
+  EXPECT_EQ(groups[0].lines[0].line, 6);
+  EXPECT_EQ(groups[0].lines[0].what, "2016-11-12 1209 W1ABC 160m CW sent 005 received 7");
+  EXPECT_EQ(groups[1].lines[0].line, 7);
+
+  const std::string page = HtmlPage("<G4XYZ & co>.adi", result.report, hours, groups);
+  EXPECT_NE(page.find(">&lt;G4XYZ &amp; co&gt;.adi &middot; 2016-11-12 1200 to 2016-11-13 1200 "
+                      "UTC &middot; area LN<"),
+            std::string::npos);
+  EXPECT_NE(page.find("<li><span class=\"line\">line 7</span> XX0XX is not in the country "
+                      "file: left out</li>"),
+            std::string::npos);
+  EXPECT_EQ(page.find('\r'), std::string::npos);
+  EXPECT_NE(page.find("<svg id=\"multipliers-per-band\" data-bars=\"6\""), std::string::npos);
 }
 
 TEST_F(Replaying, QsosKeptFromOutsideTheHoursCountInTheTotalsOnly) {

@@ -12,6 +12,7 @@
 #include "tests/model/reference_log.h"
 #include "tests/support/temp_folder.h"
 #include "tools/contest_hours.h"
+#include "tools/html_page.h"
 #include "tools/replay.h"
 #include "tools/whole_file.h"
 
@@ -138,6 +139,13 @@ TEST_P(SampleReplay, ScoresTheLogAsTheContestRulesDo) {
   EXPECT_EQ(hours.hours.back().score, report.score);
   EXPECT_EQ(bonusHours, sample.ownCall[0] == 'G' ? 4 : 0);
   EXPECT_EQ(hours.refused.size(), static_cast<size_t>(2000 - stored));
+
+  // Three charts: a bar for each hour, twice, and two for each band.
+  const std::string page = HtmlPage(sample.file, result.report, hours, {});
+  EXPECT_LT(page.size(), 200'000u);
+  size_t bars = 0;
+  for (size_t at = 0; (at = page.find("<g class=\"bar\"", at + 1)) != std::string::npos;) ++bars;
+  EXPECT_EQ(bars, 2 * 24 + 2 * report.bands.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, SampleReplay,
