@@ -202,6 +202,11 @@ int Run(const Arguments& arguments, const char* toolPath) {
     }
   }();
   PrintProblems(arguments.logFile, log.problems);
+  std::error_code noFile;
+  if (!arguments.htmlFile.empty() &&
+      std::filesystem::equivalent(arguments.htmlFile, arguments.logFile, noFile)) {
+    throw UsageError("--html " + arguments.htmlFile + ": that is the log file");
+  }
   // Before the replay, whose reset leaves the plug-in's files as the replay alone makes them.
   std::optional<ContestHours> hours;
   if (arguments.hours || !arguments.htmlFile.empty()) {

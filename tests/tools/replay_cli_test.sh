@@ -57,6 +57,8 @@ expect "the hour table's rates" 0 "^Best 60 minutes: 5 QSOs from 1205; best 10 m
   "$tool" --hours "$(basename "$problems")"
 expect "a page that cannot be written" 1 "^stats-replay: nowhere/page.html: cannot be written: No such" \
   "$tool" --html nowhere/page.html "$(basename "$problems")"
+expect "a page over the log" 2 "--html ./problems.adi: that is the log file" \
+  "$tool" --html ./problems.adi "$(basename "$problems")"
 expect "the Cabrillo file written" 0 "^Cabrillo log: G4XYZ.cbr$" \
   "$tool" --cabrillo "$(basename "$problems")"
 expect "an unknown header tag" 2 "--header FOO=1: TAG=VALUE with a TAG of NAME" \
