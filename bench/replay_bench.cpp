@@ -1,11 +1,14 @@
-// stats-replay's work: loading the country file, and a 100,000-QSO ADIF log scored end to
-// end (file read, ADIF, country file, the plug-in through its entry points, the report).
+// stats-replay's work: loading the country file, a 100,000-QSO ADIF log scored end to end
+// (file read, ADIF, country file, the plug-in through its entry points, the report), and
+// the page of --html for a 5,000-QSO log.
 
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "tests/support/temp_folder.h"
+#include "tools/contest_hours.h"
+#include "tools/html_page.h"
 #include "tools/replay.h"
 #include "tools/sample_log.h"
 #include "tools/whole_file.h"
@@ -35,6 +38,29 @@ void ReplayAdifLog(benchmark::State& state) {
   }
 }
 BENCHMARK(ReplayAdifLog)->Arg(2000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// What --html adds to a replay: the log played hour by hour through the plug-in, the page
+// built and written. Its size in bytes is a counter.
+void WriteHourPage(benchmark::State& state) {
+  TempFolder folder;
+  SampleLogPlan plan = UkCwSample();
+  plan.qsos = static_cast<int>(state.range(0));
+  const CtyDatabase cty = CtyDatabase::Load(kCty);
+  const LogFile log =
+      ReadLog(GenerateSampleLog(plan, CallPool(ReadWholeFile(kMasterScp), cty)), UkEiStations(cty));
+  const StatsLibrary stats(STATS_LIBRARY_FILE);
+  const ReplayResult result = Replay(stats, cty, log, {});
+  size_t bytes = 0;
+  for (auto _ : state) {
+    const ContestHours hours = PlayHours(stats, cty, log, {});
+    const std::string page =
+        HtmlPage("log.adi", result.report, hours, LeftOutGroups(log, result, hours));
+    WriteWholeFile("page.html", page);
+    bytes = page.size();
+  }
+  state.counters["page_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(WriteHourPage)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

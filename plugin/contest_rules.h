@@ -28,6 +28,11 @@ bool IsUkEiPrefix(std::string_view prefix);
 bool IsRussianCaptionPrefix(std::string_view prefix);
 bool IsValidAreaCode(std::string_view code);
 
+// UK/EI stations score double in the small hours, 01:00 to 04:59 UTC.
+constexpr bool IsBonusHour(int hourOfDay) {
+  return hourOfDay >= 1 && hourOfDay < 5;
+}
+
 // A fixed list of texts compared ignoring letter case.
 class CContestRules {
  public:

@@ -10,6 +10,7 @@
 #include <unordered_set>
 
 #include "platform/windows_link.h"
+#include "plugin/contest_rules.h"
 #include "plugin/contest_state.h"
 #include "reports/text_format.h"
 
@@ -61,11 +62,9 @@ int SlotFedBy(std::string_view band) {
   return BandSlotNoCase(band);
 }
 
-// UK/EI stations score double in the small hours, 01:00 to 04:59; an invalid time is no
-// hour of the day.
+// An invalid time is in no hour of the day.
 int TimeOfDayFactor(const OleDate& time) {
-  const int hour = HourOfDay(time);
-  return hour >= 1 && hour < 5 ? 2 : 1;
+  return IsBonusHour(HourOfDay(time)) ? 2 : 1;
 }
 
 // QSOs on 80m and 40m score double.

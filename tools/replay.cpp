@@ -284,6 +284,7 @@ HostQso AsHostPasses(const HandedQso& handed, const ReplayStation& station,
   passed.worked = handed.worked;
   passed.time = qso.time;
   passed.frequencyHz = qso.frequencyHz;
+  passed.line = qso.line;
   return passed;
 }
 
@@ -314,7 +315,7 @@ void HandToPlugin(const StatsLibrary& stats, const std::vector<HostQso>& qsos,
       continue;
     }
     ++summary.stored;
-    if (!storedQsos.insert(qso.call + '\n' + qso.band + '\n' + qso.mode).second) {
+    if (!storedQsos.insert(DupeKey(qso)).second) {
       ++summary.dupes;
       dupes.Add(qso.line, qso.call);
     }
@@ -370,6 +371,10 @@ void ResetFor(const StatsLibrary& stats, const ReplayStation& station, bool cabr
   stats.ResetStats0("", cabrillo ? 1 : 0, station.ownCall.c_str(), &start, &end, "", "", "", "", "",
                     "", "", "", "", station.placement.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "",
                     station.placement.continent.c_str(), "");
+}
+
+std::string DupeKey(const HostQso& qso) {
+  return qso.call + '\n' + qso.band + '\n' + qso.mode;
 }
 
 int AddQso(const StatsLibrary& stats, const HostQso& qso) {

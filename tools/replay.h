@@ -104,6 +104,9 @@ void WriteSettings(const ReplayStation& station, const ReplayOptions& options);
 // ResetStats0 with the station; `cabrillo`: a run for export.
 void ResetFor(const StatsLibrary& stats, const ReplayStation& station, bool cabrillo);
 
+// A stored QSO with the key of an earlier stored one is a dupe: same call, band and mode.
+std::string DupeKey(const HostQso& qso);
+
 // AddData0 and RemoveData0 of the QSO; what they return.
 int AddQso(const StatsLibrary& stats, const HostQso& qso);
 int RemoveQso(const StatsLibrary& stats, const HostQso& qso);

@@ -3,11 +3,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "platform/ascii_text.h"
 #include "plugin/contest_rules.h"
+#include "tools/contest_hours.h"
 #include "tools/header_settings.h"
+#include "tools/html_page.h"
 #include "tools/log_fields.h"
 #include "tools/replay.h"
 #include "tools/whole_file.h"
@@ -28,7 +31,8 @@ constexpr const char* kCtyHint = "The country file comes with the Debian package
 constexpr const char* kUsage =
     "usage: stats-replay [--call CALL] [--area XX] [--leg cw|ssb] [--start YYYY-MM-DD]\n"
     "                    [--keep-outside-period] [--keep-other-mode] [--cty FILE]\n"
-    "                    [--library PATH] [--cabrillo] [--header TAG=VALUE]... LOGFILE\n"
+    "                    [--library PATH] [--cabrillo] [--header TAG=VALUE]... [--hours]\n"
+    "                    [--html FILE] LOGFILE\n"
     "Scores an ADIF or Cabrillo log of the UK/EI DX Contest with the Stats plug-in and\n"
     "prints its report. QSOs outside the contest's 24 hours (from 12:00 UTC of --start,\n"
     "or of the day most QSOs say) and QSOs of the other leg's mode (the leg is that of\n"
@@ -37,8 +41,10 @@ constexpr const char* kUsage =
     "The plug-in's files land in the current folder; with --cabrillo it writes the\n"
     "Cabrillo log too (on Windows after its header dialog). --header keeps a Cabrillo\n"
     "header value in the plug-in's INI file for this and later exports, for example\n"
-    "--header CATEGORY-POWER=LOW --header NAME='Jean Smith'. Exit status 0 when a QSO\n"
-    "was counted, 1 when none was, 2 for a wrong command line.\n";
+    "--header CATEGORY-POWER=LOW --header NAME='Jean Smith'. --hours adds the table of\n"
+    "the 24 hours, --html FILE writes the report, that table, charts and the QSOs not\n"
+    "scored as one web page. Exit status 0 when a QSO was counted, 1 when none was, 2\n"
+    "for a wrong command line.\n";
 
 struct Arguments {
   bool help = false;
@@ -46,6 +52,8 @@ struct Arguments {
   std::string cty;  // empty: the default country file
   std::string library;
   std::string logFile;
+  bool hours = false;
+  std::string htmlFile;  // empty: no page
 };
 
 class UsageError : public std::runtime_error {
@@ -91,6 +99,10 @@ Arguments ParseArguments(int argc, char** argv) {
       arguments.replay.cabrillo = true;
       continue;
     }
+    if (option == "--hours") {
+      arguments.hours = true;
+      continue;
+    }
     if (option == "--keep-outside-period") {
       arguments.replay.keepOutsidePeriod = true;
       continue;
@@ -121,6 +133,8 @@ Arguments ParseArguments(int argc, char** argv) {
         arguments.replay.headerSettings.push_back(HeaderSetting(value));
       } else if (option == "--cty") {
         arguments.cty = value;
+      } else if (option == "--html") {
+        arguments.htmlFile = value;
       } else if (option == "--library") {
         arguments.library = value;
       } else {
@@ -217,6 +231,16 @@ int Run(const Arguments& arguments, const char* toolPath) {
     }
   }();
   PrintWarnings(arguments.logFile, log.warnings);
+  std::error_code noFile;
+  if (!arguments.htmlFile.empty() &&
+      std::filesystem::equivalent(arguments.htmlFile, arguments.logFile, noFile)) {
+    throw UsageError("--html " + arguments.htmlFile + ": that is the log file");
+  }
+  // Before the replay, whose reset leaves the plug-in's files as the replay alone makes them.
+  std::optional<ContestHours> hours;
+  if (arguments.hours || !arguments.htmlFile.empty()) {
+    hours = PlayHours(stats, cty, log, arguments.replay);
+  }
   const ReplayResult result = Replay(stats, cty, log, arguments.replay);
   PrintWarnings(arguments.logFile, result.warnings);
   if (!result.nothingToHand.empty()) {
@@ -241,6 +265,15 @@ int Run(const Arguments& arguments, const char* toolPath) {
   std::cout << "Problem lines: " << result.problemLinesFile
             << " (refused QSOs and dupes in detail)\n";
   if (!result.cabrilloFile.empty()) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
+  if (arguments.hours) std::cout << '\n' << HourTable(*hours);
+  if (!arguments.htmlFile.empty()) {
+    try {
+      WriteWholeFile(arguments.htmlFile, HtmlPage(arguments.logFile, result.report, *hours,
+                                                  LeftOutGroups(log, result, *hours)));
+    } catch (const FileError& error) {
+      throw FileError(arguments.htmlFile + ": " + error.what());
+    }
+  }
   const ReplaySummary& summary = result.summary;
   if (summary.counted() > 0) return 0;
   std::cerr << "stats-replay: no QSO was counted: all " << summary.stored + summary.refused

@@ -25,3 +25,15 @@ std::string ReadWholeFile(const std::string& path) {
   if (!in.read(bytes.data(), size)) throw FileError("cannot be read to its end");
   return bytes;
 }
+
+void WriteWholeFile(const std::string& path, const std::string& bytes) {
+  errno = 0;
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) {
+    throw FileError(std::string("cannot be written: ") +
+                    (errno != 0 ? std::strerror(errno) : "unknown reason"));
+  }
+  if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) {
+    throw FileError("cannot be written to its end");
+  }
+}

@@ -1,5 +1,5 @@
 #pragma once
-// A whole file read at once, as bytes.
+// A whole file read or written at once, as bytes.
 
 #include <stdexcept>
 #include <string>
@@ -12,3 +12,6 @@ class FileError : public std::runtime_error {
 // Throws FileError saying why the file cannot be read: missing, a folder, or the
 // system's reason.
 std::string ReadWholeFile(const std::string& path);
+
+// Replaces the file's content; throws FileError saying why it cannot.
+void WriteWholeFile(const std::string& path, const std::string& bytes);

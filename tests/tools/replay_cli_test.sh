@@ -64,6 +64,15 @@ expect "a log with problems" 0 \
   "$tool" "$(basename "$problems")"
 expect "one line per reason" 0 "^  not a contest mode: 1 QSOs, the first at line 7 \(RTTY\)$" \
   "$tool" "$(basename "$problems")"
+expect "the hour table's totals" 0 "^Total +0 +1 +2 +2 +5 +16 +5 +2 +112$" \
+  "$tool" --hours "$(basename "$problems")"
+expect "the hour table's rates" 0 "^Best 60 minutes: 5 QSOs from 1205; best 10 minutes: 4 QSOs \
+\\(24/hour\\) from 1205; off-times: 1216-1200 \\(23h44\\), 23h44 in all$" \
+  "$tool" --hours "$(basename "$problems")"
+expect "a page that cannot be written" 1 "^stats-replay: nowhere/page.html: cannot be written: No such" \
+  "$tool" --html nowhere/page.html "$(basename "$problems")"
+expect "a page over the log" 2 "--html ./problems.adi: that is the log file" \
+  "$tool" --html ./problems.adi "$(basename "$problems")"
 expect "the Cabrillo file written" 0 "^Cabrillo log: G4XYZ.cbr$" \
   "$tool" --cabrillo "$(basename "$problems")"
 expect "an unknown header tag" 2 "--header FOO=1: TAG=VALUE with a TAG of NAME" \

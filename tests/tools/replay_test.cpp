@@ -4,10 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "platform/ini_file.h"
 #include "tests/support/temp_folder.h"
 #include "tests/tools/cty_excerpt.h"
+#include "tools/contest_hours.h"
+#include "tools/html_page.h"
 
 namespace {
 
@@ -100,6 +103,102 @@ TEST_F(Replaying, HandsEveryQsoToThePluginAsTheHostDoes) {
             "MODE !!!\r\n"
             "QSO:  7010  CW  2016-11-12 1211  G4XYZ  599  007  2M0ZET  599  9 zz  9 ZZ  UK/EI "
             "Code Area is not acceptable !!!\r\n");
+}
+
+// The hour table's numbers are the plug-in's report's, hour by hour and in total.
+void ExpectSameTotals(const ContestHours& hours, const std::string& report) {
+  const ReportTable table = ReadReportTable(report);
+  EXPECT_EQ(hours.whole.score, table.score);
+  EXPECT_EQ(hours.whole.bands.size(), table.bands.size());
+  const ReportRow& mine = hours.whole.total;
+  EXPECT_EQ(std::tie(mine.qsos, mine.points, mine.dxcc, mine.areas),
+            std::tie(table.total.qsos, table.total.points, table.total.dxcc, table.total.areas));
+  int qsos = 0, points = 0, dxcc = 0, areas = 0;
+  for (const ContestHour& hour : hours.hours) {
+    qsos += hour.qsos;
+    points += hour.points;
+    dxcc += hour.newDxcc;
+    areas += hour.newAreas;
+  }
+  EXPECT_EQ(qsos + hours.outsideHours, table.total.qsos);
+  if (hours.outsideHours != 0) return;
+  EXPECT_EQ(std::tie(points, dxcc, areas),
+            std::tie(table.total.points, table.total.dxcc, table.total.areas));
+  EXPECT_EQ(hours.hours.back().score, table.score);
+}
+
+TEST_F(Replaying, TellsTheContestHourByHour) {
+  const LogFile log = ReadLog(kUkLog, UkEiStations(cty));
+  const ContestHours hours = PlayHours(stats, cty, log, {});
+  ExpectSameTotals(hours, Replay(stats, cty, log, {}).report);
+  ASSERT_EQ(hours.hours.size(), 24u);
+  // The refused QSO on 160 m opened a row in the report, as it does in the host.
+  EXPECT_EQ(hours.bands, (std::vector<std::string>{"160m", "40m", "20m"}));
+  EXPECT_EQ(hours.hours[0].qsosByBand, (std::vector<int>{0, 1, 2}));
+  for (size_t hour = 0; hour < 24; ++hour) {
+    EXPECT_EQ(hours.hours[hour].bonus, hour >= 13 && hour <= 16) << hour;  // 0100 to 0400
+  }
+  ASSERT_EQ(hours.refused.size(), 2u);
+  EXPECT_EQ(hours.refused[0].line, 6);  // on 160 m
+  EXPECT_EQ(hours.refused[1].line, 8);  // in RTTY
+  // Dupes do not count towards the rates: DL1ABC, GM3ABC, 2M0ZET.
+  EXPECT_EQ(RatesLine(hours),
+            "Best 60 minutes: 3 QSOs from 1205; best 10 minutes: 3 QSOs (18/hour) from 1205; "
+            "off-times: 1211-1200 (23h49), 23h49 in all");
+  const std::string table = HourTable(hours);
+  EXPECT_EQ(table.substr(0, table.find('\n', table.find('\n') + 1) + 1),
+            "Hour    160m   40m   20m  QSOs Points  DXCC  Area       Score\n"
+            "1200       0     1     2     3      8     3     1          32\n");
+  EXPECT_NE(table.find("\n0100*      0     0     0     0      0     0     0          32\n"),
+            std::string::npos);
+  EXPECT_NE(table.find("\nTotal      0     1     2     3      8     3     1          32\n"
+                       "* bonus hour: the station's QSOs score double\n"),
+            std::string::npos);
+
+  EXPECT_THROW(ReadReportTable("Band\tQSOs\r\n20m\t 1\r\n"), ReplayError);
+}
+
+TEST_F(Replaying, PagesTheContestWithWhatWasNotScored) {
+  const LogFile log = ReadLog(kUkLog, UkEiStations(cty));
+  const ContestHours hours = PlayHours(stats, cty, log, {});
+  const ReplayResult result = Replay(stats, cty, log, {});
+  const std::vector<LeftOutGroup> groups = LeftOutGroups(log, result, hours);
+  ASSERT_EQ(groups.size(), 2u);  // the reader skipped no record
+  ASSERT_EQ(groups[0].lines.size(), 2u);
+  EXPECT_EQ(groups[0].lines[0].line, 6);
+  EXPECT_EQ(groups[0].lines[0].what, "2016-11-12 1209 W1ABC 160m CW sent 005 received 7");
+  EXPECT_EQ(groups[1].lines[0].line, 7);
+
+  const std::string page = HtmlPage("<G4XYZ & co>.adi", result.report, hours, groups);
+  EXPECT_NE(page.find(">&lt;G4XYZ &amp; co&gt;.adi &middot; 2016-11-12 1200 to 2016-11-13 1200 "
+                      "UTC &middot; area LN<"),
+            std::string::npos);
+  EXPECT_NE(page.find("<li><span class=\"line\">line 7</span> XX0XX is not in the country "
+                      "file: left out</li>"),
+            std::string::npos);
+  EXPECT_EQ(page.find('\r'), std::string::npos);
+  EXPECT_NE(page.find("<svg id=\"multipliers-per-band\" data-bars=\"6\""), std::string::npos);
+}
+
+TEST_F(Replaying, QsosKeptFromOutsideTheHoursCountInTheTotalsOnly) {
+  ReplayOptions options;
+  options.keepOutsidePeriod = true;
+  const LogFile log = ReadLog(
+      "START-OF-LOG: 3.0\n"
+      "QSO: 14250 PH 2016-11-11 2300 W1XYZ 59 000 K1ABC 59 000\n"
+      "QSO: 14250 PH 2016-11-12 1300 W1XYZ 59 001 G4ABC 59 012 LN\n"
+      "QSO: 14250 PH 2016-11-12 1345 W1XYZ 59 002 G4ABD 59 013 LN\n"
+      "QSO: 14250 PH 2016-11-13 1200 W1XYZ 59 004 G4ABE 59 020 LN\n",
+      UkEiStations(cty));
+  const ContestHours hours = PlayHours(stats, cty, log, options);
+  ExpectSameTotals(hours, Replay(stats, cty, log, options).report);
+  EXPECT_EQ(hours.outsideHours, 2);
+  EXPECT_EQ(hours.hours[1].qsos, 2);
+  for (const ContestHour& hour : hours.hours) EXPECT_FALSE(hour.bonus);  // a DX station's
+  EXPECT_EQ(hours.offTimes.size(), 3u);  // 1200-1300, 1300-1345, 1345-1200
+  EXPECT_EQ(hours.offMinutes, 60 + 45 + 22 * 60 + 15);
+  EXPECT_NE(HourTable(hours).find("\n2 QSOs from outside the 24 hours are in the totals only\n"),
+            std::string::npos);
 }
 
 TEST_F(Replaying, TheOperatorsChoicesOverrideTheLog) {

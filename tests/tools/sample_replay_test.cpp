@@ -7,10 +7,13 @@
 
 #include <fstream>
 #include <ostream>
+#include <tuple>
 
 #include "plugin/contest_rules.h"
 #include "tests/model/reference_log.h"
 #include "tests/support/temp_folder.h"
+#include "tools/contest_hours.h"
+#include "tools/html_page.h"
 #include "tools/replay.h"
 #include "tools/whole_file.h"
 
@@ -111,6 +114,41 @@ TEST_P(SampleReplay, ScoresTheLogAsTheContestRulesDo) {
   const ReplayResult again = Replay(stats, cty, ReadLog(cabrillo, UkEiStations(cty)), {});
   EXPECT_EQ(again.report.substr(again.report.rfind("Score: ")), score);
 #endif
+
+  // Hour by hour the plug-in's own numbers add up to its report's; UK/EI stations have
+  // four bonus hours.
+  const ContestHours hours = PlayHours(stats, cty, log, {});
+  const ReportTable report = ReadReportTable(result.report);
+  EXPECT_EQ(hours.outsideHours, 0);
+  std::vector<int> qsosByBand(report.bands.size());
+  ReportRow sums;
+  int bonusHours = 0;
+  for (const ContestHour& hour : hours.hours) {
+    ASSERT_EQ(hour.qsosByBand.size(), qsosByBand.size());
+    for (size_t band = 0; band < qsosByBand.size(); ++band)
+      qsosByBand[band] += hour.qsosByBand[band];
+    sums.qsos += hour.qsos;
+    sums.points += hour.points;
+    sums.dxcc += hour.newDxcc;
+    sums.areas += hour.newAreas;
+    bonusHours += hour.bonus ? 1 : 0;
+  }
+  for (size_t band = 0; band < qsosByBand.size(); ++band) {
+    EXPECT_EQ(qsosByBand[band], report.bands[band].qsos) << report.bands[band].band;
+  }
+  EXPECT_EQ(
+      std::tie(sums.qsos, sums.points, sums.dxcc, sums.areas),
+      std::tie(report.total.qsos, report.total.points, report.total.dxcc, report.total.areas));
+  EXPECT_EQ(hours.hours.back().score, report.score);
+  EXPECT_EQ(bonusHours, sample.ownCall[0] == 'G' ? 4 : 0);
+  EXPECT_EQ(hours.refused.size(), static_cast<size_t>(2000 - stored));
+
+  // Three charts: a bar for each hour, twice, and two for each band.
+  const std::string page = HtmlPage(sample.file, result.report, hours, {});
+  EXPECT_LT(page.size(), 200'000u);
+  size_t bars = 0;
+  for (size_t at = 0; (at = page.find("<g class=\"bar\"", at + 1)) != std::string::npos;) ++bars;
+  EXPECT_EQ(bars, 2 * 24 + 2 * report.bands.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, SampleReplay,

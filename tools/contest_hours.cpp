@@ -1,0 +1,246 @@
+#include "tools/contest_hours.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <unordered_set>
+
+#include "plugin/contest_rules.h"
+
+namespace {
+
+constexpr int kContestHours = 24;
+constexpr long long kSecondsPerHour = 3600;
+constexpr int kOffTimeMinutes = 30;
+
+// A moment in whole seconds, for exact comparisons with the hours' ends.
+long long Seconds(const OleDate& date) {
+  return std::llround(date.m_dt * 86400.0);
+}
+
+OleDate AtSeconds(long long seconds) {
+  return OleDate{static_cast<double>(seconds) / 86400.0, OleDate::kValid};
+}
+
+std::vector<std::string> ReportLines(const std::string& report) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t end; (end = report.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    lines.push_back(report.substr(start, end - start));
+  }
+  lines.push_back(report.substr(start));
+  return lines;
+}
+
+// "20m\t 12\t 34\t 5\t 6": the band text may hold anything, so the numbers are read from
+// the end.
+ReportRow ReadRow(const std::string& line) {
+  ReportRow row;
+  int* const fields[] = {&row.qsos, &row.points, &row.dxcc, &row.areas};
+  size_t end = line.size();
+  for (int field = 3; field >= 0; --field) {
+    const size_t at = line.rfind("\t ", end == 0 ? 0 : end - 1);
+    if (at == std::string::npos) throw ReplayError("the report has a malformed line: " + line);
+    *fields[field] = std::atoi(line.c_str() + at + 2);
+    end = at;
+  }
+  row.band = line.substr(0, end);
+  return row;
+}
+
+ReportTable Report(const StatsLibrary& stats) {
+  int status = 0;
+  const char* text = stats.GetResult0(&status);
+  return ReadReportTable(text ? text : "");
+}
+
+const ReportRow* RowOf(const ReportTable& table, const std::string& band) {
+  for (const ReportRow& row : table.bands) {
+    if (row.band == band) return &row;
+  }
+  return nullptr;
+}
+
+// The most QSOs within `seconds` of a QSO, the earliest of equals.
+BestRate BusiestStretch(const std::vector<long long>& times, long long seconds) {
+  BestRate best;
+  size_t end = 0;
+  for (size_t first = 0; first < times.size(); ++first) {
+    while (end < times.size() && times[end] < times[first] + seconds) ++end;
+    const int qsos = static_cast<int>(end - first);
+    if (qsos > best.qsos) best = {qsos, AtSeconds(times[first])};
+  }
+  return best;
+}
+
+void FindOffTimes(const std::vector<long long>& times, long long start, long long end,
+                  ContestHours& hours) {
+  long long from = start;
+  auto gapUntil = [&](long long to) {
+    const int minutes = static_cast<int>((to - from) / 60);
+    if (minutes >= kOffTimeMinutes) {
+      hours.offTimes.push_back({AtSeconds(from), AtSeconds(to), minutes});
+      hours.offMinutes += minutes;
+    }
+  };
+  for (const long long time : times) {
+    if (time < start || time >= end) continue;
+    gapUntil(time);
+    from = time;
+  }
+  gapUntil(end);
+}
+
+std::string Format(const char* pattern, long long value, int width) {
+  char text[32];
+  std::snprintf(text, sizeof text, pattern, width, value);
+  return text;
+}
+
+}  // namespace
+
+ReportTable ReadReportTable(const std::string& report) {
+  ReportTable table;
+  const std::vector<std::string> lines = ReportLines(report);
+  auto line = std::find_if(lines.begin(), lines.end(),
+                           [](const std::string& text) { return text.rfind("Band\t", 0) == 0; });
+  if (line == lines.end()) throw ReplayError("the report has no band table");
+  for (++line; line != lines.end() && line->rfind("Total\t", 0) != 0; ++line) {
+    table.bands.push_back(ReadRow(*line));
+  }
+  if (line == lines.end()) throw ReplayError("the report has no Total line");
+  table.total = ReadRow(*line);
+  const auto score = std::find_if(line, lines.end(), [](const std::string& text) {
+    return text.rfind("Score: ", 0) == 0 && text.find(" = ") != std::string::npos;
+  });
+  if (score == lines.end()) throw ReplayError("the report has no score");
+  table.score = std::atoll(score->c_str() + score->find(" = ") + 3);
+  return table;
+}
+
+ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
+                       const ReplayOptions& options) {
+  ReplayResult planned;
+  std::vector<HostQso> qsos = PlanReplay(cty, log, options, planned);
+  std::stable_sort(qsos.begin(), qsos.end(), [](const HostQso& a, const HostQso& b) {
+    return Seconds(a.time) < Seconds(b.time);
+  });
+  ContestHours hours;
+  hours.station = planned.station;
+  WriteSettings(hours.station, options);
+  ResetFor(stats, hours.station, false);
+
+  std::unordered_set<std::string> stored;
+  std::vector<long long> countedTimes;
+  size_t next = 0;
+  auto handUntil = [&](long long end) {
+    for (; next < qsos.size() && Seconds(qsos[next].time) < end; ++next) {
+      const HostQso& qso = qsos[next];
+      if (AddQso(stats, qso) == 0) {
+        hours.refused.push_back(qso);
+      } else if (stored.insert(DupeKey(qso)).second) {
+        countedTimes.push_back(Seconds(qso.time));
+      }
+    }
+  };
+
+  const long long start = Seconds(hours.station.contestStart);
+  const bool ukEiStation = IsUkEiPrefix(hours.station.placement.prefix);
+  handUntil(start);
+  std::vector<ReportTable> ends{Report(stats)};  // before the first hour, then at each end
+  for (int hour = 0; hour < kContestHours; ++hour) {
+    handUntil(start + (hour + 1) * kSecondsPerHour);
+    ends.push_back(Report(stats));
+  }
+  handUntil(LLONG_MAX);
+  hours.whole = Report(stats);
+
+  for (const ReportRow& row : hours.whole.bands) hours.bands.push_back(row.band);
+  int qsosInHours = 0;
+  for (int hour = 0; hour < kContestHours; ++hour) {
+    const ReportTable& before = ends[hour];
+    const ReportTable& after = ends[hour + 1];
+    ContestHour row;
+    row.start = AtSeconds(start + hour * kSecondsPerHour);
+    row.bonus = ukEiStation && IsBonusHour(HourOfDay(row.start));
+    for (const std::string& band : hours.bands) {
+      const ReportRow* was = RowOf(before, band);
+      const ReportRow* is = RowOf(after, band);
+      row.qsosByBand.push_back((is ? is->qsos : 0) - (was ? was->qsos : 0));
+    }
+    row.qsos = after.total.qsos - before.total.qsos;
+    row.points = after.total.points - before.total.points;
+    row.newDxcc = after.total.dxcc - before.total.dxcc;
+    row.newAreas = after.total.areas - before.total.areas;
+    row.score = after.score;
+    qsosInHours += row.qsos;
+    hours.hours.push_back(std::move(row));
+  }
+  hours.outsideHours = hours.whole.total.qsos - qsosInHours;
+  hours.best60 = BusiestStretch(countedTimes, 60 * 60);
+  hours.best10 = BusiestStretch(countedTimes, 10 * 60);
+  FindOffTimes(countedTimes, start, start + kContestHours * kSecondsPerHour, hours);
+  return hours;
+}
+
+std::string HourAndMinute(const OleDate& time) {
+  return FormatDate(time, "%H%M");
+}
+
+std::string Duration(int minutes) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%dh%02d", minutes / 60, minutes % 60);
+  return text;
+}
+
+std::string RatesLine(const ContestHours& hours) {
+  if (hours.best60.qsos == 0) return "No QSO counted: no rates, no off-times";
+  std::string text = "Best 60 minutes: " + std::to_string(hours.best60.qsos) + " QSOs from " +
+                     HourAndMinute(hours.best60.from) +
+                     "; best 10 minutes: " + std::to_string(hours.best10.qsos) + " QSOs (" +
+                     std::to_string(6 * hours.best10.qsos) + "/hour) from " +
+                     HourAndMinute(hours.best10.from) + "; off-times:";
+  for (const OffTime& off : hours.offTimes) {
+    text += ' ' + HourAndMinute(off.from) + '-' + HourAndMinute(off.to) + " (" +
+            Duration(off.minutes) + ')';
+  }
+  return text + (hours.offTimes.empty() ? " none" : ", " + Duration(hours.offMinutes) + " in all");
+}
+
+std::string HourTable(const ContestHours& hours) {
+  std::vector<int> widths;
+  for (const std::string& band : hours.bands) {
+    widths.push_back(std::max<int>(5, static_cast<int>(band.size())) + 1);
+  }
+  std::string text = "Hour  ";
+  for (size_t b = 0; b < hours.bands.size(); ++b) {
+    text += std::string(widths[b] - hours.bands[b].size(), ' ') + hours.bands[b];
+  }
+  text += "  QSOs Points  DXCC  Area       Score\n";
+  auto numbers = [&](const std::vector<int>& byBand, int qsos, int points, int dxcc, int areas,
+                     long long score) {
+    for (size_t b = 0; b < byBand.size(); ++b) text += Format("%*lld", byBand[b], widths[b]);
+    text += Format("%*lld", qsos, 6) + Format("%*lld", points, 7) + Format("%*lld", dxcc, 6) +
+            Format("%*lld", areas, 6) + Format("%*lld", score, 12) + '\n';
+  };
+  bool anyBonus = false;
+  for (const ContestHour& hour : hours.hours) {
+    text += HourAndMinute(hour.start) + (hour.bonus ? "* " : "  ");
+    anyBonus = anyBonus || hour.bonus;
+    numbers(hour.qsosByBand, hour.qsos, hour.points, hour.newDxcc, hour.newAreas, hour.score);
+  }
+  const ReportTable& whole = hours.whole;
+  std::vector<int> bandTotals;
+  for (const ReportRow& row : whole.bands) bandTotals.push_back(row.qsos);
+  text += "Total ";
+  numbers(bandTotals, whole.total.qsos, whole.total.points, whole.total.dxcc, whole.total.areas,
+          whole.score);
+  if (anyBonus) text += "* bonus hour: the station's QSOs score double\n";
+  if (hours.outsideHours != 0) {
+    text += std::to_string(hours.outsideHours) +
+            " QSOs from outside the 24 hours are in the totals only\n";
+  }
+  return text + RatesLine(hours) + '\n';
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The contest told hour by hour. The plug-in's own report is asked at the end of every
+// contest hour while the log is handed over in time order, so that every QSO count,
+// point and multiplier of the table is the plug-in's; the table's last state is the
+// report of the whole log.
+
+#include <string>
+#include <vector>
+
+#include "tools/replay.h"
+
+// One band line of the plug-in's report, or its Total line.
+struct ReportRow {
+  std::string band;
+  int qsos = 0, points = 0, dxcc = 0, areas = 0;
+};
+
+// The table of the plug-in's report.
+struct ReportTable {
+  std::vector<ReportRow> bands;  // in report order
+  ReportRow total;
+  long long score = 0;
+};
+
+// Throws ReplayError when the text lacks the band table or the score.
+ReportTable ReadReportTable(const std::string& report);
+
+struct ContestHour {
+  OleDate start;
+  bool bonus = false;           // the own station scores double in this hour
+  std::vector<int> qsosByBand;  // in the order of ContestHours::bands
+  int qsos = 0, points = 0, newDxcc = 0, newAreas = 0;
+  long long score = 0;  // claimed at the hour's end
+};
+
+// The busiest stretch of a given length, from its first QSO.
+struct BestRate {
+  int qsos = 0;
+  OleDate from;
+};
+
+// A stretch of the contest period without a counted QSO.
+struct OffTime {
+  OleDate from, to;
+  int minutes = 0;
+};
+
+struct ContestHours {
+  ReplayStation station;
+  std::vector<std::string> bands;  // of the whole log's report, in its order
+  std::vector<ContestHour> hours;  // the 24 hours from the period's start
+  ReportTable whole;               // the report of the whole log
+  int outsideHours = 0;            // counted QSOs kept from outside the 24 hours
+  BestRate best60, best10;
+  std::vector<OffTime> offTimes;  // of 30 minutes or more
+  int offMinutes = 0;
+  std::vector<HostQso> refused;  // handed over but not taken, in time order
+};
+
+// Plays the log as Replay does, but in time order and with a report at each hour's end.
+// Leaves the plug-in holding the log; a later Replay starts afresh. Throws ReplayError as
+// Replay does.
+ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
+                       const ReplayOptions& options);
+
+// The table as text, one line per hour, then the totals and the rates line.
+std::string HourTable(const ContestHours& hours);
+
+// The best 60 and 10 minutes and the off-times, in one line without its end.
+std::string RatesLine(const ContestHours& hours);
+
+// "1302" for 13:02 UTC; the rates line and the page name times so.
+std::string HourAndMinute(const OleDate& time);
+// "2h05" for 125 minutes.
+std::string Duration(int minutes);
