@@ -41,6 +41,7 @@ expect "nothing counted" 1 "no QSO was counted" "$tool" topband.log
 expect "a bad own call" 2 "--call 'M0NOM <': not a call sign" "$tool" --call 'M0NOM <' broken.adi
 expect "an unknown option" 2 "unknown option --colour" "$tool" --colour red broken.adi
 expect "a bad area code" 2 "--area XY: not a UK/EI area code" "$tool" --area XY broken.adi
+expect "Norwich's NK passes the area check" 1 "broken.adi:2: QSO_DATE" "$tool" --area nk broken.adi
 expect "a bad start day" 2 "--start 2016-02-30: not a date YYYY-MM-DD" \
   "$tool" --start 2016-02-30 broken.adi
 expect "no log" 2 "no log file given" "$tool" --leg cw
