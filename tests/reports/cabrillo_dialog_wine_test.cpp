@@ -79,6 +79,8 @@ class CabrilloDialogTest : public ::testing::Test {
     std::thread operatorThread([&] {
       HWND dialog = WaitForDialog(kHeaderDialogCaption, 60);
       ASSERT_NE(dialog, nullptr) << "no header dialog";
+      // The dialog shows once its controls hold the header.
+      for (int waited = 0; !IsWindowVisible(dialog) && waited < 10000; waited += 10) Sleep(10);
       operate(dialog);
     });
     ResetFor(stats_, {"G4ABC", "DL", "EU", 1, hostFolder_.c_str()});
