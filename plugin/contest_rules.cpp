@@ -11,6 +11,10 @@ constexpr std::array<std::string_view, 8> kUkEiPrefixes = {"EI", "G",  "GD", "GI
 constexpr std::array<std::string_view, 7> kRussianCaptionPrefixes = {"UA", "UA2", "UA2/f", "UA9",
                                                                      "UN", "UR",  "EU"};
 
+// Norwich sends NK; the table knows the district as NR.
+constexpr std::string_view kNorwich = "NK";
+constexpr std::string_view kNorwichInTable = "NR";
+
 template <size_t N>
 bool Contains(const std::array<std::string_view, N>& table, std::string_view text) {
   return std::find(table.begin(), table.end(), text) != table.end();
@@ -25,7 +29,10 @@ bool IsRussianCaptionPrefix(std::string_view prefix) {
   return Contains(kRussianCaptionPrefixes, prefix);
 }
 bool IsValidAreaCode(std::string_view code) {
-  return std::binary_search(kAreaCodes.begin(), kAreaCodes.end(), code);
+  return code == kNorwich || std::binary_search(kAreaCodes.begin(), kAreaCodes.end(), code);
+}
+std::string_view AreaDistrict(std::string_view code) {
+  return code == kNorwich ? kNorwichInTable : code;
 }
 
 int CContestRules::SlotOfNoCase(std::string_view text) const {

@@ -23,10 +23,14 @@ constexpr std::array<std::string_view, 155> kAreaCodes = {
     "SY", "TA", "TD", "TF", "TI", "TN", "TQ", "TR", "TS", "TW", "TY", "UB", "WA", "WC", "WD", "WF",
     "WI", "WL", "WM", "WN", "WR", "WS", "WT", "WV", "WX", "YO", "ZE"};
 
-// Exact, case-sensitive whole-text tests.
+// Exact, case-sensitive whole-text tests. A valid area code is one of the table or NK, which
+// the contest rules ask Norwich to send.
 bool IsUkEiPrefix(std::string_view prefix);
 bool IsRussianCaptionPrefix(std::string_view prefix);
 bool IsValidAreaCode(std::string_view code);
+// The district of a valid area code, by which area multipliers count and the area window
+// ticks its box: NR for NK, the code itself otherwise.
+std::string_view AreaDistrict(std::string_view code);
 
 // UK/EI stations score double in the small hours, 01:00 to 04:59 UTC.
 constexpr bool IsBonusHour(int hourOfDay) {

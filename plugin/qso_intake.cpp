@@ -36,6 +36,14 @@ std::string NormalDxExchange(std::string_view exchange) {
   return Joined(padding, exchange) + " --";
 }
 
+// A UK/EI station's exchange of digits alone is a serial number sent without an area code;
+// reading its last two digits as the area would lose them and leave the Cabrillo line one
+// field short.
+bool IsSerialWithoutArea(std::string_view exchange) {
+  return !exchange.empty() &&
+         std::all_of(exchange.begin(), exchange.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 }  // namespace
 
 int TakeQso(const QsoArgs& qso) {
@@ -79,7 +87,8 @@ int TakeQso(const QsoArgs& qso) {
     } else {
       problems.Write(problem, "  UK/EI Code Area is not acceptable !!!", &upper);
     }
-    record.exchangeReceived = NormalUkEiExchange(exchange, upper);
+    record.exchangeReceived = IsSerialWithoutArea(exchange) ? NormalDxExchange(exchange)
+                                                            : NormalUkEiExchange(exchange, upper);
   } else {
     record.exchangeReceived = NormalDxExchange(exchange);
   }

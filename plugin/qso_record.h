@@ -15,7 +15,7 @@ struct CInfo {
   std::string rstSent;
   std::string exchangeReceived;  // normal form: number, blank, area code or "--"
   std::string exchangeSent;      // sent number, blank, own area code or "--"
-  std::string areaCode;          // the worked station's valid area code: the area multiplier
+  std::string areaCode;          // the valid area code as received; its district is the multiplier
   int zone = 0;                  // never set by the intake; shown by the worked-with rows
   int frequencyKhz = 0;
   int isDupe = 0;  // an earlier QSO has the same call, band and mode

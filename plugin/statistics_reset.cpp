@@ -27,7 +27,7 @@ void StoreStation(const StationArgs& station) {
   c.ownContinent = station.ownContinent;
   c.ownCall = station.ownCall;
   for (int slot = 0; slot < kBandSlots; ++slot) {
-    c.bandStatus[slot] = BandStatusRow{std::string(bandRules[slot]), "-", "-", "-", "-"};
+    c.bandStatus[slot] = BandStatusRow{std::string(kBandNames[slot]), "-", "-", "-", "-"};
   }
   c.isCwMode = c.settings.ReadInt("Mode");
   c.cabrilloRequested = station.cabrilloExport;

@@ -5,9 +5,12 @@
 #include <initializer_list>
 #include <vector>
 
+#include "reports/cabrillo_header.h"
 #include "res/cabrillo_dialog.h"
 
 namespace {
+
+constexpr const char* kTooLongCaption = "Cabrillo header";
 
 struct ComboList {
   int id;
@@ -99,11 +102,17 @@ INT_PTR CALLBACK CabrilloDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     }
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
-        auto& fields =
-            *reinterpret_cast<CabrilloDialogFields*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        CabrilloDialogFields confirmed;
         for (const TextControl& control : kTextControls) {
-          fields.*control.field = ControlText(dialog, control.id);
+          confirmed.*control.field = ControlText(dialog, control.id);
         }
+        // Nothing is cut silently: the operator may go back and shorten the texts.
+        const std::string notice = TooLongToKeepNotice(confirmed);
+        if (!notice.empty() && MessageBoxA(dialog, notice.c_str(), kTooLongCaption,
+                                           MB_OKCANCEL | MB_ICONWARNING) != IDOK) {
+          return TRUE;
+        }
+        *reinterpret_cast<CabrilloDialogFields*>(GetWindowLongPtrA(dialog, DWLP_USER)) = confirmed;
         EndDialog(dialog, IDOK);
         return TRUE;
       }

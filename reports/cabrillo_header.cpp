@@ -1,6 +1,8 @@
 #include "reports/cabrillo_header.h"
 
+#include <algorithm>
 #include <mutex>
+#include <string_view>
 
 #include "platform/ascii_text.h"
 #include "plugin/contest_state.h"
@@ -61,29 +63,85 @@ void LoadHeader(CabrilloLog& log, const std::string& ownCall, const OleDate& con
   h.soapbox = ReplaceAll(ReplaceAll(settings.Read("SoapBox"), "<CR>", "\r"), "<LF>", "\n");
 }
 
+namespace {
+
+// The header texts the settings file keeps, in the order they are written, with the
+// dialog's label for each.
+struct StoredField {
+  const char* key;
+  std::string CabrilloDialogFields::*field;
+  const char* label;
+};
+constexpr StoredField kStoredFields[] = {
+    {"Operators", &CabrilloDialogFields::operators, "OPERATORS"},
+    {"Name", &CabrilloDialogFields::name, "NAME"},
+    {"Address", &CabrilloDialogFields::address, "ADDRESS"},
+    {"Address_City", &CabrilloDialogFields::addressCity, "ADDRESS-CITY"},
+    {"Address_St_Prov", &CabrilloDialogFields::addressStateProvince, "ADDRESS-STATE-PROVINCE"},
+    {"Address_PostalCode", &CabrilloDialogFields::addressPostalCode, "ADDRESS-POSTALCODE"},
+    {"Address_Country", &CabrilloDialogFields::addressCountry, "ADDRESS-COUNTRY"},
+    {"Category", &CabrilloDialogFields::categoryOperator, "CATEGORY-OPERATOR"},
+    {"Category_Overlay", &CabrilloDialogFields::categoryOverlay, "CATEGORY-OVERLAY"},
+    {"Contest", &CabrilloDialogFields::contest, "CONTEST"},
+    {"Email", &CabrilloDialogFields::email, "E-MAIL"},
+    {"Club", &CabrilloDialogFields::club, "CLUB"},
+    {"SoapBox", &CabrilloDialogFields::soapbox, "SOAPBOX"},
+};
+
+// What a read of the settings file gives back at most.
+constexpr size_t kKeptBytes = IniFile::kReadBufferSize - 1;
+
+// The INI file keeps the soapbox on one line, its breaks written as "<CR>" and "<LF>".
+std::string WithBreakMarkers(std::string_view text) {
+  return ReplaceAll(ReplaceAll(text, "\r", "<CR>"), "\n", "<LF>");
+}
+
+std::string SettingsText(const CabrilloDialogFields& fields, const StoredField& stored) {
+  const std::string& text = fields.*stored.field;
+  return stored.field == &CabrilloDialogFields::soapbox ? WithBreakMarkers(text) : text;
+}
+
+// The part of a settings text that a read gives back, cut before a line break that would
+// not fit whole: a cut marker would reach the Cabrillo file as text.
+std::string KeptPart(const std::string& text) {
+  if (text.size() <= kKeptBytes) return text;
+  size_t cut = kKeptBytes;
+  for (const std::string_view marker : {"<CR><LF>", "<CR>", "<LF>"}) {
+    const size_t start = text.rfind(marker, kKeptBytes - 1);
+    if (start != std::string::npos && start + marker.size() > kKeptBytes) {
+      cut = std::min(cut, start);
+    }
+  }
+  return text.substr(0, cut);
+}
+
+}  // namespace
+
+std::string TooLongToKeepNotice(const CabrilloDialogFields& fields) {
+  std::string labels;
+  for (const StoredField& stored : kStoredFields) {
+    if (SettingsText(fields, stored).size() <= kKeptBytes) continue;
+    labels += (labels.empty() ? "" : ", ") + std::string(stored.label);
+  }
+  if (labels.empty()) return labels;
+  return "Too long to be kept whole for the next export: " + labels +
+         ".\r\nThe settings file keeps the first " + std::to_string(kKeptBytes) +
+         " characters of each (a line break counts 8).\r\n\r\n"
+         "OK stores them cut; Cancel goes back to the header.";
+}
+
 void StoreHeader(CabrilloLog& log, const CabrilloDialogFields& confirmed, const IniFile& settings) {
   CabrilloDialogFields& h = log.header;
   const std::string claimed = h.claimed;
   h = confirmed;
   h.claimed = claimed;
-  h.soapbox = ReplaceAll(ReplaceAll(h.soapbox, "\r", "<CR>"), "\n", "<LF>");
-
-  settings.Write("Operators", h.operators);
-  settings.Write("Name", h.name);
-  settings.Write("Address", h.address);
-  settings.Write("Address_City", h.addressCity);
-  settings.Write("Address_St_Prov", h.addressStateProvince);
-  settings.Write("Address_PostalCode", h.addressPostalCode);
-  settings.Write("Address_Country", h.addressCountry);
-  settings.Write("Category", h.categoryOperator);
-  settings.Write("Category_Overlay", h.categoryOverlay);
-  settings.Write("Contest", h.contest);
-  settings.Write("Email", h.email);
-  settings.Write("Club", h.club);
-  settings.Write("SoapBox", h.soapbox);
+  for (const StoredField& stored : kStoredFields) {
+    settings.Write(stored.key, KeptPart(SettingsText(h, stored)));
+  }
 
   // Output form: each line of the soapbox gets a "SOAPBOX: " line of its own in the file.
-  h.soapbox = ReplaceAll(ReplaceAll(h.soapbox, "<CR>", "\r\nSOAPBOX: "), "<LF>", "");
+  h.soapbox =
+      ReplaceAll(ReplaceAll(WithBreakMarkers(h.soapbox), "<CR>", "\r\nSOAPBOX: "), "<LF>", "");
   log.qsoLines.clear();
 }
 

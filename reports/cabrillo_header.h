@@ -20,8 +20,13 @@ int RunHeaderDialog(const std::string& ownCall, const OleDate& contestStart,
 void LoadHeader(CabrilloLog& log, const std::string& ownCall, const OleDate& contestStart,
                 const OleDate& contestEnd, bool cwLeg, const IniFile& settings);
 
+// What the dialog tells the operator before storing fields whose text is longer than a read
+// of the INI file gives back, naming them by their labels; empty when every field fits.
+std::string TooLongToKeepNotice(const CabrilloDialogFields& fields);
+
 // Keeps what the operator confirmed (all but the claimed score, which is shown only),
-// saves it to the INI file, and empties the collected QSO lines.
+// saves it to the INI file, and empties the collected QSO lines. A text too long for the
+// INI file is saved as much as a read gives back, never ending inside a line-break marker.
 void StoreHeader(CabrilloLog& log, const CabrilloDialogFields& confirmed, const IniFile& settings);
 
 // The call with "/" and "\\" and the characters Windows refuses in file names replaced by

@@ -100,7 +100,7 @@ std::optional<double> MinutesBefore(const OleDate& reference, const OleDate& tim
 }
 
 // One pass over the log: counted QSOs (not dupes, call not empty) are tallied on the row of
-// their band text, and their prefixes and area codes go, once each and in log order, to
+// their band text, and their prefixes and area districts go, once each and in log order, to
 // the row's multipliers and to the worked lists of the slot the row feeds.
 Tally TallyLog(ContestState& c) {
   const size_t rowCount = c.bandsSeen.size();
@@ -146,17 +146,19 @@ Tally TallyLog(ContestState& c) {
       if (minutes && *minutes < 10) tally.lastTenMinutes.Add(points);
     }
 
+    // A call the country file could not place has no prefix: it scores, but is no DXCC.
     const int slot = slotOfRow[row];
-    if (rowPrefixes[row].insert(qso.prefix).second) {
+    if (!qso.prefix.empty() && rowPrefixes[row].insert(qso.prefix).second) {
       ++counts.dxcc;
       if (slot >= 0 && slotPrefixes[slot].insert(qso.prefix).second) {
         c.workedDxccByBand[slot].push_back(qso.prefix);
       }
     }
-    if (!qso.areaCode.empty() && rowAreas[row].insert(qso.areaCode).second) {
+    const std::string_view district = AreaDistrict(qso.areaCode);
+    if (!district.empty() && rowAreas[row].insert(district).second) {
       ++counts.areas;
-      if (slot >= 0 && slotAreas[slot].insert(qso.areaCode).second) {
-        c.workedAreasByBand[slot].push_back(qso.areaCode);
+      if (slot >= 0 && slotAreas[slot].insert(district).second) {
+        c.workedAreasByBand[slot].emplace_back(district);
       }
     }
   }

@@ -35,8 +35,8 @@ class RandomSession {
     static const char* const kPrefixes[] = {"G", "GM", "EI", "GW", "DL", "K", "VE", "JA", "", "gm"};
     static const char* const kContinents[] = {"EU", "NA", "AS", "AF", "OC", "SA", ""};
     static const char* const kExchanges[] = {
-        "5LN",   "12 ab", "7", "42",   "123", "1234", "15ab",     "  7LN\t", "5 xx",
-        "123AB", "",      " ", "1 AB", "ZE",  "99zz", "\xb5\xb6", "12345 AB"};
+        "5LN", "12 ab", "7",    "42", "123",  "1234",     "15ab",     "  7LN\t", "5 xx",  "123AB",
+        "",    " ",     "1 AB", "ZE", "99zz", "\xb5\xb6", "12345 AB", "3nk",     "12 NK", "7NR"};
     ModelQsoInput q;
     q.ownCall = Pick(kCalls);
     q.call = Pick(kCalls);

@@ -22,6 +22,7 @@ bool UkEi(const std::string& prefix) {
 }
 
 bool ValidArea(const std::string& code) {
+  if (code == "NK") return true;  // Norwich, the table's NR
   if (code.size() != 2) return false;
   for (const char* p = kAreas;; p += 3) {
     if (code[0] == p[0] && code[1] == p[1]) return true;
@@ -116,7 +117,15 @@ int ReferenceLog::Add(const ModelQsoInput& q) {
     } else {
       Problem(q, "  " + upper + "  UK/EI Code Area is not acceptable !!!");
     }
-    if (exchange.find(' ') != std::string::npos) {
+    bool digitsOnly = !exchange.empty();
+    for (char c : exchange) digitsOnly = digitsOnly && c >= '0' && c <= '9';
+    if (digitsOnly) {
+      // A serial without an area code: written as a DX station's.
+      r.exchangeReceived = (exchange.size() == 1   ? "00"
+                            : exchange.size() == 2 ? "0"
+                                                   : "") +
+                           exchange + " --";
+    } else if (exchange.find(' ') != std::string::npos) {
       r.exchangeReceived = exchange.size() == 4   ? "00" + exchange
                            : exchange.size() == 5 ? "0" + exchange
                                                   : exchange;
@@ -280,8 +289,9 @@ ModelReport ReferenceLog::Report(bool exportRun) {
           tenPoints += p;
         }
       }
-      if (!Contains(prefixes, q.prefix)) prefixes.push_back(q.prefix);
-      if (!q.areaCode.empty() && !Contains(areas, q.areaCode)) areas.push_back(q.areaCode);
+      if (!q.prefix.empty() && !Contains(prefixes, q.prefix)) prefixes.push_back(q.prefix);
+      const std::string district = q.areaCode == "NK" ? "NR" : q.areaCode;
+      if (!district.empty() && !Contains(areas, district)) areas.push_back(district);
     }
     std::snprintf(line, sizeof line, "%s\t %i\t %i\t %i\t %i\r\n", band.c_str(), qsos, points,
                   static_cast<int>(prefixes.size()), static_cast<int>(areas.size()));
@@ -297,9 +307,12 @@ ModelReport ReferenceLog::Report(bool exportRun) {
     for (size_t row = 0; row < bandsSeen_.size(); ++row) {
       const int slot = slotOfBand[row];
       if (bandsSeen_[row] != q.band || slot < 0) continue;
-      if (!Contains(report.dxccBySlot[slot], q.prefix)) report.dxccBySlot[slot].push_back(q.prefix);
-      if (!q.areaCode.empty() && !Contains(report.areasBySlot[slot], q.areaCode)) {
-        report.areasBySlot[slot].push_back(q.areaCode);
+      if (!q.prefix.empty() && !Contains(report.dxccBySlot[slot], q.prefix)) {
+        report.dxccBySlot[slot].push_back(q.prefix);
+      }
+      const std::string district = q.areaCode == "NK" ? "NR" : q.areaCode;
+      if (!district.empty() && !Contains(report.areasBySlot[slot], district)) {
+        report.areasBySlot[slot].push_back(district);
       }
     }
   }

@@ -13,7 +13,12 @@ TEST(ContestRules, PrefixAndAreaTablesCompareExactly) {
   EXPECT_TRUE(IsValidAreaCode("CW"));
   EXPECT_TRUE(IsValidAreaCode("ZE"));
   EXPECT_TRUE(IsValidAreaCode("AB"));
-  for (const char* invalid : {"ZD", "Z", "", "ln", "LNX"}) {
+  EXPECT_TRUE(IsValidAreaCode("NK"));  // Norwich, the district NR of the table
+  EXPECT_TRUE(IsValidAreaCode("NR"));
+  EXPECT_EQ(AreaDistrict("NK"), "NR");
+  EXPECT_EQ(AreaDistrict("NR"), "NR");
+  EXPECT_EQ(AreaDistrict("LN"), "LN");
+  for (const char* invalid : {"ZD", "Z", "", "ln", "LNX", "nk"}) {
     EXPECT_FALSE(IsValidAreaCode(invalid)) << invalid;
   }
   EXPECT_TRUE(std::is_sorted(kAreaCodes.begin(), kAreaCodes.end()));

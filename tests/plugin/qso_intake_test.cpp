@@ -78,7 +78,12 @@ TEST_F(QsoIntake, ReceivedExchangesTakeTheirNormalForm) {
                         Case{"GI", "12 AB", "012 AB", "AB"}, Case{"GD", "123 ab", "123 ab", "AB"},
                         Case{"G", "1234ZE", "1234 ZE", "ZE"}, Case{"G", "  7LN\t", "007 LN", "LN"},
                         Case{"DL", "7", "007 --", ""}, Case{"W", "42", "042 --", ""},
-                        Case{"JA", "1234", "1234 --", ""}, Case{"DL", " 42 ", "042 --", ""}}) {
+                        Case{"JA", "1234", "1234 --", ""}, Case{"DL", " 42 ", "042 --", ""},
+                        // Digits alone from UK/EI: a serial sent without an area code.
+                        Case{"G", "123", "123 --", ""}, Case{"EI", "7", "007 --", ""},
+                        Case{"GM", " 42 ", "042 --", ""}, Case{"GW", "1234", "1234 --", ""},
+                        // Norwich sends NK, kept as received.
+                        Case{"G", "5nk", "005 NK", "NK"}, Case{"G", "12 NK", "012 NK", "NK"}}) {
     Add(Qso{.exchange = c.exchange, .prefix = c.prefix});
     EXPECT_EQ(Last().exchangeReceived, c.normal) << c.exchange;
     EXPECT_EQ(Last().areaCode, c.area) << c.exchange;
@@ -88,14 +93,17 @@ TEST_F(QsoIntake, ReceivedExchangesTakeTheirNormalForm) {
 TEST_F(QsoIntake, InvalidAreaCodeWarnsButKeepsTheQso) {
   EXPECT_EQ(Add(Qso{.exchange = "12 zz", .prefix = "GM"}), 1);
   EXPECT_EQ(Add(Qso{.call = "EI5XX", .exchange = "5 xx", .prefix = "EI"}), 1);
+  EXPECT_EQ(Last().exchangeReceived, "005 xx");
+  EXPECT_EQ(Add(Qso{.call = "G3XYY", .exchange = "123", .prefix = "G"}), 1);
   EXPECT_EQ(ProblemLines(),
             "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599  001  G4ABC  599  12 zz  12 ZZ"
             "  UK/EI Code Area is not acceptable !!!\r\n"
             "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599  001  EI5XX  599  5 xx  5 XX"
+            "  UK/EI Code Area is not acceptable !!!\r\n"
+            "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599  001  G3XYY  599  123  123"
             "  UK/EI Code Area is not acceptable !!!\r\n");
   EXPECT_EQ(Last().areaCode, "");
-  EXPECT_EQ(Last().exchangeReceived, "005 xx");
-  EXPECT_EQ(contest.qsoList.size(), 2u);
+  EXPECT_EQ(contest.qsoList.size(), 3u);
 }
 
 TEST_F(QsoIntake, DupesAreFlaggedOncePerEarlierQso) {

@@ -22,7 +22,7 @@ TEST(StatisticsReset, StoresStationDatesAndCreatesTheStatsFile) {
   EXPECT_EQ(contest.ownContinent, "EU");
   EXPECT_EQ(contest.isCwMode, 0);
   EXPECT_EQ(ReadFileBytes(kStatsFile), "UK/EI SSB DX Contest UBN file \r\n");
-  EXPECT_EQ(contest.bandStatus[0][0], "80m");  // slot 0 of the band rules repeats 80m
+  EXPECT_EQ(contest.bandStatus[0][0], "160m");  // not the band rules' repeated 80m
   EXPECT_EQ(contest.bandStatus[1][0], "80m");
   EXPECT_EQ(contest.bandStatus[5][4], "-");
 

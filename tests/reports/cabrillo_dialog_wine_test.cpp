@@ -4,15 +4,15 @@
 // The program's name contains "Qorv" and it carries version 2.5.0.0: it is the host
 // program the Cabrillo writer finds in the host folder.
 
-#include <filesystem>
 #include <gtest/gtest.h>
+#include <filesystem>
 
 #include <atomic>
 #include <thread>
 
 #include "res/cabrillo_dialog.h"
-#include "tests/support/temp_folder.h"
 #include "tests/reports/wine_host.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -79,6 +79,8 @@ class CabrilloDialogTest : public ::testing::Test {
     std::thread operatorThread([&] {
       HWND dialog = WaitForDialog(kHeaderDialogCaption, 60);
       ASSERT_NE(dialog, nullptr) << "no header dialog";
+      // The dialog shows once its controls hold the header.
+      for (int waited = 0; !IsWindowVisible(dialog) && waited < 10000; waited += 10) Sleep(10);
       operate(dialog);
     });
     ResetFor(stats_, {"G4ABC", "DL", "EU", 1, hostFolder_.c_str()});
@@ -163,6 +165,33 @@ TEST_F(CabrilloDialogTest, OkKeepsTheHeaderAndTheReportWritesTheFile) {
         "END-OF-LOG:\r\n"}) {
     EXPECT_NE(file.find(line), std::string::npos) << line << "\nin\n" << file;
   }
+}
+
+// A text too long for the INI file is named before it is stored: Cancel goes back to the
+// dialog, OK stores it cut.
+TEST_F(CabrilloDialogTest, TooLongTextIsNamedBeforeItIsStored) {
+  WriteFileBytes("Plugins/UK_EI.ini", "[Settings]\r\nMode=1\r\n");
+  const std::string longName(120, 'n');
+  ResetForExport([&](HWND dialog) {
+    SetDlgItemTextA(dialog, IDC_CABRILLO_NAME, longName.c_str());
+    for (const int answer : {IDCANCEL, IDOK}) {
+      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+      HWND box = WaitForDialog("Cabrillo header", 60);
+      ASSERT_NE(box, nullptr) << "no notice";
+      EXPECT_NE(MessageBoxText(box).find("kept whole for the next export: NAME."),
+                std::string::npos)
+          << MessageBoxText(box);
+      SendMessageA(box, WM_COMMAND, answer, 0);
+      while (IsWindow(box)) Sleep(10);
+      if (answer == IDCANCEL) {
+        Sleep(200);
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        EXPECT_EQ(IniValue("Name"), "<missing>");
+      }
+    }
+  });
+  EXPECT_EQ(IniValue("Name"), std::string(99, 'n'));
 }
 
 TEST_F(CabrilloDialogTest, CancelSwitchesTheExportOff) {

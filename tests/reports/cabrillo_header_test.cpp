@@ -75,6 +75,32 @@ TEST_F(CabrilloHeaderTest, ConfirmedHeaderRoundTripsThroughTheIniFile) {
   EXPECT_EQ(log_.header.contest, "UKEIDXCW");
 }
 
+// A read of the INI file gives back 99 bytes: longer texts are named before they are stored,
+// and stored cut, never inside a line break's "<CR><LF>".
+TEST_F(CabrilloHeaderTest, TextsTooLongForTheIniFileAreNamedAndCutWhole) {
+  LoadHeader(log_, "G4ABC", ContestDay(-12, 0), ContestDay(12, 0), true, settings_);
+  CabrilloDialogFields edited = log_.header;
+  edited.name = std::string(99, 'n');
+  edited.soapbox = std::string(91, 's') + "\r\n";  // 99 bytes with its markers
+  EXPECT_EQ(TooLongToKeepNotice(edited), "");
+
+  edited.name += "n";
+  edited.soapbox = std::string(95, 's') + "\r\nlast";  // the markers would end at byte 103
+  const std::string notice = TooLongToKeepNotice(edited);
+  EXPECT_EQ(notice.substr(0, notice.find('\r')),
+            "Too long to be kept whole for the next export: NAME, SOAPBOX.");
+  StoreHeader(log_, edited, settings_);
+  EXPECT_EQ(settings_.Read("Name"), std::string(99, 'n'));
+  EXPECT_EQ(settings_.Read("SoapBox"), std::string(95, 's'));
+  EXPECT_EQ(log_.header.soapbox, std::string(95, 's') + "\r\nSOAPBOX: last");  // this export
+
+  edited.soapbox = std::string(97, 's') + "\rx";  // a lone break's marker
+  StoreHeader(log_, edited, settings_);
+  EXPECT_EQ(settings_.Read("SoapBox"), std::string(97, 's'));
+  LoadHeader(log_, "G4ABC", ContestDay(-12, 0), ContestDay(12, 0), true, settings_);
+  EXPECT_EQ(log_.header.soapbox, std::string(97, 's'));
+}
+
 TEST(CabrilloHeader, FileBaseNamesAndReplacement) {
   EXPECT_EQ(FileBaseName("G4ABC/P"), "G4ABC_P");
   EXPECT_EQ(FileBaseName(" EI\\G4ABC "), "EI_G4ABC");

@@ -61,10 +61,16 @@ TEST_F(ReportTest, DxStationOutsideEurope) {
   AddQso(kStats, "W1ZZ", {"G4AA", "G", "EU", "15m", ContestDay(9, 0), "5LN"});  // 4
   AddQso(kStats, "W1ZZ", {"DL1AA", "DL", "EU", "15m", ContestDay(9, 1)});       // 2
   AddQso(kStats, "W1ZZ", {"JA1AA", "JA", "AS", "40m", ContestDay(9, 2)});       // 1, doubled
+  // Norwich sends NK or NR: one district. A call without a prefix scores but is no DXCC.
+  AddQso(kStats, "W1ZZ", {"G4NK", "G", "EU", "15m", ContestDay(9, 3), "3NK"});  // 4
+  AddQso(kStats, "W1ZZ", {"G4NR", "G", "EU", "15m", ContestDay(9, 4), "4NR"});  // 4
+  AddQso(kStats, "W1ZZ", {"X1XX", "", "NA", "15m", ContestDay(9, 5)});          // 1
   const std::string report = Report(kStats);
-  EXPECT_NE(report.find("\r\n40m\t 1\t 2\t 1\t 0\r\n15m\t 2\t 6\t 2\t 1\r\n"), std::string::npos)
+  EXPECT_NE(report.find("\r\n40m\t 1\t 2\t 1\t 0\r\n15m\t 5\t 15\t 2\t 2\r\n"), std::string::npos)
       << report;
-  EXPECT_NE(report.find("Score: 8*(3+1) = 32\r\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("Score: 17*(3+2) = 85\r\n"), std::string::npos) << report;
+  EXPECT_EQ(contest.workedDxccByBand[4], (List{"G", "DL"}));
+  EXPECT_EQ(contest.workedAreasByBand[4], (List{"LN", "NR"}));
 }
 
 TEST_F(ReportTest, UkEiStationOnTheSsbLegWithBandTextsInOtherCase) {

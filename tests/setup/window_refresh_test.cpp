@@ -54,7 +54,7 @@ TEST_F(WindowRefreshTest, TypedCallFillsTheRowsWithItsLastQsoPerBand) {
   EXPECT_EQ(contest.bandStatus[2], (BandStatusRow{"40m", "CW", "14:01", "00 ", "   -"}));
   EXPECT_EQ(contest.bandStatus[5], (BandStatusRow{"10m", "   -", "   -", " -", "   -"}));
   // Slot 0 keeps the name the reset gave it.
-  EXPECT_EQ(contest.bandStatus[0], (BandStatusRow{"80m", "   -", "   -", " -", "   -"}));
+  EXPECT_EQ(contest.bandStatus[0], (BandStatusRow{"160m", "   -", "   -", " -", "   -"}));
   EXPECT_EQ(contest.currentBandIndex, 3);
   // While a call is typed only the DXCC window's caption changes, and the grids follow.
   EXPECT_EQ(update.dxccCaption, "CQ-UK/EI-SSB worked with W1AW");

@@ -52,6 +52,7 @@ if [ "$("$tool" --colour red broken.adi 2>&1 | wc -l)" -ne 1 ]; then
   failures=$((failures + 1))
 fi
 expect "a bad area code" 2 "--area XY: not a UK/EI area code" "$tool" --area XY broken.adi
+expect "Norwich's NK passes the area check" 1 "broken.adi:2: QSO_DATE" "$tool" --area nk broken.adi
 expect "a bad start day" 2 "--start 2016-02-30: not a date YYYY-MM-DD" \
   "$tool" --start 2016-02-30 broken.adi
 expect "no log" 2 "no log file given" "$tool" --leg cw

@@ -10,12 +10,19 @@
 #include <mutex>
 #include <string>
 
+#include "plugin/contest_log.h"
 #include "plugin/contest_state.h"
 #include "windows/multiplier_windows.h"
 
 namespace {
 
 constexpr int kTwentyMetres = 3;
+
+// A statistics run of the plug-in's own: its reset labels the worked-with rows.
+void StartRun() {
+  contest.settings.Write("Start", "1");  // so this reset opens no control window
+  ResetStatistics(StationArgs{"", 0, "G4ABC", OleDate{42686.5}, OleDate{42687.5}, "G", "EU"});
+}
 
 // The DXCC prefixes and UK areas of a sample log's 20 m QSOs, in log order.
 void FillSampleLog() {
@@ -30,12 +37,18 @@ void FillSampleLog() {
                                               "NE", "OX", "SY", "WI", "YO", "BM", "GA", "CO",
                                               "SO", "NR", "DH", "SW", "LO", "ZE", "IV"};
   contest.currentBandIndex = kTwentyMetres;
-  const char* bands[] = {"160m", "80m", "40m", "20m", "15m", "10m"};
-  for (int slot = 0; slot < kBandSlots; ++slot) {
-    contest.bandStatus[slot] = {bands[slot], "   -", "   -", " -", "   -"};
+  // The cells after the band label, as a refresh fills them for a call worked on 80m and 20m.
+  for (BandStatusRow& row : contest.bandStatus) {
+    row[1] = row[2] = row[4] = "   -";
+    row[3] = " -";
   }
-  contest.bandStatus[1] = {"80m", "CW", "21:47", "00", "   -"};
-  contest.bandStatus[kTwentyMetres] = {"20m", "CW", "13:05", "00", "   -"};
+  const auto worked = [](int slot, const char* time) {
+    contest.bandStatus[slot][1] = "CW";
+    contest.bandStatus[slot][2] = time;
+    contest.bandStatus[slot][3] = "00";
+  };
+  worked(1, "21:47");
+  worked(kTwentyMetres, "13:05");
 }
 
 void SetCall(const std::string& call) {
@@ -91,6 +104,7 @@ int main(int argc, char** argv) {
   }
   const std::string folder = argv[1];
   CreateDirectoryA("Plugins", nullptr);
+  StartRun();
   FillSampleLog();
 
   {
