@@ -52,7 +52,7 @@ if [ "$("$tool" --colour red broken.adi 2>&1 | wc -l)" -ne 1 ]; then
   failures=$((failures + 1))
 fi
 expect "a bad area code" 2 "--area XY: not a UK/EI area code" "$tool" --area XY broken.adi
-expect "Norwich's NK passes the area check" 1 "broken.adi:2: QSO_DATE" "$tool" --area nk broken.adi
+expect "Norwich's NK passes the area check" 1 "at line 2 \\(QSO_DATE missing\\)" "$tool" --area nk broken.adi
 expect "a bad start day" 2 "--start 2016-02-30: not a date YYYY-MM-DD" \
   "$tool" --start 2016-02-30 broken.adi
 expect "no log" 2 "no log file given" "$tool" --leg cw
@@ -65,10 +65,10 @@ expect "a log with problems" 0 \
   "$tool" "$(basename "$problems")"
 expect "one line per reason" 0 "^  not a contest mode: 1 QSOs, the first at line 7 \(RTTY\)$" \
   "$tool" "$(basename "$problems")"
-expect "the hour table's totals" 0 "^Total +0 +1 +2 +2 +5 +16 +5 +2 +112$" \
+expect "the hour table's totals" 0 "^Total +0 +1 +3 +2 +6 +24 +5 +2 +168$" \
   "$tool" --hours "$(basename "$problems")"
-expect "the hour table's rates" 0 "^Best 60 minutes: 5 QSOs from 1205; best 10 minutes: 4 QSOs \
-\\(24/hour\\) from 1205; off-times: 1216-1200 \\(23h44\\), 23h44 in all$" \
+expect "the hour table's rates" 0 "^Best 60 minutes: 6 QSOs from 1205; best 10 minutes: 5 QSOs \
+\\(30/hour\\) from 1205; off-times: 1216-1200 \\(23h44\\), 23h44 in all$" \
   "$tool" --hours "$(basename "$problems")"
 expect "a page that cannot be written" 1 "^stats-replay: nowhere/page.html: cannot be written: No such" \
   "$tool" --html nowhere/page.html "$(basename "$problems")"
