@@ -22,7 +22,9 @@ int CheckCall(const CallCheckArgs& check) {
 
   if (check.call.empty()) return 1;
   if (contest.qsoList.HasCallOnBand(check.call, band)) return 0;
-  const int result = contest.qsoList.HasPrefixOnBand(band, check.prefix) ? 1 : 2;
+  // A call the country file could not place brings no DXCC multiplier.
+  const int result =
+      check.prefix.empty() || contest.qsoList.HasPrefixOnBand(band, check.prefix) ? 1 : 2;
   if (check.output != nullptr) check.output[0] = '\0';
   return result;
 }

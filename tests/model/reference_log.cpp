@@ -182,6 +182,7 @@ int ReferenceLog::Check(const std::string& call, const std::string& mode, const 
   for (const ModelQso& r : log_) {
     if (r.call == call && r.band == band) return 0;
   }
+  if (prefix.empty()) return 1;
   for (const ModelQso& r : log_) {
     if (r.band == band && r.prefix == prefix) return 1;
   }

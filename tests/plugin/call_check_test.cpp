@@ -23,6 +23,7 @@ TEST_F(CallCheck, DupeKnownAndNewMultiplier) {
   EXPECT_EQ(Check("G4ABC", "CW", "G", "40m"), 1);
   EXPECT_EQ(Check("g4abc"), 1);  // exact comparison: not a dupe, but G is worked on 20m
   EXPECT_EQ(Check("DL1ZZZ", "CW", "DL"), 2);
+  EXPECT_EQ(Check("XX0XX", "CW", ""), 1);  // not placed: no multiplier to win
 }
 
 TEST_F(CallCheck, UncheckedCallsAndTheOutputBuffer) {
