@@ -36,7 +36,8 @@ constexpr const char* kUsage =
     "Cabrillo log too (on Windows after its header dialog). --header keeps a Cabrillo\n"
     "header value in the plug-in's INI file for this and later exports, for example\n"
     "--header CATEGORY-POWER=LOW --header NAME='Jean Smith'. Exit status 0 when a QSO\n"
-    "was counted, 1 when none was, 2 for a wrong command line.\n";
+    "was counted, 1 when none was or a file or value could not be written, 2 for a\n"
+    "wrong command line.\n";
 
 struct Arguments {
   bool help = false;
@@ -210,7 +211,11 @@ int Run(const Arguments& arguments, const char* toolPath) {
             << " records skipped\n";
   // Paths from the current folder, where the plug-in writes.
   std::cout << "Problem lines: " << result.problemLinesFile << '\n';
-  if (!result.cabrilloFile.empty()) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
+  if (result.cabrilloProduced) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
+  if (!result.cabrilloFile.empty() && !result.cabrilloProduced) {
+    std::cerr << "stats-replay: File not produced: " << result.cabrilloFile << '\n';
+    return 1;
+  }
   if (summary.counted() > 0) return 0;
   std::cerr << "stats-replay: no QSO was counted\n";
   return 1;

@@ -4,15 +4,15 @@
 // The program's name contains "Qorv" and it carries version 2.5.0.0: it is the host
 // program the Cabrillo writer finds in the host folder.
 
-#include <filesystem>
 #include <gtest/gtest.h>
+#include <filesystem>
 
 #include <atomic>
 #include <thread>
 
 #include "res/cabrillo_dialog.h"
-#include "tests/support/temp_folder.h"
 #include "tests/reports/wine_host.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -163,6 +163,20 @@ TEST_F(CabrilloDialogTest, OkKeepsTheHeaderAndTheReportWritesTheFile) {
         "END-OF-LOG:\r\n"}) {
     EXPECT_NE(file.find(line), std::string::npos) << line << "\nin\n" << file;
   }
+
+  // A log that cannot be replaced (read-only) stays whole, with no temporary file beside it;
+  // once writable, it is replaced.
+  SetFileAttributesA("G4ABC.cbr", FILE_ATTRIBUTE_READONLY);
+  ReportWithOutputBoxes(boxTexts);
+  EXPECT_EQ(boxTexts, "File not produced: G4ABC.cbr|");
+  EXPECT_EQ(ReadFileBytes("G4ABC.cbr"), file);
+  for (const auto& entry : std::filesystem::directory_iterator(".")) {
+    EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+  }
+  SetFileAttributesA("G4ABC.cbr", FILE_ATTRIBUTE_NORMAL);
+  ReportWithOutputBoxes(boxTexts);
+  EXPECT_EQ(boxTexts, "File produced: G4ABC.cbr|");
+  EXPECT_NE(ReadFileBytes("G4ABC.cbr"), file);
 }
 
 TEST_F(CabrilloDialogTest, CancelSwitchesTheExportOff) {
