@@ -42,12 +42,17 @@ bool WriteAll(HANDLE file, std::string_view content) {
 }  // namespace
 
 bool ReplaceFileWhole(const std::string& path, std::string_view content) {
+  // A read-only file is kept, as the system's own writers keep it (wine's move would not).
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+    return false;
+  }
   std::string temporary;
   const HANDLE file = CreateTemporaryBeside(path, temporary);
   if (file == INVALID_HANDLE_VALUE) return false;
   bool written = WriteAll(file, content) && FlushFileBuffers(file);
   written = CloseHandle(file) && written;
-  // A read-only file or a folder in the way makes the move fail.
+  // A folder in the way makes the move fail.
   if (written && MoveFileExW(Wide(temporary).c_str(), Wide(path).c_str(),
                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
