@@ -33,3 +33,9 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
            return LowerAscii(x) == LowerAscii(y);
          });
 }
+
+std::string BlankControls(std::string_view text) {
+  std::string blanked(text);
+  std::replace_if(blanked.begin(), blanked.end(), IsControl, ' ');
+  return blanked;
+}

@@ -3,6 +3,7 @@
 // system do the work; elsewhere our own reader and writer behave the same way: section
 // and key names ignore case, values are trimmed, a missing file or key reads as the
 // default, and a write creates the file and the section (but not a missing folder).
+// Values are stored on one line: their control characters are written as blanks.
 
 #include <string>
 
@@ -15,8 +16,9 @@ class IniFile {
   std::string Read(const std::string& key, const std::string& fallback = {}) const;
   // The C library's decimal conversion of the text: anything that is not a number is 0.
   int ReadInt(const std::string& key) const;
-  // A failed write (read-only file, missing folder) is ignored, as the profile functions do.
-  void Write(const std::string& key, const std::string& value) const;
+  // False when the value could not be stored (read-only or unreadable file, missing
+  // folder, full disk); the file is then as it was.
+  bool Write(const std::string& key, const std::string& value) const;
 
   const std::string& section() const { return section_; }
   const std::string& path() const { return path_; }

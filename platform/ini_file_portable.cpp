@@ -1,6 +1,14 @@
 // Private-profile files without Windows. The whole file is read for every call, as the
 // system does; files are small. Lines may end in CR LF or LF; written files use CR LF.
+// A write replaces the file whole, so a read never sees half of one; writers, also in
+// other processes or other copies of the library, take turns on a lock of the folder.
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <mutex>
 #include <optional>
@@ -8,11 +16,13 @@
 #include <vector>
 
 #include "platform/ascii_text.h"
+#include "platform/file_replace.h"
 #include "platform/ini_file.h"
 
 namespace {
 
-std::mutex fileLock;  // one writer at a time, and no read of a half-written file
+// A settings file is a few kilobytes: anything larger is no settings file.
+constexpr off_t kLargestFile = 1 << 20;
 
 std::string NativePath(std::string path) {
   for (char& c : path) {
@@ -21,16 +31,46 @@ std::string NativePath(std::string path) {
   return path;
 }
 
-// Reads with C stdio: a path that is a folder or unreadable gives no lines, not an error.
-std::vector<std::string> ReadLines(const std::string& path) {
-  std::vector<std::string> lines;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return lines;
+void NoticeUnreadable(const std::string& path) {
+  static std::once_flag noticed;
+  std::call_once(noticed, [&] {
+    std::fprintf(stderr,
+                 "Stats: %s cannot be read as a settings file (unreadable, not a regular "
+                 "file, or larger than 1 MiB): the defaults are used\n",
+                 path.c_str());
+  });
+}
+
+// The lines of the file; none when it does not exist, nothing when it cannot be read. A
+// FIFO or a device is never read (it could block or never end), nor is an oversized file.
+std::optional<std::vector<std::string>> ReadLines(const std::string& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return std::vector<std::string>();
+    NoticeUnreadable(path);
+    return std::nullopt;
+  }
+  struct stat status {};
   std::string content;
+  bool readable =
+      fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= kLargestFile;
   char block[8192];
-  for (size_t got; (got = std::fread(block, 1, sizeof block, file)) > 0;)
-    content.append(block, got);
-  std::fclose(file);
+  while (readable) {
+    const ssize_t got = read(fd, block, sizeof block);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      readable = got == 0;
+      break;
+    }
+    content.append(block, static_cast<size_t>(got));
+    readable = content.size() <= static_cast<size_t>(kLargestFile);  // grown while read
+  }
+  close(fd);
+  if (!readable) {
+    NoticeUnreadable(path);
+    return std::nullopt;
+  }
+  std::vector<std::string> lines;
   size_t start = 0;
   while (start < content.size()) {
     size_t end = content.find('\n', start);
@@ -42,6 +82,31 @@ std::vector<std::string> ReadLines(const std::string& path) {
   }
   return lines;
 }
+
+// Holds the advisory lock of the file's folder while it lives; locked() is false when the
+// folder cannot be opened (it is missing) or locked.
+class FolderLock {
+ public:
+  explicit FolderLock(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    fd_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    while (fd_ >= 0 && flock(fd_, LOCK_EX) != 0) {
+      if (errno == EINTR) continue;
+      close(fd_);
+      fd_ = -1;
+    }
+  }
+  ~FolderLock() {
+    if (fd_ >= 0) close(fd_);  // lets the lock go
+  }
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+  bool locked() const { return fd_ >= 0; }
+
+ private:
+  int fd_ = -1;
+};
 
 // "[name]" gives the section name; anything else is not a section header.
 std::optional<std::string_view> SectionName(std::string_view line) {
@@ -78,14 +143,10 @@ std::string_view Unquote(std::string_view value) {
 }  // namespace
 
 std::string IniFile::Read(const std::string& key, const std::string& fallback) const {
-  std::vector<std::string> lines;
-  {
-    std::lock_guard<std::mutex> guard(fileLock);
-    lines = ReadLines(NativePath(path_));
-  }
+  const std::optional<std::vector<std::string>> lines = ReadLines(NativePath(path_));
   std::string value = fallback;
   bool inSection = false;
-  for (const std::string& line : lines) {
+  for (const std::string& line : lines ? *lines : std::vector<std::string>()) {
     if (const auto name = SectionName(line)) {
       inSection = EqualNoCase(*name, section_);
       continue;
@@ -101,10 +162,14 @@ std::string IniFile::Read(const std::string& key, const std::string& fallback) c
   return value;
 }
 
-void IniFile::Write(const std::string& key, const std::string& value) const {
-  std::lock_guard<std::mutex> guard(fileLock);
+bool IniFile::Write(const std::string& key, const std::string& text) const {
   const std::string path = NativePath(path_);
-  std::vector<std::string> lines = ReadLines(path);
+  const FolderLock lock(path);
+  if (!lock.locked()) return false;
+  std::optional<std::vector<std::string>> read = ReadLines(path);
+  if (!read) return false;  // replacing it would lose what it holds
+  std::vector<std::string>& lines = *read;
+  const std::string value = BlankControls(text);
   const std::string newEntry = key + "=" + value;
 
   bool inSection = false;
@@ -140,17 +205,7 @@ void IniFile::Write(const std::string& key, const std::string& value) const {
     }
   }
 
-  // Write beside the file and rename over it, so a full disk never leaves half a file.
-  const std::string temporary = path + ".new";
-  std::FILE* out = std::fopen(temporary.c_str(), "wb");
-  if (out == nullptr) return;
-  bool written = true;
-  for (const std::string& line : lines) {
-    written = written && std::fwrite(line.data(), 1, line.size(), out) == line.size() &&
-              std::fwrite("\r\n", 1, 2, out) == 2;
-  }
-  written = std::fclose(out) == 0 && written;
-  if (!written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-  }
+  std::string content;
+  for (const std::string& line : lines) content.append(line).append("\r\n");
+  return ReplaceFileWhole(path, content);
 }

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform/ascii_text.h"
 #include "platform/ini_file.h"
 
 std::string IniFile::Read(const std::string& key, const std::string& fallback) const {
@@ -9,6 +10,7 @@ std::string IniFile::Read(const std::string& key, const std::string& fallback) c
   return std::string(buffer, length);
 }
 
-void IniFile::Write(const std::string& key, const std::string& value) const {
-  WritePrivateProfileStringA(section_.c_str(), key.c_str(), value.c_str(), path_.c_str());
+bool IniFile::Write(const std::string& key, const std::string& value) const {
+  return WritePrivateProfileStringA(section_.c_str(), key.c_str(), BlankControls(value).c_str(),
+                                    path_.c_str()) != FALSE;
 }

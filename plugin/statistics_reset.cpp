@@ -34,16 +34,17 @@ void StoreStation(const StationArgs& station) {
 }
 
 // Every other reset opens the windows: the INI key "Start" remembers which one is due,
-// also from one run of the host to the next.
-void ToggleWindowStart() {
-  ContestState& c = contest;
-  c.startFlag = c.settings.ReadInt("Start");
-  if (c.startFlag != 0) {
-    c.settings.Write("Start", "0");
+// also from one run of the host to the next. Returns the key as it was read.
+int ToggleWindowStart() {
+  const IniFile& settings = contest.settings;
+  const int startFlag = settings.ReadInt("Start");
+  if (startFlag != 0) {
+    settings.Write("Start", "0");
   } else if (!Windows().ControlWindowOpen()) {
     Windows().StartControlWindow();
-    c.settings.Write("Start", "1");
+    settings.Write("Start", "1");
   }
+  return startFlag;
 }
 
 }  // namespace
@@ -58,10 +59,11 @@ int ResetStatistics(const StationArgs& station) {
     RunHeaderDialog(std::string(station.ownCall), station.contestStart, station.contestEnd);
     contest.settings.Write("Start", "1");
   }
-  ToggleWindowStart();
+  const int startFlag = ToggleWindowStart();
   guard.lock();
 
-  contest.endDateTag = FormatDate(station.contestEnd, "%d_%m_%Y");
+  contest.startFlag = startFlag;
+  contest.endDateTag = StatsFileDateTag(station.contestStart, station.contestEnd);
   contest.statsFileName = StatsFileName(contest.endDateTag);
   CreateStatsFile(contest.statsFileName, contest.isCwMode != 0);
   return 1;

@@ -145,13 +145,35 @@ void StoreHeader(CabrilloLog& log, const CabrilloDialogFields& confirmed, const 
   log.qsoLines.clear();
 }
 
+namespace {
+
+// Names Windows gives to devices, whatever extension follows (a blank before it too).
+bool IsDeviceName(std::string_view stem) {
+  stem = TrimBlanks(stem);
+  for (const char* device : {"CON", "PRN", "AUX", "NUL"}) {
+    if (EqualNoCase(stem, device)) return true;
+  }
+  return stem.size() == 4 &&
+         (EqualNoCase(stem.substr(0, 3), "COM") || EqualNoCase(stem.substr(0, 3), "LPT")) &&
+         stem[3] >= '1' && stem[3] <= '9';
+}
+
+}  // namespace
+
 std::string FileBaseName(std::string_view call) {
-  std::string base = ReplaceAll(ReplaceAll(call, "/", "_"), "\\", "_");
+  std::string base(call);
   for (char& c : base) {
-    if (std::string_view(":*?\"<>|").find(c) != std::string_view::npos) c = '_';
+    if (IsControl(c) || std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos) c = '_';
   }
   base = std::string(TrimBlanks(base));
-  return base.empty() ? "QXLG" : base;
+  if (base.empty()) return "QXLG";
+  // Windows drops dots at the end of a name.
+  for (size_t end = base.size(); end > 0 && base[end - 1] == '.'; --end) base[end - 1] = '_';
+  const size_t stemEnd = std::min(base.find('.'), base.size());
+  if (IsDeviceName(std::string_view(base).substr(0, stemEnd))) {
+    base.insert(TrimBlanks(std::string_view(base).substr(0, stemEnd)).size(), "_");
+  }
+  return base;
 }
 
 std::string ReplaceAll(std::string_view text, std::string_view old, std::string_view replacement) {

@@ -1,8 +1,7 @@
 #include "reports/cabrillo_log.h"
 
-#include <cstdio>
-
 #include "platform/ascii_text.h"
+#include "platform/file_replace.h"
 #include "reports/text_format.h"
 
 namespace {
@@ -16,8 +15,21 @@ std::string HostVersion(const std::string& hostFolder) {
   return version ? VersionText(*version) : std::string();
 }
 
+// No text of the host or the operator can end the line early or add one.
 void AppendLine(std::string& text, const char* tag, const std::string& value) {
-  text.append(tag).append(value).append("\r\n");
+  text.append(tag).append(BlankControls(value)).append("\r\n");
+}
+
+// The soapbox in its output form: a "SOAPBOX: " line for each of its lines.
+void AppendSoapbox(std::string& text, const std::string& soapbox) {
+  constexpr std::string_view kBreak = "\r\nSOAPBOX: ";
+  size_t start = 0;
+  for (size_t found = soapbox.find(kBreak); found != std::string::npos;
+       found = soapbox.find(kBreak, start)) {
+    AppendLine(text, "SOAPBOX: ", soapbox.substr(start, found - start));
+    start = found + kBreak.size();
+  }
+  AppendLine(text, "SOAPBOX: ", soapbox.substr(start));
 }
 
 }  // namespace
@@ -45,15 +57,15 @@ void CabrilloLog::AddQsoLine(const std::string& call, int frequencyKhz, const ch
                              const OleDate& time, const std::string& exchangeSent,
                              const std::string& exchangeReceived, bool cwLeg) {
   const std::string date = FormatDate(time, "%Y-%m-%d %H%M");
-  const std::string received = exchangeReceived.size() == 4 ? "0" + exchangeReceived.substr(0, 1) +
-                                                                  " " + exchangeReceived.substr(2)
-                                                            : exchangeReceived;
+  const std::string given = BlankControls(exchangeReceived);
+  const std::string received =
+      given.size() == 4 ? "0" + given.substr(0, 1) + " " + given.substr(2) : given;
   std::string line;
   AppendFormat(line,
                cwLeg ? "QSO: %5i %2s %s %-13s 599 %-5s  %-12s  599 %s\r\n"
                      : "QSO: %5i %2s %s %-13s 59  %-5s  %-12s 59  %s\r\n",
-               frequencyKhz, mode, date.c_str(), header.callsign.c_str(), exchangeSent.c_str(),
-               call.c_str(), received.c_str());
+               frequencyKhz, mode, date.c_str(), BlankControls(header.callsign).c_str(),
+               BlankControls(exchangeSent).c_str(), BlankControls(call).c_str(), received.c_str());
   qsoLines.push_back(std::move(line));
 }
 
@@ -80,17 +92,12 @@ std::string CabrilloLog::WriteLogFile(bool cwLeg, long long claimedScore,
   AppendLine(text, "ADDRESS-POSTALCODE: ", header.addressPostalCode);
   AppendLine(text, "ADDRESS-COUNTRY: ", header.addressCountry);
   AppendLine(text, "OPERATORS: ", header.operators);
-  AppendLine(text, "SOAPBOX: ", header.soapbox);
+  AppendSoapbox(text, header.soapbox);
   for (const std::string& line : qsoLines) text += line;
   text += "END-OF-LOG:\r\n";
 
   const std::string fileName = fileBaseName + ".cbr";
-  // Binary mode: the lines already end in CR LF and must not be translated.
-  bool written = false;
-  if (std::FILE* file = std::fopen(fileName.c_str(), "wb")) {
-    written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    written = std::fclose(file) == 0 && written;
-  }
-  // The operator must not send in a log that was never written.
-  return (written ? "File produced: " : "File not produced: ") + fileName;
+  // The operator must not send in a log that was never written; an earlier log stays
+  // whole when this one cannot be.
+  return (ReplaceFileWhole(fileName, text) ? "File produced: " : "File not produced: ") + fileName;
 }

@@ -24,8 +24,9 @@ class CabrilloLog {
   void AddQsoLine(const std::string& call, int frequencyKhz, const char* mode, const OleDate& time,
                   const std::string& exchangeSent, const std::string& exchangeReceived, bool cwLeg);
 
-  // Writes the file, replacing an earlier one, and returns the text for the operator.
-  // A file that cannot be written gives "File not produced: " and its name.
+  // Writes the file, replacing an earlier one only once it is whole, and returns the text
+  // for the operator. A file that cannot be written gives "File not produced: " and its
+  // name. Control characters of any text are written as blanks.
   std::string WriteLogFile(bool cwLeg, long long claimedScore, const std::string& hostFolder) const;
 };
 

@@ -1,5 +1,18 @@
 #include "reports/stats_file.h"
 
+#include <ctime>
+
+#include "platform/ascii_text.h"
+
+std::string StatsFileDateTag(const OleDate& contestStart, const OleDate& contestEnd) {
+  // Today by the UTC clock: 25569 is 1 January 1970 as a day count.
+  const OleDate today{25569.0 + static_cast<double>(std::time(nullptr)) / 86400.0, OleDate::kValid};
+  for (const OleDate& date : {contestEnd, contestStart, today}) {
+    if (ToCalendar(date)) return FormatDate(date, "%d_%m_%Y");
+  }
+  return FormatDate(today, "%d_%m_%Y");
+}
+
 std::string StatsFileName(const std::string& endDateTag) {
   return "VurovODUVIR_EI_" + endDateTag + ".txt";
 }
@@ -31,11 +44,11 @@ void ProblemLineWriter::Write(const ProblemQso& qso, const char* message,
   for (std::string_view field : {qso.mode, std::string_view(time), qso.ownCall, qso.rstSent,
                                  qso.sentNumber, qso.call, qso.rstReceived, qso.exchange}) {
     line += "  ";
-    line += field;
+    line += BlankControls(field);
   }
   if (normalisedExchange != nullptr) {
     line += "  ";
-    line += *normalisedExchange;
+    line += BlankControls(*normalisedExchange);
   }
   line += message;
   line += "\r\n";

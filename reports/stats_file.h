@@ -1,7 +1,8 @@
 #pragma once
 // The statistics text file ("UBN file"): a header line for the leg, then one problem line
 // per QSO the intake refused or accepted with a warning. Lines end in CR LF everywhere.
-// A file that cannot be written is not reported: its lines are lost, nothing else.
+// A file that cannot be written is not reported: its lines are lost, nothing else. Control
+// characters of the host's texts are written as blanks, so no text adds a line.
 
 #include <cstdio>
 #include <string>
@@ -9,7 +10,11 @@
 
 #include "platform/ole_date.h"
 
-// "VurovODUVIR_EI_<tag>.txt" for the contest end formatted "%d_%m_%Y".
+// The date that names the file, formatted "%d_%m_%Y": the contest's end, or its start
+// when the end is missing or invalid, or today (UTC) when both are.
+std::string StatsFileDateTag(const OleDate& contestStart, const OleDate& contestEnd);
+
+// "VurovODUVIR_EI_<tag>.txt" for the tag of StatsFileDateTag.
 std::string StatsFileName(const std::string& endDateTag);
 
 // Creates the file anew with the header of the leg.

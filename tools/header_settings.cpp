@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <vector>
 
 #include "platform/ascii_text.h"
+#include "platform/file_replace.h"
 #include "tools/whole_file.h"
 
 namespace {
@@ -66,20 +66,20 @@ std::string StoredHeaderValue(std::string_view value) {
   return stored;
 }
 
-void ApplyHeaderSettings(const IniFile& settings, const std::string& cabrilloFile) {
+bool ApplyHeaderSettings(const IniFile& settings, const std::string& cabrilloFile) {
   std::vector<std::pair<std::string, std::string>> lines;  // the line's start, the whole line
   for (const HeaderSetting& setting : kSettings) {
     const std::string value = setting.readByPlugin ? "" : settings.Read(std::string(setting.key));
     if (value.empty()) continue;
     const std::string start = std::string(setting.tag) + ": ";
-    lines.emplace_back(start, start + value + "\r\n");
+    lines.emplace_back(start, start + BlankControls(value) + "\r\n");
   }
-  if (lines.empty()) return;
+  if (lines.empty()) return true;
   std::string text;
   try {
     text = ReadWholeFile(cabrilloFile);
   } catch (const FileError&) {
-    return;
+    return false;
   }
   // The header lines stand before the first QSO line, each ending in CR LF.
   const size_t firstQso = text.find("\r\nQSO: ");
@@ -96,5 +96,5 @@ void ApplyHeaderSettings(const IniFile& settings, const std::string& cabrilloFil
     start = end;
   }
   written.append(text, headerEnd, std::string::npos);
-  std::ofstream(cabrilloFile, std::ios::binary | std::ios::trunc) << written;
+  return ReplaceFileWhole(cabrilloFile, written);
 }

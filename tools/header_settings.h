@@ -24,5 +24,6 @@ std::string HeaderSettingTags();
 std::string StoredHeaderValue(std::string_view value);
 
 // Writes the categories and the location kept in the INI file into the header of the
-// Cabrillo log the plug-in wrote. A missing file is left missing.
-void ApplyHeaderSettings(const IniFile& settings, const std::string& cabrilloFile);
+// Cabrillo log the plug-in wrote, replacing the file only once it is whole. False when the
+// file could not be read or written; it is then as the plug-in wrote it.
+bool ApplyHeaderSettings(const IniFile& settings, const std::string& cabrilloFile);

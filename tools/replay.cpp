@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <unordered_set>
 
 #include "platform/ascii_text.h"
@@ -57,6 +58,7 @@ OleDate ContestStart(const LogFile& log, const ReplayOptions& options) {
     day.second = 0;
     return FromCalendar(day);
   }
+  if (log.qsos.empty()) throw ReplayError("the log holds no QSO");
   // Keyed by the day (since the OLE epoch; QSO dates are after 1900) of the 12:00 start.
   std::map<long long, int> qsosByStartDay;
   for (const LogQso& qso : log.qsos) ++qsosByStartDay[(Seconds(qso.time) - 43200) / 86400];
@@ -89,6 +91,14 @@ std::string ReadFileOrNothing(const std::string& path) {
 std::string CabrilloFileName(std::string call) {
   std::replace(call.begin(), call.end(), '/', '_');
   return call + ".cbr";
+}
+
+// When the file was last written; none when there is no such file.
+std::optional<std::filesystem::file_time_type> LastWritten(const std::string& path) {
+  std::error_code error;
+  const auto time = std::filesystem::last_write_time(path, error);
+  if (error || !std::filesystem::is_regular_file(path, error)) return std::nullopt;
+  return time;
 }
 
 std::string DayAndTime(const OleDate& date) {
@@ -357,7 +367,11 @@ void WriteSettings(const ReplayStation& station, const ReplayOptions& options) {
   const IniFile settings(kPluginIniSection, kPluginIniPath);
   settings.Write("Mode", station.cwLeg ? "1" : "0");
   settings.Write("setup_areacode", station.areaCode);
-  for (const auto& [key, value] : options.headerSettings) settings.Write(key, value);
+  for (const auto& [key, value] : options.headerSettings) {
+    if (!settings.Write(key, value)) {
+      throw ReplayError("the header value " + key + " could not be stored in " + kPluginIniPath);
+    }
+  }
   // Every other reset opens the plug-in's windows; this marks them as just shown, so the
   // replay's reset leaves them closed.
   settings.Write("Start", "1");
@@ -438,6 +452,9 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   if (options.cabrillo || !options.headerSettings.empty()) {
     KeepHeaderForStation(station, options, result.warnings);
   }
+  if (options.cabrillo) result.cabrilloFile = CabrilloFileName(station.ownCall);
+  // The plug-in replaces the file only when it writes a whole new one.
+  const auto cabrilloBefore = LastWritten(result.cabrilloFile);
   ResetFor(stats, station, options.cabrillo);
   HandToPlugin(stats, qsos, result);
 
@@ -450,8 +467,10 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   result.summary.areaWarnings =
       CountOccurrences(ReadFileOrNothing(result.problemLinesFile), kAreaWarning);
   if (options.cabrillo) {
-    result.cabrilloFile = CabrilloFileName(station.ownCall);
-    ApplyHeaderSettings(IniFile(kPluginIniSection, kPluginIniPath), result.cabrilloFile);
+    const auto cabrilloAfter = LastWritten(result.cabrilloFile);
+    result.cabrilloProduced =
+        cabrilloAfter && cabrilloAfter != cabrilloBefore &&
+        ApplyHeaderSettings(IniFile(kPluginIniSection, kPluginIniPath), result.cabrilloFile);
   }
   return result;
 }

@@ -62,6 +62,7 @@ struct ReplayResult {
   // The plug-in's files, in the current folder; no Cabrillo file unless one was asked for.
   std::string problemLinesFile;
   std::string cabrilloFile;
+  bool cabrilloProduced = false;  // written whole by this run, with the header values
 };
 
 class ReplayError : public std::runtime_error {

@@ -43,8 +43,8 @@ constexpr const char* kUsage =
     "header value in the plug-in's INI file for this and later exports, for example\n"
     "--header CATEGORY-POWER=LOW --header NAME='Jean Smith'. --hours adds the table of\n"
     "the 24 hours, --html FILE writes the report, that table, charts and the QSOs not\n"
-    "scored as one web page. Exit status 0 when a QSO was counted, 1 when none was, 2\n"
-    "for a wrong command line.\n";
+    "scored as one web page. Exit status 0 when a QSO was counted, 1 when none was or\n"
+    "a file or value could not be written, 2 for a wrong command line.\n";
 
 struct Arguments {
   bool help = false;
@@ -264,7 +264,11 @@ int Run(const Arguments& arguments, const char* toolPath) {
   // Paths from the current folder, where the plug-in writes.
   std::cout << "Problem lines: " << result.problemLinesFile
             << " (refused QSOs and dupes in detail)\n";
-  if (!result.cabrilloFile.empty()) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
+  if (result.cabrilloProduced) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
+  if (!result.cabrilloFile.empty() && !result.cabrilloProduced) {
+    std::cerr << "stats-replay: File not produced: " << result.cabrilloFile << '\n';
+    return 1;
+  }
   if (arguments.hours) std::cout << '\n' << HourTable(*hours);
   if (!arguments.htmlFile.empty()) {
     try {

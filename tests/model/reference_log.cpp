@@ -77,10 +77,15 @@ void ReferenceLog::Reset(const ModelStation& station, const std::string& setting
 }
 
 void ReferenceLog::Problem(const ModelQsoInput& q, const std::string& tail) {
-  statsFile_ += "QSO:  " + std::to_string(q.frequencyHz / 1000) + "  " + q.mode + "  " +
-                FormatDate(q.time, "%Y-%m-%d %H%M") + "  " + q.ownCall + "  " + q.rstSent + "  " +
-                q.sentNumber + "  " + q.call + "  " + q.rstReceived + "  " + q.exchange + tail +
-                "\r\n";
+  std::string line = "QSO:  " + std::to_string(q.frequencyHz / 1000) + "  " + q.mode + "  " +
+                     FormatDate(q.time, "%Y-%m-%d %H%M") + "  " + q.ownCall + "  " + q.rstSent +
+                     "  " + q.sentNumber + "  " + q.call + "  " + q.rstReceived + "  " +
+                     q.exchange + tail;
+  // No text adds a line: each control character is written as a blank.
+  for (char& c : line) {
+    if (static_cast<unsigned char>(c) < 32 || c == 127) c = ' ';
+  }
+  statsFile_ += line + "\r\n";
 }
 
 int ReferenceLog::Add(const ModelQsoInput& q) {

@@ -16,6 +16,7 @@ TEST(Concurrency, ExportsAndARefreshReaderShareTheState) {
   Reset();
   std::atomic<bool> done{false};
   size_t refreshes = 0;
+  int startFlag = 0;
 
   std::thread windowThread([&] {
     while (!done.load()) {
@@ -28,6 +29,7 @@ TEST(Concurrency, ExportsAndARefreshReaderShareTheState) {
         worked = contest.workedDxccByBand;
         contest.currentCall = records.empty() ? std::string() : records.back().call;
         contest.bandStatus[3][1] = records.empty() ? "   -" : records.back().mode;
+        startFlag = contest.startFlag;  // a reset writes it
       }
       for (const CInfo& qso : records) ASSERT_FALSE(qso.band.empty());
       ++refreshes;
@@ -46,4 +48,5 @@ TEST(Concurrency, ExportsAndARefreshReaderShareTheState) {
   done = true;
   windowThread.join();
   EXPECT_GT(refreshes, 0u);
+  EXPECT_GE(startFlag, 0);
 }

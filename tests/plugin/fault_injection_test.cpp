@@ -1,8 +1,11 @@
 // The plug-in's files and its host's data gone wrong: every case leaves the plug-in
 // answering correctly with nothing lost from the log.
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <filesystem>
 
 #include <cmath>
 #include <limits>
@@ -98,6 +101,7 @@ TEST(FaultInjection, DatesOutsideWhatTheHostShouldSend) {
   // Contest dates as broken as the QSO times.
   Reset(Station{.start = OleDate{nan, OleDate::kValid}, .end = OleDate{1e308, OleDate::kValid}});
   EXPECT_EQ(contest.startDayMonth, "Invalid DateTime");
+  EXPECT_EQ(contest.statsFileName.find("Invalid"), std::string::npos);  // named by today
   EXPECT_EQ(ReadFileBytes(contest.statsFileName), "UK/EI SSB DX Contest UBN file \r\n");
 }
 
@@ -120,6 +124,63 @@ TEST(FaultInjection, CabrilloFileThatCannotBeWrittenIsNotReportedAsProduced) {
   int status = 0;
   EXPECT_NE(std::string(GetResult0(&status)).find("Score: "), std::string::npos);
   EXPECT_EQ(contest.qsoList.size(), 1u);
+}
+
+TEST(FaultInjection, ExportOnAFullDiskLeavesTheEarlierFileWhole) {
+  TempFolder folder;
+  mkdir("disk", 0700);
+  // A disk of 64 KiB, unmounted whatever the test finds.
+  if (geteuid() != 0 || mount("tmpfs", "disk", "tmpfs", 0, "size=64k") != 0) {
+    GTEST_SKIP() << "mounting a small tmpfs needs root";
+  }
+  struct Unmount {
+    ~Unmount() { umount("disk"); }
+  } unmount;
+  CabrilloLog log;
+  log.fileBaseName = "disk/G4ABC";
+  log.AddQsoLine("DL1AA", 14025, "CW", OleDate{42686.5}, "001 LN", "005 --", true);
+  ASSERT_EQ(log.WriteLogFile(true, 0, ""), "File produced: disk/G4ABC.cbr");
+  const std::string earlier = ReadFileBytes("disk/G4ABC.cbr");
+  log.qsoLines.resize(2000, log.qsoLines[0]);  // 160 KB: more than the disk holds
+  EXPECT_EQ(log.WriteLogFile(true, 0, ""), "File not produced: disk/G4ABC.cbr");
+  EXPECT_EQ(ReadFileBytes("disk/G4ABC.cbr"), earlier);
+  size_t files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator("disk")) files += entry.exists();
+  EXPECT_EQ(files, 1u);  // no temporary file left behind
+}
+
+TEST(FaultInjection, HostTextsAddNoLineToEitherFile) {
+  TempFolder folder;
+  // A lone CR in a settings value, and a soapbox of two lines with a control character.
+  WriteFileBytes(kIni, "[Settings]\r\nName=Jane\rCLAIMED-SCORE: 1\r\nSoapBox=a<CR><LF>b\x01\r\n");
+  Reset(Station{.cabrilloExport = 1, .ownCall = "DL1\nAAA"});
+  const Qso forged{.call = "G4\r\nQSO: 14000 CW 2016-11-12 1200 X 599 1 Y 599 2",
+                   .sentNumber = "1\n2",
+                   .exchange = "5\rLN",
+                   .band = "20m\r\n"};
+  EXPECT_EQ(Add(forged), 0);  // no contest band: a problem line
+  EXPECT_EQ(Add(Qso{forged.ownCall, forged.call, forged.time, forged.frequencyHz, forged.mode,
+                    forged.rstSent, forged.rstReceived, forged.sentNumber, forged.exchange}),
+            1);
+  EXPECT_EQ(Add(Qso{forged.ownCall, forged.call}), 1);
+  EXPECT_EQ(contest.qsoList.records()[1].isDupe, 1);  // the texts compare as they came
+  int status = 0;
+  GetResult0(&status);
+
+  const auto lines = [](const std::string& text) {
+    size_t count = 0;
+    for (const char c : text) count += c == '\n' || c == '\r';
+    return count;
+  };
+  const std::string problems = ReadFileBytes(contest.statsFileName);
+  EXPECT_EQ(lines(problems), 2u * 3) << problems;  // the header, no contest band, the dupe
+  EXPECT_NE(problems.find("  G4  QSO: 14000"), std::string::npos) << problems;
+  const std::string cabrillo = ReadFileBytes("DL1_AAA.cbr");
+  EXPECT_EQ(lines(cabrillo), 2u * (22 + 2 + 2)) << cabrillo;  // header, soapbox, two QSOs
+  EXPECT_NE(cabrillo.find("\r\nNAME: Jane CLAIMED-SCORE: 1\r\n"), std::string::npos);
+  EXPECT_NE(cabrillo.find("\r\nSOAPBOX: a\r\nSOAPBOX: b \r\n"), std::string::npos);
+  EXPECT_NE(cabrillo.find(" DL1 AAA       59  1 2 --  G4  QSO: 14000"), std::string::npos)
+      << cabrillo;
 }
 
 TEST(FaultInjection, HostFolderWithThousandsOfFiles) {

@@ -1,3 +1,9 @@
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "platform/ini_file.h"
@@ -61,4 +67,56 @@ TEST(IniFile, WriteWithoutItsFolderIsIgnored) {
   const IniFile nowhere("Settings", "Missing\\UK_EI.ini");
   nowhere.Write("Start", "1");
   EXPECT_EQ(nowhere.Read("Start", "none"), "none");
+}
+
+TEST(IniFile, TwoProcessesWritingLoseNoKey) {
+  TempFolder folder;
+  const IniFile settings("Settings", "Plugins\\UK_EI.ini");
+  const auto writeKeys = [&](const char* prefix) {
+    for (int i = 0; i < 150; ++i) settings.Write(prefix + std::to_string(i), "\r\nForged=1");
+  };
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    writeKeys("Child");
+    _exit(0);
+  }
+  writeKeys("Parent");
+  int status = 0;
+  waitpid(child, &status, 0);
+  for (int i = 0; i < 150; ++i) {
+    EXPECT_EQ(settings.Read("Child" + std::to_string(i)), "Forged=1");  // a value adds no key
+    EXPECT_EQ(settings.Read("Parent" + std::to_string(i)), "Forged=1");
+  }
+  EXPECT_EQ(settings.Read("Forged", "none"), "none");
+  size_t files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator("Plugins")) files += entry.exists();
+  EXPECT_EQ(files, 1u);  // no temporary file left behind
+}
+
+TEST(IniFile, ReadOnlyOversizedAndSpecialFilesAreNotReplaced) {
+  TempFolder folder;
+  const IniFile settings("Settings", "Plugins\\UK_EI.ini");
+  ASSERT_TRUE(settings.Write("Mode", "1"));
+  chmod(kPath, 0444);  // refused as on Windows, also to root
+  EXPECT_FALSE(settings.Write("Mode", "0"));
+  EXPECT_EQ(settings.Read("Mode"), "1");
+  chmod(kPath, 0644);
+
+  // Larger than 1 MiB: no settings file, and kept as it is.
+  const std::string oversized = "[Settings]\r\nMode=1\r\n" + std::string(1 << 20, ';');
+  WriteFileBytes(kPath, oversized);
+  EXPECT_EQ(settings.Read("Mode", "default"), "default");
+  EXPECT_FALSE(settings.Write("Mode", "0"));
+  EXPECT_EQ(ReadFileBytes(kPath), oversized);
+
+  // A FIFO would block every read, a device could never end.
+  for (const auto make :
+       {+[] { return mkfifo(kPath, 0600); }, +[] { return symlink("/dev/null", kPath); }}) {
+    unlink(kPath);
+    ASSERT_EQ(make(), 0);
+    EXPECT_EQ(settings.Read("Mode", "default"), "default");
+    EXPECT_FALSE(settings.Write("Mode", "0"));
+  }
+  unlink(kPath);
 }

@@ -1,3 +1,5 @@
+#include <ctime>
+
 #include <gtest/gtest.h>
 
 #include "platform/ini_file.h"
@@ -72,13 +74,16 @@ TEST(StatisticsReset, InvalidAndMissingDatesGiveSoundNames) {
   TempFolder folder;
   Reset(Station{.end = OleDate{0.0, OleDate::kInvalid}});
   EXPECT_EQ(contest.endDate, "Invalid DateTime");
-  EXPECT_EQ(contest.statsFileName, "VurovODUVIR_EI_Invalid DateTime.txt");
+  EXPECT_EQ(contest.statsFileName, "VurovODUVIR_EI_12_11_2016.txt");  // the start's date
   EXPECT_EQ(ReadFileBytes(contest.statsFileName), "UK/EI SSB DX Contest UBN file \r\n");
 
   EXPECT_EQ(ResetStats0(nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0,
                         nullptr, nullptr, nullptr),
             1);
-  EXPECT_EQ(contest.statsFileName, "VurovODUVIR_EI_.txt");
+  char today[16];
+  const std::time_t now = std::time(nullptr);
+  std::strftime(today, sizeof today, "%d_%m_%Y", std::gmtime(&now));
+  EXPECT_EQ(contest.statsFileName, "VurovODUVIR_EI_" + std::string(today) + ".txt");
   EXPECT_EQ(contest.ownCall, "");
 }

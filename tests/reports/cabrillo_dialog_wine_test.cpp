@@ -165,6 +165,20 @@ TEST_F(CabrilloDialogTest, OkKeepsTheHeaderAndTheReportWritesTheFile) {
         "END-OF-LOG:\r\n"}) {
     EXPECT_NE(file.find(line), std::string::npos) << line << "\nin\n" << file;
   }
+
+  // A log that cannot be replaced (read-only) stays whole, with no temporary file beside it;
+  // once writable, it is replaced.
+  SetFileAttributesA("G4ABC.cbr", FILE_ATTRIBUTE_READONLY);
+  ReportWithOutputBoxes(boxTexts);
+  EXPECT_EQ(boxTexts, "File not produced: G4ABC.cbr|");
+  EXPECT_EQ(ReadFileBytes("G4ABC.cbr"), file);
+  for (const auto& entry : std::filesystem::directory_iterator(".")) {
+    EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+  }
+  SetFileAttributesA("G4ABC.cbr", FILE_ATTRIBUTE_NORMAL);
+  ReportWithOutputBoxes(boxTexts);
+  EXPECT_EQ(boxTexts, "File produced: G4ABC.cbr|");
+  EXPECT_NE(ReadFileBytes("G4ABC.cbr"), file);
 }
 
 // A text too long for the INI file is named before it is stored: Cancel goes back to the

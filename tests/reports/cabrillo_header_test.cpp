@@ -107,6 +107,19 @@ TEST(CabrilloHeader, FileBaseNamesAndReplacement) {
   EXPECT_EQ(FileBaseName("G4:AB*C?\"<>|"), "G4_AB_C_____");
   EXPECT_EQ(FileBaseName("   "), "QXLG");
   EXPECT_EQ(FileBaseName(""), "QXLG");
+  // Names Windows keeps for devices, whatever the extension, and what it drops or refuses.
+  EXPECT_EQ(FileBaseName("NUL"), "NUL_");
+  EXPECT_EQ(FileBaseName("con.x"), "con_.x");
+  EXPECT_EQ(FileBaseName("Com1"), "Com1_");
+  EXPECT_EQ(FileBaseName("LPT9 .A.B"), "LPT9_ .A.B");
+  EXPECT_EQ(FileBaseName("AUX"), "AUX_");
+  EXPECT_EQ(FileBaseName("PRN"), "PRN_");
+  EXPECT_EQ(FileBaseName("COM0"), "COM0");
+  EXPECT_EQ(FileBaseName("CONSOLE"), "CONSOLE");
+  EXPECT_EQ(FileBaseName("G4ABC.."), "G4ABC__");
+  EXPECT_EQ(FileBaseName("G4\x01"
+                         "AB\x7f"),
+            "G4_AB_");
   EXPECT_EQ(ReplaceAll("a<CR>b<CR>", "<CR>", "<CR><CR>"), "a<CR><CR>b<CR><CR>");
   EXPECT_EQ(ReplaceAll("abc", "x", "y"), "abc");
 }

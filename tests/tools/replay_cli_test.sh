@@ -76,6 +76,15 @@ expect "a page over the log" 2 "--html ./problems.adi: that is the log file" \
   "$tool" --html ./problems.adi "$(basename "$problems")"
 expect "the Cabrillo file written" 0 "^Cabrillo log: G4XYZ.cbr$" \
   "$tool" --cabrillo "$(basename "$problems")"
+# A Cabrillo log that cannot be written, and a header value that cannot be stored.
+rm -f G4XYZ.cbr && mkdir G4XYZ.cbr
+expect "the Cabrillo file not written" 1 "File not produced: G4XYZ.cbr" \
+  "$tool" --cabrillo "$(basename "$problems")"
+rmdir G4XYZ.cbr
+chmod 444 Plugins/UK_EI.ini
+expect "a header value not stored" 1 "the header value Name could not be stored" \
+  "$tool" --header NAME=Jean problems.adi
+chmod 644 Plugins/UK_EI.ini
 expect "an unknown header tag" 2 "--header FOO=1: TAG=VALUE with a TAG of NAME" \
   "$tool" --header FOO=1 broken.adi
 # Header values stay in the plug-in's INI file for the next export.

@@ -297,6 +297,7 @@ TEST_F(Replaying, SaysWhatTheLogLeavesOpen) {
   }
   ReplayOptions options;
   options.ownCall = "DL1XYZ";
+  EXPECT_EQ(Run("<EOH>", options).nothingToHand, "the log holds no QSO");
   try {
     Run("<CALL:5>G4ABC <QSO_DATE:8>20161112 <TIME_ON:4>1200 <BAND:3>20m <MODE:2>FM <EOR>", options);
     FAIL();

@@ -1,0 +1,11 @@
+#pragma once
+// A file written whole or not at all: the text goes to a temporary file beside the target,
+// which takes the target's place only once it is complete.
+
+#include <string>
+#include <string_view>
+
+// Writes `content` as the file `path`, replacing an earlier one. On any failure (full
+// disk, missing folder, read-only or non-regular file in the way) the earlier file stays
+// as it was, no temporary file is left, and the answer is false.
+bool ReplaceFileWhole(const std::string& path, std::string_view content);
