@@ -262,10 +262,12 @@ const char* ProduceReport() {
   const std::string claimed = std::to_string(contest.claimedScore);
   const bool exporting = contest.cabrilloRequested != 0;
   const std::string message = exporting ? ExportCabrilloLog(contest) : std::string();
-  // Writing the settings file takes milliseconds under wine, and the operator closes the
-  // box in their own time: the window thread must wait for neither.
+  // The operator closes the box in their own time: the window thread must not wait for it.
   guard.unlock();
-  contest.settings.Write("Claimed", claimed);
-  if (exporting) Windows().ShowMessage(message, "Output", WindowsLink::MessageKind::kInformation);
+  contest.claimedSetting.Set(claimed);
+  if (exporting) {
+    contest.claimedSetting.Flush();
+    Windows().ShowMessage(message, "Output", WindowsLink::MessageKind::kInformation);
+  }
   return contest.reportText.c_str();
 }
