@@ -109,10 +109,11 @@ int VisibleWindowsOf(DWORD thread) {
   return visible;
 }
 
-int CheckCall(StatsLibrary& plugin, const char* call, const char* band = "20m") {
+int CheckCall(StatsLibrary& plugin, const char* call, const char* band = "20m",
+              const char* secondBand = nullptr) {
   char output[100] = "untouched";
   return plugin.CheckCall0(call, 0, 0, "CW", "", "", "", "", "", "", "", "", "", "G", 0, 0, 0, 0.0,
-                           0.0, "", "", "", "", "", band, nullptr, output, nullptr);
+                           0.0, "", "", "", "", "", band, secondBand, output, nullptr);
 }
 
 // What `read` gives once it gives `expected`, or at the end of the wait: the windows work
@@ -280,6 +281,12 @@ TEST_F(ControlWindowTest, FiveCallChecksGiveOneRefreshAfterTheLast) {
   const auto delay = host.calls()[0].when - last;
   EXPECT_GE(delay, 250ms);
   EXPECT_LE(delay, 800ms);
+
+  // A call the plug-in does not check (160 m, or two bands that differ) asks for nothing.
+  EXPECT_EQ(CheckCall(host.plugin(), "G4ABC", "160m"), 4);
+  EXPECT_EQ(CheckCall(host.plugin(), "G4ABC", "20m", "40m"), 4);
+  host.Pump(800);
+  EXPECT_EQ(host.CallsOf(kEntryText), 1u);
 }
 
 TEST_F(ControlWindowTest, WindowsFollowTheTypedCallTheBandAndWhatWasWorked) {
