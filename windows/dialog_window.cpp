@@ -129,7 +129,7 @@ void TopLevelDialog::Show() {
 }
 
 bool TopLevelDialog::Open() {
-  if (!Create()) return false;
+  if (!Create() || !MakeBoxes(NeverStop)) return false;
   Show();
   return true;
 }
