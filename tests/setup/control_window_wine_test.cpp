@@ -540,13 +540,58 @@ TEST_F(ControlWindowTest, HostLinkBelongsToTheThreadOfTheResetThatStartsTheWindo
   EXPECT_EQ(host.ServerReferences(), references);
 }
 
+// The keys as the operator presses them: Tab walks the boxes and the edit box in order;
+// Enter and Esc end the window as they end a dialog.
+TEST_F(ControlWindowTest, TabEnterAndEscapeInTheControlWindow) {
+  FakeHost& host = Host();
+  for (const UINT key : {VK_RETURN, VK_ESCAPE}) {
+    SCOPED_TRACE(key);
+    Set("Start", "0");
+    const PluginWindows windows = Open();
+    ASSERT_NE(windows.control, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(FocusOf(windows.thread)), IDC_MODE_CW);
+    std::vector<int> visited;
+    for (int press = 0; press < 6; ++press) {
+      const HWND before = FocusOf(windows.thread);
+      PressKey(before != nullptr ? before : windows.control, VK_TAB);
+      host.PumpUntil([&] { return FocusOf(windows.thread) != before; }, 2000);
+      visited.push_back(GetDlgCtrlID(FocusOf(windows.thread)));
+    }
+    EXPECT_EQ(visited, (std::vector<int>{IDC_MODE_SSB, IDC_VIEW_AREA, IDC_VIEW_DXCC,
+                                         IDC_VIEW_DXCC_EXTENDED, IDC_AREA_CODE, IDC_MODE_CW}));
+    const HWND focus = FocusOf(windows.thread);
+    PressKey(focus != nullptr ? focus : windows.control, key);
+    EXPECT_TRUE(Ended(host, windows.thread));
+    EXPECT_EQ(FindPluginWindows().control, nullptr);
+  }
+}
+
+// Esc ends the window thread; the windows come up where they were left, and a move is kept.
 TEST_F(ControlWindowTest, EscapeEndsTheWindowThreadAndTheNextStartOpensANewOne) {
   FakeHost& host = Host();
   Set("setup_view_multiplier", "1");
+  Set("setup_cq_ww_x", "150");
+  Set("setup_cq_ww_y", "200");
+  Set("dxcc_x", "420");
+  Set("dxcc_y", "60");
   const PluginWindows first = Open();
   ASSERT_NE(first.control, nullptr);
-  ASSERT_NE(WaitForWindows(host, false, true, false).dxcc, nullptr);
-  PostMessageA(first.control, WM_COMMAND, IDCANCEL, 0);
+  const HWND dxcc = WaitForWindows(host, false, true, false).dxcc;
+  ASSERT_NE(dxcc, nullptr);
+  RECT frame;
+  GetWindowRect(first.control, &frame);
+  EXPECT_EQ(frame.left, 150);
+  EXPECT_EQ(frame.top, 200);
+  GetWindowRect(dxcc, &frame);
+  EXPECT_EQ(frame.left, 420);
+  EXPECT_EQ(frame.top, 60);
+  // Moved by the operator: kept once the mouse is over it.
+  SetWindowPos(first.control, nullptr, 230, 310, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  SendMessageA(first.control, WM_SETCURSOR, reinterpret_cast<WPARAM>(first.control),
+               MAKELPARAM(HTCAPTION, WM_MOUSEMOVE));
+  EXPECT_EQ(Setting("setup_cq_ww_x"), "230");
+  EXPECT_EQ(Setting("setup_cq_ww_y"), "310");
+  PressKey(first.control, VK_ESCAPE);
   EXPECT_TRUE(Ended(host, first.thread));
   EXPECT_FALSE(IsWindow(first.control));
   EXPECT_EQ(FindPluginWindows().dxcc, nullptr);
@@ -559,6 +604,9 @@ TEST_F(ControlWindowTest, EscapeEndsTheWindowThreadAndTheNextStartOpensANewOne) 
   ASSERT_NE(second.control, nullptr);
   EXPECT_NE(second.thread, first.thread);
   EXPECT_NE(WaitForWindows(host, false, true, false).dxcc, nullptr);  // reopened
+  GetWindowRect(second.control, &frame);
+  EXPECT_EQ(frame.left, 230);
+  EXPECT_EQ(frame.top, 310);
 }
 
 // Unloading with every window open closes them and ends the window thread, quickly.
