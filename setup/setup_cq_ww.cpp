@@ -180,8 +180,8 @@ void Setup_CQ_WW::ShowLegBoxes(Leg leg) {
 
 // Each multiplier window is made once, hidden, while the window thread starts: making one
 // later could take the system's loader lock (the system looks up cursors and menus for it)
-// at the moment the host unloads the plug-in. Their boxes come later. Closing a
-// window hides it; opening shows it again where it was last left.
+// at the moment the host unloads the plug-in. Closing a window hides it; opening shows it
+// again where it was last left.
 void Setup_CQ_WW::MakeMultiplierWindows() {
   areaWindow_ = std::make_unique<AreaCode>();
   multiplierWindow_ = std::make_unique<Multiplier>();
@@ -189,13 +189,6 @@ void Setup_CQ_WW::MakeMultiplierWindows() {
   for (const View view : {View::kArea, View::kDxcc, View::kDxccExtended}) {
     WindowOf(view).Create();
   }
-}
-
-bool Setup_CQ_WW::MakeMultiplierBoxes(StopAsked stop) {
-  for (const View view : {View::kArea, View::kDxcc, View::kDxccExtended}) {
-    if (!WindowOf(view).MakeBoxes(stop)) return false;
-  }
-  return true;
 }
 
 TopLevelDialog& Setup_CQ_WW::WindowOf(View view) {

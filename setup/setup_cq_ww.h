@@ -26,9 +26,6 @@ class Setup_CQ_WW : public TopLevelDialog {
   // Closes the multiplier windows, the extended DXCC window first, then this one.
   ~Setup_CQ_WW() override;
 
-  // The boxes of the multiplier windows, made once the window thread has started.
-  bool MakeMultiplierBoxes(StopAsked stop);
-
   // Ended by the dialog keys or by the host's thread (a close message): the thread's
   // message loop stops.
   bool ended() const { return ended_; }

@@ -59,8 +59,7 @@ BOOL CALLBACK LetGoOfDialog(HWND window, LPARAM) {
 // Everything that may take the system's loader lock happens before the host's thread hears
 // that this thread runs: the resources, the common controls, the thread's first window and
 // every window it will show (the multiplier windows are made hidden). From then on the host
-// may unload the plug-in at any moment. The hundreds of boxes in those windows come after,
-// while the host goes on; a request to stop ends their making.
+// may unload the plug-in at any moment.
 DWORD WINAPI ControlWindowThread(void*) {
   LoadWindowResources();
   {
@@ -70,7 +69,6 @@ DWORD WINAPI ControlWindowThread(void*) {
     if (opened) controlWindow = window.hwnd();
     SetEvent(threadStarted);
     if (opened) {
-      window.MakeMultiplierBoxes(WindowThreadStopRequested);
       if (unloading) LeaveWindowsToTheSystem();
       if (!stopRequested) RunMessageLoop(window);
     }

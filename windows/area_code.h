@@ -12,7 +12,6 @@ class AreaCode : public TopLevelDialog {
   // One value per area code, in the order of the contest's area-code table.
   void SetCheckValues(CheckValues values) { grid_.SetCheckValues(std::move(values)); }
   void ShowCheckValues() const { grid_.ShowCheckValues(hwnd()); }
-  bool MakeBoxes(StopAsked stop) override { return grid_.MakeBoxes(hwnd(), stop); }
 
  protected:
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,7 +1,8 @@
 #pragma once
 // The check boxes of the area-code grid and of the six continent pages: caption, control id,
-// the worked text that ticks the box, and where the box stands in its dialog. The windows
-// make their boxes from these tables and find each box by its control id.
+// the worked text that ticks the box, and where the box stands in its dialog template. The
+// resource script's box lists are generated from these tables, and the windows use them to
+// find each box by its control id.
 
 #include <array>
 #include <string_view>
@@ -12,7 +13,7 @@ struct CheckBox {
   // A box is ticked when this text is in the band's worked list (exact, case-sensitive).
   std::string_view markingPrefix;
   int controlId;
-  // Dialog units of the box's dialog.
+  // Dialog units, as in the template.
   int x, y, width, height;
 };
 

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include "windows/box_tables.h"
-#include "windows/dialog_window.h"
 #include "windows/worked_marks.h"
 
 class CheckBoxGrid {
@@ -15,10 +14,6 @@ class CheckBoxGrid {
   // One value per box, in the page's box order; a list of another length is cut or padded
   // with 0.
   void SetCheckValues(CheckValues values);
-  // Makes the page's boxes in the dialog, where and as its template would have made them,
-  // ticked after their values; asks `stop` before each. False when stopped or a box could
-  // not be made.
-  bool MakeBoxes(HWND dialog, StopAsked stop) const;
   // Ticks or clears every box of the dialog after its value.
   void ShowCheckValues(HWND dialog) const;
 

@@ -12,7 +12,6 @@ class ContinentPageDialog : public DialogWindow {
   bool Create(HWND parent);
   void SetCheckValues(CheckValues values) { grid_.SetCheckValues(std::move(values)); }
   void ShowCheckValues() const { grid_.ShowCheckValues(hwnd()); }
-  bool MakeBoxes(StopAsked stop) { return grid_.MakeBoxes(hwnd(), stop); }
 
  protected:
   explicit ContinentPageDialog(ContinentPage page);

@@ -129,7 +129,7 @@ void TopLevelDialog::Show() {
 }
 
 bool TopLevelDialog::Open() {
-  if (!Create() || !MakeBoxes(NeverStop)) return false;
+  if (!Create()) return false;
   Show();
   return true;
 }

@@ -22,12 +22,6 @@ void LoadWindowResources();
 // The plug-in's icon, shared by every window (loaded by LoadWindowResources).
 HICON PluginIcon();
 
-// Asked between steps of long work on the window thread: true when it is to stop.
-using StopAsked = bool (*)();
-inline bool NeverStop() {
-  return false;
-}
-
 class DialogWindow {
  public:
   DialogWindow() = default;
@@ -61,12 +55,9 @@ class TopLevelDialog : public DialogWindow {
  public:
   // Creates the window with no parent, hidden.
   bool Create();
-  // Makes the window's grid of boxes, if it has one, once the window stands: hundreds of
-  // windows, which need nothing the window itself needed. False when stopped first.
-  virtual bool MakeBoxes(StopAsked) { return true; }
   // Shows it where it was last left.
   void Show();
-  // All three.
+  // Both.
   bool Open();
 
  protected:

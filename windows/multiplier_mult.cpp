@@ -38,13 +38,6 @@ void Multiplier_Mult::ShowCheckValues() const {
   for (const ContinentPageDialog* page : pages_) page->ShowCheckValues();
 }
 
-bool Multiplier_Mult::MakeBoxes(StopAsked stop) {
-  for (ContinentPageDialog* page : pages_) {
-    if (!page->MakeBoxes(stop)) return false;
-  }
-  return true;
-}
-
 void Multiplier_Mult::InitDialog() {
   tabs_ = GetDlgItem(hwnd(), IDC_CONTINENT_TABS);
   InitTopLevel();

@@ -19,8 +19,6 @@ class Multiplier_Mult : public TopLevelDialog {
   void SetCheckValues(ContinentPage page, CheckValues values);
   // Shows every page's values in its boxes, Europe first.
   void ShowCheckValues() const;
-  // Every page's boxes, Europe first.
-  bool MakeBoxes(StopAsked stop) override;
 
  protected:
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
