@@ -239,6 +239,11 @@ TEST_F(CabrilloDialogTest, ClaimedScoreIsInTheFileForEveryReader) {
   const std::string third = score(Report(stats_));
   ASSERT_NE(third, second);
   ResetForExport([&](HWND dialog) {
+    // Found as soon as it exists: its fields are filled a moment later.
+    for (int waited = 0; waited < 3000 && ItemText(dialog, IDC_CABRILLO_CLAIMED) != third;
+         waited += 20) {
+      Sleep(20);
+    }
     EXPECT_EQ(ItemText(dialog, IDC_CABRILLO_CLAIMED), third);
     SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   });
