@@ -342,7 +342,10 @@ TEST_F(ControlWindowTest, WindowsFollowTheTypedCallTheBandAndWhatWasWorked) {
   EXPECT_EQ(Eventually(
                 host, [&] { return IsWindowVisible(windows.dxccExtended) != FALSE; }, false),
             false);
-  EXPECT_EQ(Setting("setup_view_multiplier_extended"), "0");
+  // Written once the window has left the screen.
+  EXPECT_EQ(Eventually(
+                host, [] { return Setting("setup_view_multiplier_extended"); }, std::string("0")),
+            "0");
   EXPECT_FALSE(Checked(windows.control, IDC_VIEW_DXCC_EXTENDED));
   PressKey(windows.area, VK_ESCAPE);
   EXPECT_EQ(Eventually(
