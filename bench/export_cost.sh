@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# The cost per call of AddData0 and CheckCall0 in the three builds, in one run on one
+# The cost per call of AddData0, CheckCall0 and GetResult0 in the three builds, in one run on one
 # machine: libStats.so natively, the i686 Stats.dll under 32-bit wine, the x86_64 Stats.dll
 # under wine64. Needs the native, win32 and win64 builds (scripts/build.sh win32 win64 native).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-echo "| library | QSOs | AddData0 µs/QSO | CheckCall0 ns/call |"
-echo "|---|---|---|---|"
+echo "| library | QSOs | AddData0 µs/QSO | CheckCall0 ns/call | GetResult0 ms |"
+echo "|---|---|---|---|---|"
 "$root/build/native/bench/export-cost" "$root/build/native/libStats.so" "libStats.so (native)"
 for arch in win32 win64; do
   STATS_WINEPREFIX="$root/build/$arch/wineprefix" "$root/tests/wine/wine-run" \

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/deferred_setting.h"
 #include "platform/ini_file.h"
 #include "plugin/contest_rules.h"
 #include "plugin/qso_log.h"
@@ -36,6 +37,8 @@ struct ContestState {
 
   // Settings.
   IniFile settings{"Settings", "Plugins\\UK_EI.ini"};
+  // "Claimed": the score of the last report, written off the host's thread.
+  DeferredSetting claimedSetting{settings, "Claimed"};
   int isCwMode = 0;
   int startFlag = 0;
 

@@ -50,6 +50,8 @@ int ToggleWindowStart() {
 }  // namespace
 
 int ResetStatistics(const StationArgs& station) {
+  // The header dialog shows the claimed score of the last report.
+  contest.claimedSetting.Flush();
   std::unique_lock<std::mutex> guard(contest.lock);
   StoreStation(station);
 

@@ -2,8 +2,10 @@
 
 #include "reports/report.h"
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
+#include <numeric>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -36,22 +38,57 @@ struct Tally {
 
 // Report order: the band texts, each padded in front with "0" to 20 characters, in
 // descending order, so that a wider number comes first (160m, 80m, 40m, 20m, 15m, 10m).
-// An exchange sort, which also settles the order of texts whose keys are equal; the list
-// holds only the few distinct band texts the host used.
+// The order has always been that of an exchange sort (for i < j, swap when key i is below
+// key j). Texts with equal keys differ only in leading zeros ("20m", "020m"), and the
+// exchange sort leaves them in an order of its own: while the greater keys are picked one
+// by one, a run of equal texts at the front of the rest turns round by one for each
+// greater text behind it. Computed directly, for any number of texts a host sends.
+std::string ReportOrderKey(const std::string& band) {
+  return band.size() >= 20 ? band : std::string(20 - band.size(), '0') + band;
+}
+
 void SortIntoReportOrder(std::vector<std::string>& bands) {
-  std::vector<std::string> keys;
-  keys.reserve(bands.size());
-  for (const std::string& band : bands) {
-    keys.push_back(band.size() >= 20 ? band : std::string(20 - band.size(), '0') + band);
-  }
-  for (size_t i = 0; i + 1 < bands.size(); ++i) {
-    for (size_t j = i + 1; j < bands.size(); ++j) {
-      if (keys[i] < keys[j]) {
-        std::swap(keys[i], keys[j]);
-        std::swap(bands[i], bands[j]);
+  const size_t n = bands.size();
+  std::vector<std::string> keys(n);
+  for (size_t i = 0; i < n; ++i) keys[i] = ReportOrderKey(bands[i]);
+  std::vector<size_t> order(n);
+  std::iota(order.begin(), order.end(), size_t{0});
+  std::stable_sort(order.begin(), order.end(),
+                   [&](size_t a, size_t b) { return keys[b] < keys[a]; });
+
+  // Texts of greater keys, by their place in the list before sorting (a Fenwick tree).
+  std::vector<size_t> greater(n + 1, 0);
+  const auto countBefore = [&](size_t place) {
+    size_t count = 0;
+    for (; place > 0; place -= place & (~place + 1)) count += greater[place];
+    return count;
+  };
+  std::vector<std::string> sorted;
+  sorted.reserve(n);
+  for (size_t first = 0; first < n;) {
+    size_t end = first + 1;
+    while (end < n && keys[order[end]] == keys[order[first]]) ++end;
+    // The equal texts, in their places before sorting: the m-th turns the first m round by
+    // one for every greater text between it and the next equal one.
+    const auto group = order.begin() + static_cast<std::ptrdiff_t>(first);
+    const size_t size = end - first;
+    std::vector<size_t> picked(group, group + static_cast<std::ptrdiff_t>(size));
+    for (size_t m = 2; m <= size; ++m) {
+      const size_t from = group[static_cast<std::ptrdiff_t>(m - 1)] + 1;
+      const size_t to = m < size ? group[static_cast<std::ptrdiff_t>(m)] : n;
+      const size_t turns = (countBefore(to) - countBefore(from)) % m;
+      std::rotate(picked.begin(), picked.begin() + static_cast<std::ptrdiff_t>(turns),
+                  picked.begin() + static_cast<std::ptrdiff_t>(m));
+    }
+    for (size_t member = first; member < end; ++member) {
+      for (size_t place = order[member] + 1; place <= n; place += place & (~place + 1)) {
+        ++greater[place];
       }
     }
+    for (const size_t place : picked) sorted.push_back(std::move(bands[place]));
+    first = end;
   }
+  bands = std::move(sorted);
 }
 
 // The band slot whose worked lists a row feeds: the band of the same name, also in another
@@ -226,10 +263,12 @@ const char* ProduceReport() {
   const std::string claimed = std::to_string(contest.claimedScore);
   const bool exporting = contest.cabrilloRequested != 0;
   const std::string message = exporting ? ExportCabrilloLog(contest) : std::string();
-  // Writing the settings file takes milliseconds under wine, and the operator closes the
-  // box in their own time: the window thread must wait for neither.
+  // The operator closes the box in their own time: the window thread must not wait for it.
   guard.unlock();
-  contest.settings.Write("Claimed", claimed);
-  if (exporting) Windows().ShowMessage(message, "Output", WindowsLink::MessageKind::kInformation);
+  contest.claimedSetting.Set(claimed);
+  if (exporting) {
+    contest.claimedSetting.Flush();
+    Windows().ShowMessage(message, "Output", WindowsLink::MessageKind::kInformation);
+  }
   return contest.reportText.c_str();
 }

@@ -45,7 +45,11 @@ OpenWindows ControlSettings::wantedWindows() const {
 }
 
 ControlCaptions ControlSettings::Captions() const {
-  const bool cw = choices_.modeCw != 0;
+  return CaptionsFor(choices_.modeCw != 0 ? Leg::kCw : Leg::kSsb);
+}
+
+ControlCaptions ControlSettings::CaptionsFor(Leg leg) const {
+  const bool cw = leg == Leg::kCw;
   std::lock_guard<std::mutex> guard(state_.lock);
   if (state_.useRussianCaptions != 0) {
     // "Установки", "Отображать", "Вид радиосвязи" in code page 1251.
@@ -72,7 +76,7 @@ void ControlSettings::TellHostTheLeg() {
   host_.SendCommand(LegCommand(cw ? Leg::kCw : Leg::kSsb));
 }
 
-bool ControlSettings::ChooseLeg(Leg leg) {
+bool ControlSettings::SwitchLeg(Leg leg) {
   const bool cw = leg == Leg::kCw;
   const IniFile& settings = state_.settings;
   int& chosen = cw ? choices_.modeCw : choices_.modeSsb;
@@ -88,6 +92,11 @@ bool ControlSettings::ChooseLeg(Leg leg) {
     std::lock_guard<std::mutex> guard(state_.lock);
     state_.isCwMode = cw ? 1 : 0;
   }
+  return true;
+}
+
+void ControlSettings::StartLeg(Leg leg) {
+  const bool cw = leg == Leg::kCw;
   // The host hears of the SSB leg before and after the file is made anew, of CW after.
   // A command the host fails to take changes nothing here: the leg is switched either way.
   if (!cw) host_.SendCommand(LegCommand(leg));
@@ -97,7 +106,6 @@ bool ControlSettings::ChooseLeg(Leg leg) {
     CreateStatsFile(state_.statsFileName, cw);
   }
   host_.SendCommand(LegCommand(leg));
-  return true;
 }
 
 void ControlSettings::SetView(View view, bool open) {

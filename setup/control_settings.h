@@ -43,14 +43,17 @@ class ControlSettings {
 
   // For the leg the boxes show: CW when its box is ticked, else SSB.
   ControlCaptions Captions() const;
+  ControlCaptions CaptionsFor(Leg leg) const;
   // False for a station outside the UK and Ireland: it sends no area code.
   bool SendsAreaCode() const;
 
   // Tells the host the leg the log is kept in.
   void TellHostTheLeg();
-  // Switches to the leg: settings, a fresh problem-line file with the leg's header, the
-  // host told. False, with nothing changed, when the settings already hold that leg.
-  bool ChooseLeg(Leg leg);
+  // Switches to the leg in the choices, the settings and the contest state. False, with
+  // nothing changed, when the settings already hold that leg.
+  bool SwitchLeg(Leg leg);
+  // After a switch: a fresh problem-line file with the leg's header, and the host told.
+  void StartLeg(Leg leg);
   // Records that the view's window is open (or closed) now.
   void SetView(View view, bool open);
   // Keeps the own area code as typed.

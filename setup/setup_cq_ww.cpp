@@ -98,7 +98,7 @@ INT_PTR Setup_CQ_WW::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Setup_CQ_WW::Initialise() {
   InitTopLevel();
   settings_.Load();
-  ShowCaptions();
+  ShowCaptions(settings_.Captions());
   ShowChoices();
   initialising_ = true;
   SetDlgItemTextA(hwnd(), IDC_AREA_CODE, settings_.choices().areaCodeText.c_str());
@@ -128,8 +128,7 @@ void Setup_CQ_WW::AskHost(Work work) {
   ChooseLeg(leg);
 }
 
-void Setup_CQ_WW::ShowCaptions() {
-  const ControlCaptions captions = settings_.Captions();
+void Setup_CQ_WW::ShowCaptions(const ControlCaptions& captions) {
   SetText1251(hwnd(), captions.window);
   SetText1251(GetDlgItem(hwnd(), IDC_VIEW_LABEL), captions.viewLabel);
   SetText1251(GetDlgItem(hwnd(), IDC_MODE_LABEL), captions.modeLabel);
@@ -159,17 +158,19 @@ void Setup_CQ_WW::MoveLegBoxesForDxStation() {
 }
 
 void Setup_CQ_WW::ChooseLeg(Leg leg) {
-  // Nothing interrupts what waits for the host: the click waits, its box shown ticked.
+  // The click shows at once, however long the host takes to answer.
+  ShowLegBoxes(leg);
+  ShowCaptions(settings_.CaptionsFor(leg));
+  // Nothing interrupts what waits for the host: the click waits.
   if (hostCalls_ > 0) {
     pendingLeg_ = leg;
-    ShowLegBoxes(leg);
     return;
   }
-  bool changed = false;
-  AskHost([&] { changed = settings_.ChooseLeg(leg); });
-  if (changed) ShowCaptions();
+  const bool switched = settings_.SwitchLeg(leg);
+  if (switched) AskHost([&] { settings_.StartLeg(leg); });
+  ShowCaptions(settings_.Captions());
   ShowChoices();
-  if (changed) ArmRefresh();
+  if (switched) ArmRefresh();
 }
 
 void Setup_CQ_WW::ShowLegBoxes(Leg leg) {
@@ -202,18 +203,24 @@ TopLevelDialog& Setup_CQ_WW::WindowOf(View view) {
   return *extendedMultiplierWindow_;
 }
 
-bool& Setup_CQ_WW::OpenFlag(View view) {
-  return view == View::kArea ? open_.area : view == View::kDxcc ? open_.dxcc : open_.dxccExtended;
+bool& Setup_CQ_WW::OpenFlag(View view, OpenWindows& windows) {
+  return view == View::kArea   ? windows.area
+         : view == View::kDxcc ? windows.dxcc
+                               : windows.dxccExtended;
 }
 
 // The open flag decides, not the box's tick.
 void Setup_CQ_WW::ToggleWindow(View view) {
-  if (OpenFlag(view)) {
+  if (OpenFlag(view, open_)) {
     ShowWindow(WindowOf(view).hwnd(), SW_HIDE);
-    OpenFlag(view) = false;
+    OpenFlag(view, open_) = false;
     settings_.SetView(view, false);
   } else if (OpenView(view)) {
-    ArmRefresh();  // filled at once
+    // It shows what the others show, at once; the host is asked for what changed since.
+    OpenWindows opened;
+    OpenFlag(view, opened) = true;
+    Apply(refresh_.Shown(opened), opened);
+    ArmRefresh();
   }
   ShowChoices();
 }
@@ -222,7 +229,7 @@ bool Setup_CQ_WW::OpenView(View view) {
   TopLevelDialog& window = WindowOf(view);
   if (window.hwnd() == nullptr) return false;
   window.Show();
-  OpenFlag(view) = true;
+  OpenFlag(view, open_) = true;
   settings_.SetView(view, true);
   return true;
 }
@@ -243,14 +250,17 @@ void Setup_CQ_WW::RefreshWindows() {
   if (reopen.area) OpenView(View::kArea);
   if (reopen.dxcc) OpenView(View::kDxcc);
   if (reopen.dxccExtended) OpenView(View::kDxccExtended);
+  const OpenWindows asked = OpenNow();
   WindowUpdate update;
-  AskHost([&] { update = refresh_.Run(host_, OpenNow()); });
-  Apply(update);
+  AskHost([&] { update = refresh_.Run(host_, asked); });
+  Apply(update, asked);
 }
 
-// Into the windows open now: the operator may have closed one while the host was asked.
-void Setup_CQ_WW::Apply(const WindowUpdate& update) {
-  const OpenWindows open = OpenNow();
+// The operator may have closed a window, or opened one, while the host was asked.
+void Setup_CQ_WW::Apply(const WindowUpdate& update, const OpenWindows& madeFor) {
+  const OpenWindows now = OpenNow();
+  const OpenWindows open{madeFor.area && now.area, madeFor.dxcc && now.dxcc,
+                         madeFor.dxccExtended && now.dxccExtended};
   if (open.dxcc && update.dxccCaption) multiplierWindow_->SetCaption(*update.dxccCaption);
   if (open.dxccExtended && update.dxccExtendedCaption) {
     extendedMultiplierWindow_->SetCaption(*update.dxccExtendedCaption);

@@ -41,20 +41,21 @@ class Setup_CQ_WW : public TopLevelDialog {
 
   void Initialise();
   void LinkHost();
-  void ShowCaptions();
+  void ShowCaptions(const ControlCaptions& captions);
   void ShowChoices();
   void MoveLegBoxesForDxStation();
   void ChooseLeg(Leg leg);
   void ShowLegBoxes(Leg leg);
   void MakeMultiplierWindows();
   TopLevelDialog& WindowOf(View view);
-  bool& OpenFlag(View view);
+  static bool& OpenFlag(View view, OpenWindows& windows);
   void ToggleWindow(View view);
   // Shows the view's window and records it open; false when it could not be made.
   bool OpenView(View view);
   void ArmRefresh();
   void RefreshWindows();
-  void Apply(const WindowUpdate& update);
+  // Into the windows the update was made for that are still open.
+  void Apply(const WindowUpdate& update, const OpenWindows& madeFor);
   OpenWindows OpenNow();
   void Close();
 

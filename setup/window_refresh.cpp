@@ -80,9 +80,8 @@ WindowUpdate WindowRefresh::Run(HostLink& host, const OpenWindows& open) {
     // A call of one or two characters is still being typed: the windows stay as they are.
     if (call->size() == 1 || call->size() == 2) return update;
     FillWorkedWithRows(state_.qsoList, *call, state_.bandStatus);
-    if (!call->empty() && open.dxcc) {
-      update.dxccCaption = LegTitle(state_) + "worked with " + *call;
-    }
+    shownCall_ = *call;
+    ShowCall(update, open);
   }
 
   const std::optional<double> frequency = host.Frequency();
@@ -96,7 +95,28 @@ WindowUpdate WindowRefresh::Run(HostLink& host, const OpenWindows& open) {
 
   std::lock_guard<std::mutex> guard(state_.lock);
   state_.currentBandIndex = slot;
-  if (call->empty()) {
+  ShowBand(update, open);
+  return update;
+}
+
+WindowUpdate WindowRefresh::Shown(const OpenWindows& open) const {
+  WindowUpdate update;
+  std::lock_guard<std::mutex> guard(state_.lock);
+  ShowCall(update, open);
+  ShowBand(update, open);
+  return update;
+}
+
+void WindowRefresh::ShowCall(WindowUpdate& update, const OpenWindows& open) const {
+  if (!shownCall_.empty() && open.dxcc) {
+    update.dxccCaption = LegTitle(state_) + "worked with " + shownCall_;
+  }
+}
+
+void WindowRefresh::ShowBand(WindowUpdate& update, const OpenWindows& open) const {
+  const int slot = state_.currentBandIndex;
+  if (slot < 0 || slot >= kBandSlots) return;
+  if (shownCall_.empty()) {
     const std::string title = LegTitle(state_) + state_.startYear;
     const std::string band(kBandNames[slot]);
     if (open.dxcc) update.dxccCaption = title + "  DXCC worked on " + band;
@@ -106,5 +126,4 @@ WindowUpdate WindowRefresh::Run(HostLink& host, const OpenWindows& open) {
   if (open.area) update.workedAreas = state_.workedAreasByBand[slot];
   if (open.dxccExtended) update.workedDxcc = state_.workedDxccByBand[slot];
   update.onContestBand = true;
-  return update;
 }

@@ -50,10 +50,20 @@ class WindowRefresh {
   // contest state.
   WindowUpdate Run(HostLink& host, const OpenWindows& open);
 
+  // What the windows `open` show after the last refresh, with the worked lists and the leg
+  // as they are now: for a window that opens, without asking the host.
+  WindowUpdate Shown(const OpenWindows& open) const;
+
   // Where the host was when it was last told "<SP1>": 0 until then.
   double lastTuneFrequency() const { return lastTuneFrequency_; }
 
  private:
+  // Under the contest lock: the caption of the typed call, and the band's captions and lists.
+  void ShowCall(WindowUpdate& update, const OpenWindows& open) const;
+  void ShowBand(WindowUpdate& update, const OpenWindows& open) const;
+
   ContestState& state_;
   double lastTuneFrequency_ = 0;
+  // The call the windows follow: the typed one, unless it has only one or two characters.
+  std::string shownCall_;
 };

@@ -4,6 +4,7 @@
 
 #include <atomic>
 
+#include "platform/thread_exit_win32.h"
 #include "setup/host_automation.h"
 #include "setup/posted_host_link.h"
 #include "setup/setup_cq_ww.h"
@@ -188,10 +189,5 @@ void LeaveWindowsToTheSystem() {
 }
 
 void LeaveWindowThread() {
-  // The exit is queued first and runs inside the wait that gives the signal, so that this
-  // thread never comes back into the module's code.
-  QueueUserAPC(reinterpret_cast<PAPCFUNC>(reinterpret_cast<void (*)()>(&ExitThread)),
-               GetCurrentThread(), 0);
-  SignalObjectAndWait(threadDone, lastWait, INFINITE, TRUE);
-  ExitThread(0);
+  SignalDoneAndExitThread(threadDone, lastWait);
 }

@@ -17,6 +17,14 @@ namespace {
 
 const char* const kUnused = "";
 
+void PrintFile(std::FILE* out, const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  const std::string text(std::istreambuf_iterator<char>(in), {});
+  std::fprintf(out, "file %s -> [", name.c_str());
+  std::fwrite(text.data(), 1, text.size(), out);
+  std::fputs("]\n", out);
+}
+
 class Session {
  public:
   Session(const StatsLibrary& plugin, std::FILE* out) : plugin_(plugin), out_(out) {}
@@ -74,11 +82,7 @@ class Session {
     Print("  status", status);
   }
 
-  void File(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    Text(("file " + name).c_str(),
-         std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
-  }
+  void File(const std::string& name) { PrintFile(out_, name); }
 
  private:
   void Print(const char* what, int result) { std::fprintf(out_, "%s -> %d\n", what, result); }
@@ -129,11 +133,13 @@ int main(int argc, char** argv) {
     session.Remove("EI5XX", "FM", "40m");
     session.Report();
     session.File("VurovODUVIR_EI_13_11_2016.txt");
-    session.File("Plugins/UK_EI.ini");
   } catch (const StatsLibraryError& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return 1;
   }
+  // Once the library is unloaded: the claimed score reaches the settings file off the
+  // host's thread, and at the latest when the plug-in goes.
+  PrintFile(out, "Plugins/UK_EI.ini");
   std::fclose(out);
   return 0;
 }

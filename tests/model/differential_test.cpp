@@ -29,8 +29,20 @@ class RandomSession {
   ModelQsoInput NextQso() {
     static const char* const kCalls[] = {"G4ABC", "g4abc",  "GM3XYZ", "EI5XX", "DL1AAA", "W1AW",
                                          "VE3XX", "JA1ZZZ", "ZS6A",   "",      "OH2BH",  "G0\xe9Q"};
-    static const char* const kBands[] = {"80m", "40m",  "20m", "15m", "10m",
-                                         "20M", "160m", "2m",  ""};
+    // Some texts differ only in leading zeros: their report order keys are equal.
+    static const char* const kBands[] = {"80m",
+                                         "40m",
+                                         "20m",
+                                         "15m",
+                                         "10m",
+                                         "20M",
+                                         "160m",
+                                         "2m",
+                                         "",
+                                         "m",
+                                         "0m",
+                                         "020m",
+                                         "00000000000000000000"};
     static const char* const kModes[] = {"CW", "SSB", "CW", "SSB", "cw", "Ssb", "RTTY", ""};
     static const char* const kPrefixes[] = {"G", "GM", "EI", "GW", "DL", "K", "VE", "JA", "", "gm"};
     static const char* const kContinents[] = {"EU", "NA", "AS", "AF", "OC", "SA", ""};

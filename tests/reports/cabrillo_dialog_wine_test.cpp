@@ -12,6 +12,7 @@
 
 #include "res/cabrillo_dialog.h"
 #include "tests/reports/wine_host.h"
+#include "tests/support/keyboard.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -134,7 +135,20 @@ TEST_F(CabrilloDialogTest, OkKeepsTheHeaderAndTheReportWritesTheFile) {
 
     SetDlgItemTextA(dialog, IDC_CABRILLO_CALLSIGN, "G4XYZ");
     SetDlgItemTextA(dialog, IDC_CABRILLO_NAME, "Jane Doe");
-    SetDlgItemTextA(dialog, IDC_CABRILLO_SOAPBOX, "line one\r\nline two\r\nline three");
+    // Enter in SOAPBOX starts a new line; the dialog stays.
+    const HWND soapbox = GetDlgItem(dialog, IDC_CABRILLO_SOAPBOX);
+    const auto soapboxReads = [&](const std::string& text) {
+      for (int waited = 0; waited < 3000 && WindowText(soapbox) != text; waited += 20) Sleep(20);
+      return WindowText(soapbox) == text;
+    };
+    SetWindowTextA(soapbox, "line one\r\nline two");
+    PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(soapbox), TRUE);
+    PostMessageA(soapbox, EM_SETSEL, 100, 100);
+    PressKey(soapbox, VK_RETURN);
+    EXPECT_TRUE(soapboxReads("line one\r\nline two\r\n"));
+    for (const char c : std::string("line three")) PostMessageA(soapbox, WM_CHAR, c, 1);
+    EXPECT_TRUE(soapboxReads("line one\r\nline two\r\nline three"));
+    EXPECT_TRUE(IsWindowVisible(dialog));
     SetDlgItemTextA(dialog, IDC_CABRILLO_CATEGORY_OPERATOR, "MULTI-TWO");  // typed
     SendDlgItemMessageA(dialog, IDC_CABRILLO_CATEGORY_POWER, CB_SELECTSTRING,
                         static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("lo"));
@@ -208,21 +222,74 @@ TEST_F(CabrilloDialogTest, TooLongTextIsNamedBeforeItIsStored) {
   EXPECT_EQ(IniValue("Name"), std::string(99, 'n'));
 }
 
+// Cancel, Esc and the close box are one answer.
 TEST_F(CabrilloDialogTest, CancelSwitchesTheExportOff) {
-  const std::string ini = "[Settings]\r\nMode=1\r\nName=Old Name\r\nStart=0\r\n";
-  WriteFileBytes("Plugins/UK_EI.ini", ini);
-  ResetForExport([](HWND dialog) {
-    SetDlgItemTextA(dialog, IDC_CABRILLO_NAME, "New Name");
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
-  });
-  EXPECT_EQ(ReadFileBytes("Plugins/UK_EI.ini"), ini);
+  enum class Way { kCancelButton, kEscape, kCloseBox };
+  for (const Way way : {Way::kCancelButton, Way::kEscape, Way::kCloseBox}) {
+    SCOPED_TRACE(static_cast<int>(way));
+    const std::string ini = "[Settings]\r\nMode=1\r\nName=Old Name\r\nStart=0\r\n";
+    WriteFileBytes("Plugins/UK_EI.ini", ini);
+    ResetForExport([way](HWND dialog) {
+      SetDlgItemTextA(dialog, IDC_CABRILLO_NAME, "New Name");
+      if (way == Way::kCancelButton) {
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+      } else if (way == Way::kEscape) {
+        PressKey(dialog, VK_ESCAPE);
+      } else {
+        PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+      }
+    });
+    EXPECT_EQ(ReadFileBytes("Plugins/UK_EI.ini"), ini);
 
-  std::string boxTexts;
-  const std::string report = ReportWithOutputBoxes(boxTexts);
-  EXPECT_EQ(boxTexts, "");
-  EXPECT_NE(report.find("Hourly"), std::string::npos);
-  EXPECT_FALSE(std::filesystem::exists("G4ABC.cbr"));
+    std::string boxTexts;
+    const std::string report = ReportWithOutputBoxes(boxTexts);
+    EXPECT_EQ(boxTexts, "");
+    EXPECT_NE(report.find("Hourly"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists("G4ABC.cbr"));
+    // The report's claimed score in the file before the next round writes the file anew.
+    for (int waited = 0; waited < 3000 && IniValue("Claimed") == "<missing>"; waited += 10) {
+      Sleep(10);
+    }
+  }
+}
+
+// The claimed score of a report reaches the settings file off the host's thread, soon, and
+// at once for whatever reads it next: an unload, the header dialog of the next reset.
+TEST_F(CabrilloDialogTest, ClaimedScoreIsInTheFileForEveryReader) {
+  const auto score = [](const std::string& report) {
+    const size_t equals = report.rfind("= ");
+    return equals == std::string::npos
+               ? report
+               : report.substr(equals + 2, report.find('\r', equals) - equals - 2);
+  };
+  WriteFileBytes("Plugins/UK_EI.ini", "[Settings]\r\nMode=1\r\nStart=1\r\n");
+  ResetFor(stats_, {"G4ABC", "G", "EU"});
+  AddQso(stats_, "G4ABC", {"DL1AA", "DL", "EU", "20m", ContestDay(9, 0)});
+  const std::string first = score(Report(stats_));
+  for (int waited = 0; waited < 2000 && IniValue("Claimed") != first; waited += 10) Sleep(10);
+  EXPECT_EQ(IniValue("Claimed"), first);
+
+  AddQso(stats_, "G4ABC", {"SU1SK", "SU", "AF", "20m", ContestDay(9, 1)});
+  const std::string second = score(Report(stats_));
+  ASSERT_NE(second, first);
+  FreeLibrary(dll_);
+  EXPECT_EQ(IniValue("Claimed"), second);
+
+  SetUp();
+  ResetFor(stats_, {"G4ABC", "G", "EU"});
+  AddQso(stats_, "G4ABC", {"DL1AA", "DL", "EU", "40m", ContestDay(9, 2)});
+  const std::string third = score(Report(stats_));
+  ASSERT_NE(third, second);
+  ResetForExport([&](HWND dialog) {
+    // Found as soon as it exists: its fields are filled a moment later.
+    for (int waited = 0; waited < 3000 && ItemText(dialog, IDC_CABRILLO_CLAIMED) != third;
+         waited += 20) {
+      Sleep(20);
+    }
+    EXPECT_EQ(ItemText(dialog, IDC_CABRILLO_CLAIMED), third);
+    SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  });
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST_F(ControlSettingsTest, ChoosingTheActiveLegChangesNothing) {
   WriteFileBytes(kStatsFile, "kept\r\n");
   const std::string ini = ReadFileBytes(kIni);
 
-  EXPECT_FALSE(settings.ChooseLeg(Leg::kCw));
+  EXPECT_FALSE(settings.SwitchLeg(Leg::kCw));
 
   EXPECT_EQ(ReadFileBytes(kIni), ini);
   EXPECT_EQ(ReadFileBytes(kStatsFile), "kept\r\n");
@@ -87,7 +87,8 @@ TEST_F(ControlSettingsTest, SsbChoiceFollowsTheSettingsFileNotTheBoxes) {
     contest.isCwMode = 1;
   }
 
-  EXPECT_TRUE(settings.ChooseLeg(Leg::kSsb));
+  EXPECT_TRUE(settings.SwitchLeg(Leg::kSsb));
+  settings.StartLeg(Leg::kSsb);
 
   EXPECT_EQ(settings.choices().modeCw, 0);
   EXPECT_EQ(settings.choices().modeSsb, 1);
@@ -102,7 +103,8 @@ TEST_F(ControlSettingsTest, SsbChoiceFollowsTheSettingsFileNotTheBoxes) {
 
   host.commands.clear();
   Add(Qso{.sentNumber = ""});  // a problem line in the SSB file
-  EXPECT_TRUE(settings.ChooseLeg(Leg::kCw));
+  EXPECT_TRUE(settings.SwitchLeg(Leg::kCw));
+  settings.StartLeg(Leg::kCw);
   EXPECT_EQ(Key("setup_mode_cw"), "1");
   EXPECT_EQ(Key("setup_mode_ssb"), "0");
   EXPECT_EQ(Key("Mode"), "1");
@@ -112,7 +114,8 @@ TEST_F(ControlSettingsTest, SsbChoiceFollowsTheSettingsFileNotTheBoxes) {
 
   // A host that fails the commands does not stop the change.
   host.failCommands = true;
-  EXPECT_TRUE(settings.ChooseLeg(Leg::kSsb));
+  EXPECT_TRUE(settings.SwitchLeg(Leg::kSsb));
+  settings.StartLeg(Leg::kSsb);
   EXPECT_EQ(ReadFileBytes(kStatsFile), "UK/EI SSB DX Contest UBN file \r\n");
 }
 

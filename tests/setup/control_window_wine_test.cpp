@@ -12,6 +12,7 @@
 #include "res/control_window_ids.h"
 #include "tests/reports/host_calls.h"
 #include "tests/setup/fake_host.h"
+#include "tests/support/keyboard.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -109,10 +110,11 @@ int VisibleWindowsOf(DWORD thread) {
   return visible;
 }
 
-int CheckCall(StatsLibrary& plugin, const char* call, const char* band = "20m") {
+int CheckCall(StatsLibrary& plugin, const char* call, const char* band = "20m",
+              const char* secondBand = nullptr) {
   char output[100] = "untouched";
   return plugin.CheckCall0(call, 0, 0, "CW", "", "", "", "", "", "", "", "", "", "G", 0, 0, 0, 0.0,
-                           0.0, "", "", "", "", "", band, nullptr, output, nullptr);
+                           0.0, "", "", "", "", "", band, secondBand, output, nullptr);
 }
 
 // What `read` gives once it gives `expected`, or at the end of the wait: the windows work
@@ -280,6 +282,12 @@ TEST_F(ControlWindowTest, FiveCallChecksGiveOneRefreshAfterTheLast) {
   const auto delay = host.calls()[0].when - last;
   EXPECT_GE(delay, 250ms);
   EXPECT_LE(delay, 800ms);
+
+  // A call the plug-in does not check (160 m, or two bands that differ) asks for nothing.
+  EXPECT_EQ(CheckCall(host.plugin(), "G4ABC", "160m"), 4);
+  EXPECT_EQ(CheckCall(host.plugin(), "G4ABC", "20m", "40m"), 4);
+  host.Pump(800);
+  EXPECT_EQ(host.CallsOf(kEntryText), 1u);
 }
 
 TEST_F(ControlWindowTest, WindowsFollowTheTypedCallTheBandAndWhatWasWorked) {
@@ -330,23 +338,31 @@ TEST_F(ControlWindowTest, WindowsFollowTheTypedCallTheBandAndWhatWasWorked) {
 
   // A window the operator hid with Esc is still followed; one closed with its view box
   // leaves the screen, and its view is off.
-  SendMessageA(windows.area, WM_COMMAND, IDCANCEL, 0);
-  EXPECT_FALSE(IsWindowVisible(windows.area));
-  host.frequency = 14025000;
-  Type("");
-  EXPECT_EQ(Eventually(host, windows.area, "CQ-UK/EI-SSB 2016  Area worked on 20m"),
-            "CQ-UK/EI-SSB 2016  Area worked on 20m");
   Click(windows.control, IDC_VIEW_DXCC_EXTENDED);
   EXPECT_EQ(Eventually(
                 host, [&] { return IsWindowVisible(windows.dxccExtended) != FALSE; }, false),
             false);
-  EXPECT_EQ(Setting("setup_view_multiplier_extended"), "0");
+  // Written once the window has left the screen.
+  EXPECT_EQ(Eventually(
+                host, [] { return Setting("setup_view_multiplier_extended"); }, std::string("0")),
+            "0");
   EXPECT_FALSE(Checked(windows.control, IDC_VIEW_DXCC_EXTENDED));
+  PressKey(windows.area, VK_ESCAPE);
+  EXPECT_EQ(Eventually(
+                host, [&] { return IsWindowVisible(windows.area) != FALSE; }, false),
+            false);
+  host.frequency = 14025000;
+  Type("");
+  EXPECT_EQ(Eventually(host, windows.area, "CQ-UK/EI-SSB 2016  Area worked on 20m"),
+            "CQ-UK/EI-SSB 2016  Area worked on 20m");
+  // Opened again, it shows the band of now at once, before the host has answered anything
+  // (it does not pump).
   Click(windows.control, IDC_VIEW_DXCC_EXTENDED);
-  windows = WaitForWindows(host, false, true, true);
-  ASSERT_NE(windows.dxccExtended, nullptr);
-  EXPECT_EQ(Eventually(host, windows.dxccExtended, "CQ-UK/EI-SSB 2016  DXCC worked on 20m"),
-            "CQ-UK/EI-SSB 2016  DXCC worked on 20m");
+  Sleep(400);
+  EXPECT_TRUE(IsWindowVisible(windows.dxccExtended));
+  EXPECT_EQ(WindowText(windows.dxccExtended), "CQ-UK/EI-SSB 2016  DXCC worked on 20m");
+  EXPECT_EQ(TickedBoxes(windows.dxccExtended),
+            (std::vector<std::string>{"DL", "G", "GM", "SU", "SU"}));
   EXPECT_EQ(Setting("setup_view_multiplier_extended"), "1");
   EXPECT_TRUE(Checked(windows.control, IDC_VIEW_DXCC_EXTENDED));
 }
@@ -384,6 +400,12 @@ TEST_F(ControlWindowTest, LegChangeRewritesTheProblemFileAndTellsTheHost) {
   EXPECT_TRUE(host.Commands().empty());
 
   Click(windows.control, IDC_MODE_SSB);
+  // Shown at once, while the host has yet to answer the leg's command (it does not pump).
+  Sleep(300);
+  EXPECT_TRUE(Checked(windows.control, IDC_MODE_SSB));
+  EXPECT_FALSE(Checked(windows.control, IDC_MODE_CW));
+  EXPECT_EQ(WindowText(windows.control), "Setup CQ-UK/EI-SSB-2016");
+  EXPECT_TRUE(host.Commands().empty());
   EXPECT_EQ(Eventually(host, problemFile, std::string("UK/EI SSB DX Contest UBN file \r\n")),
             "UK/EI SSB DX Contest UBN file \r\n");
   EXPECT_EQ(Eventually(host, windows.control, "Setup CQ-UK/EI-SSB-2016"),
@@ -521,13 +543,58 @@ TEST_F(ControlWindowTest, HostLinkBelongsToTheThreadOfTheResetThatStartsTheWindo
   EXPECT_EQ(host.ServerReferences(), references);
 }
 
+// The keys as the operator presses them: Tab walks the boxes and the edit box in order;
+// Enter and Esc end the window as they end a dialog.
+TEST_F(ControlWindowTest, TabEnterAndEscapeInTheControlWindow) {
+  FakeHost& host = Host();
+  for (const UINT key : {VK_RETURN, VK_ESCAPE}) {
+    SCOPED_TRACE(key);
+    Set("Start", "0");
+    const PluginWindows windows = Open();
+    ASSERT_NE(windows.control, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(FocusOf(windows.thread)), IDC_MODE_CW);
+    std::vector<int> visited;
+    for (int press = 0; press < 6; ++press) {
+      const HWND before = FocusOf(windows.thread);
+      PressKey(before != nullptr ? before : windows.control, VK_TAB);
+      host.PumpUntil([&] { return FocusOf(windows.thread) != before; }, 2000);
+      visited.push_back(GetDlgCtrlID(FocusOf(windows.thread)));
+    }
+    EXPECT_EQ(visited, (std::vector<int>{IDC_MODE_SSB, IDC_VIEW_AREA, IDC_VIEW_DXCC,
+                                         IDC_VIEW_DXCC_EXTENDED, IDC_AREA_CODE, IDC_MODE_CW}));
+    const HWND focus = FocusOf(windows.thread);
+    PressKey(focus != nullptr ? focus : windows.control, key);
+    EXPECT_TRUE(Ended(host, windows.thread));
+    EXPECT_EQ(FindPluginWindows().control, nullptr);
+  }
+}
+
+// Esc ends the window thread; the windows come up where they were left, and a move is kept.
 TEST_F(ControlWindowTest, EscapeEndsTheWindowThreadAndTheNextStartOpensANewOne) {
   FakeHost& host = Host();
   Set("setup_view_multiplier", "1");
+  Set("setup_cq_ww_x", "150");
+  Set("setup_cq_ww_y", "200");
+  Set("dxcc_x", "420");
+  Set("dxcc_y", "60");
   const PluginWindows first = Open();
   ASSERT_NE(first.control, nullptr);
-  ASSERT_NE(WaitForWindows(host, false, true, false).dxcc, nullptr);
-  PostMessageA(first.control, WM_COMMAND, IDCANCEL, 0);
+  const HWND dxcc = WaitForWindows(host, false, true, false).dxcc;
+  ASSERT_NE(dxcc, nullptr);
+  RECT frame;
+  GetWindowRect(first.control, &frame);
+  EXPECT_EQ(frame.left, 150);
+  EXPECT_EQ(frame.top, 200);
+  GetWindowRect(dxcc, &frame);
+  EXPECT_EQ(frame.left, 420);
+  EXPECT_EQ(frame.top, 60);
+  // Moved by the operator: kept once the mouse is over it.
+  SetWindowPos(first.control, nullptr, 230, 310, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  SendMessageA(first.control, WM_SETCURSOR, reinterpret_cast<WPARAM>(first.control),
+               MAKELPARAM(HTCAPTION, WM_MOUSEMOVE));
+  EXPECT_EQ(Setting("setup_cq_ww_x"), "230");
+  EXPECT_EQ(Setting("setup_cq_ww_y"), "310");
+  PressKey(first.control, VK_ESCAPE);
   EXPECT_TRUE(Ended(host, first.thread));
   EXPECT_FALSE(IsWindow(first.control));
   EXPECT_EQ(FindPluginWindows().dxcc, nullptr);
@@ -540,6 +607,9 @@ TEST_F(ControlWindowTest, EscapeEndsTheWindowThreadAndTheNextStartOpensANewOne) 
   ASSERT_NE(second.control, nullptr);
   EXPECT_NE(second.thread, first.thread);
   EXPECT_NE(WaitForWindows(host, false, true, false).dxcc, nullptr);  // reopened
+  GetWindowRect(second.control, &frame);
+  EXPECT_EQ(frame.left, 230);
+  EXPECT_EQ(frame.top, 310);
 }
 
 // Unloading with every window open closes them and ends the window thread, quickly.

@@ -32,7 +32,8 @@ TEST(RefreshConcurrency, ExportsOnTheHostThreadRefreshOnTheWindowThread) {
       host.frequency = frequencies[refreshes % 4];
       const WindowUpdate update = refresh.Run(host, OpenWindows{true, true, true});
       for (const std::string& prefix : update.workedDxcc) ASSERT_FALSE(prefix.empty());
-      if (refreshes % 50 == 0) settings.ChooseLeg(refreshes % 100 ? Leg::kCw : Leg::kSsb);
+      const Leg leg = refreshes % 100 ? Leg::kCw : Leg::kSsb;
+      if (refreshes % 50 == 0 && settings.SwitchLeg(leg)) settings.StartLeg(leg);
       if (refreshes % 30 == 0) settings.StoreAreaCode(refreshes % 60 ? "LN" : "AB");
       ++refreshes;
     }

@@ -72,6 +72,11 @@ TEST_F(WindowRefreshTest, ZoneColumnOfOtherStationsAndTheCwCaption) {
   Add(Qso{.call = "VE3XX", .prefix = "VE", .band = "15m"});
   host.entryText = "DL1ZZ";
   EXPECT_EQ(Refresh().dxccCaption, "CQ-UK/EI-CW worked with DL1ZZ");
+  {
+    // Outside the USA and Canada the zone stands alone: two digits, no blank.
+    std::lock_guard<std::mutex> guard(contest.lock);
+    EXPECT_EQ(contest.bandStatus[3][3], "00");
+  }
   host.entryText = "VE3XX";
   Refresh();
   std::lock_guard<std::mutex> guard(contest.lock);
@@ -91,6 +96,8 @@ TEST_F(WindowRefreshTest, OneOrTwoCharactersChangeNothingButTheCall) {
   EXPECT_EQ(host.frequencyCalls, 1);
   EXPECT_FALSE(update.dxccCaption);
   EXPECT_FALSE(update.onContestBand);
+  // A window that opens now shows what the others show: the call before.
+  EXPECT_EQ(refresh.Shown(kAllOpen).dxccCaption, "CQ-UK/EI-SSB worked with W1AW");
   std::lock_guard<std::mutex> guard(contest.lock);
   EXPECT_EQ(contest.currentCall, "W1");
   EXPECT_EQ(contest.bandStatus[3][1], "CW");
@@ -126,6 +133,20 @@ TEST_F(WindowRefreshTest, EmptyEntryShowsWhatWasWorkedOnTheBand) {
   EXPECT_FALSE(update.areaCaption);
   EXPECT_TRUE(update.workedAreas.empty());
   EXPECT_TRUE(update.workedDxcc.empty());
+
+  // A window that opens shows the band of the last refresh with the lists and leg of now,
+  // without asking the host.
+  {
+    std::lock_guard<std::mutex> guard(contest.lock);
+    contest.isCwMode = 1;
+    contest.workedAreasByBand[2] = {"LN", "ab", "ZE"};
+  }
+  update = refresh.Shown(OpenWindows{true, false, false});
+  EXPECT_EQ(update.areaCaption, "CQ-UK/EI-CW 2016  Area worked on 40m");
+  EXPECT_EQ(update.workedAreas, (std::vector<std::string>{"LN", "ab", "ZE"}));
+  EXPECT_FALSE(update.dxccCaption);
+  EXPECT_TRUE(update.onContestBand);
+  EXPECT_EQ(host.frequencyCalls, 2);
 }
 
 TEST_F(WindowRefreshTest, HostIsToldOfMovesOverThreeHundredHertz) {

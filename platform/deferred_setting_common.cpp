@@ -1,0 +1,27 @@
+#include "platform/deferred_setting.h"
+
+void DeferredSetting::Set(const std::string& value) {
+  {
+    std::lock_guard<std::mutex> guard(valuesLock_);
+    if (taken_ == value) return;
+    taken_ = value;
+    pending_ = value;
+  }
+  if (!HandOver()) WritePending();
+}
+
+void DeferredSetting::Flush() {
+  WritePending();
+  std::lock_guard<std::mutex> guard(valuesLock_);
+  if (!pending_) taken_.reset();
+}
+
+void DeferredSetting::WritePending() {
+  std::lock_guard<std::mutex> writing(writeLock_);
+  std::optional<std::string> value;
+  {
+    std::lock_guard<std::mutex> guard(valuesLock_);
+    value.swap(pending_);
+  }
+  if (value) file_.Write(key_, *value);
+}
