@@ -7,7 +7,7 @@
 std::string StatsFileDateTag(const OleDate& contestStart, const OleDate& contestEnd) {
   // Today by the UTC clock: 25569 is 1 January 1970 as a day count.
   const OleDate today{25569.0 + static_cast<double>(std::time(nullptr)) / 86400.0, OleDate::kValid};
-  for (const OleDate& date : {contestEnd, contestStart, today}) {
+  for (const OleDate& date : {contestEnd, contestStart}) {
     if (ToCalendar(date)) return FormatDate(date, "%d_%m_%Y");
   }
   return FormatDate(today, "%d_%m_%Y");

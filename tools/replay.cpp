@@ -58,7 +58,6 @@ OleDate ContestStart(const LogFile& log, const ReplayOptions& options) {
     day.second = 0;
     return FromCalendar(day);
   }
-  if (log.qsos.empty()) throw ReplayError("the log holds no QSO");
   // Keyed by the day (since the OLE epoch; QSO dates are after 1900) of the 12:00 start.
   std::map<long long, int> qsosByStartDay;
   for (const LogQso& qso : log.qsos) ++qsosByStartDay[(Seconds(qso.time) - 43200) / 86400];
@@ -294,7 +293,6 @@ HostQso AsHostPasses(const HandedQso& handed, const ReplayStation& station,
   passed.worked = handed.worked;
   passed.time = qso.time;
   passed.frequencyHz = qso.frequencyHz;
-  passed.line = qso.line;
   return passed;
 }
 

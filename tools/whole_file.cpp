@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/file_replace.h"
+
 std::string ReadWholeFile(const std::string& path) {
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(path, error);
@@ -28,12 +30,8 @@ std::string ReadWholeFile(const std::string& path) {
 
 void WriteWholeFile(const std::string& path, const std::string& bytes) {
   errno = 0;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) {
+  if (!ReplaceFileWhole(path, bytes)) {
     throw FileError(std::string("cannot be written: ") +
                     (errno != 0 ? std::strerror(errno) : "unknown reason"));
-  }
-  if (!out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) {
-    throw FileError("cannot be written to its end");
   }
 }

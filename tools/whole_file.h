@@ -13,5 +13,5 @@ class FileError : public std::runtime_error {
 // system's reason.
 std::string ReadWholeFile(const std::string& path);
 
-// Replaces the file's content; throws FileError saying why it cannot.
+// Replaces the file whole, or leaves it as it was and throws FileError saying why.
 void WriteWholeFile(const std::string& path, const std::string& bytes);
