@@ -12,6 +12,7 @@
 #include "platform/ini_file.h"
 #include "plugin/contest_rules.h"
 #include "plugin/qso_log.h"
+#include "plugin/settings_file.h"
 #include "reports/cabrillo_log.h"
 
 // One worked-with row per band slot: band name, mode, time, zone, spare column.
@@ -36,7 +37,7 @@ struct ContestState {
   int cabrilloRequested = 0;
 
   // Settings.
-  IniFile settings{"Settings", "Plugins\\UK_EI.ini"};
+  IniFile settings{kSettingsSection, kSettingsPath};
   // "Claimed": the score of the last report, written off the host's thread.
   DeferredSetting claimedSetting{settings, "Claimed"};
   int isCwMode = 0;
