@@ -14,7 +14,7 @@ namespace {
 
 const StatsEntryPoints kStats{&ResetStats0, &AddData0, &GetResult0};
 
-struct Station {
+struct HostStation {
   const char* prefix;
   const char* continent;
 };
@@ -24,7 +24,7 @@ void FillLog(int qsoCount, int cabrilloExport) {
   ResetFor(kStats, {"G4ZZ", "G", "EU", cabrilloExport});
   static const std::array<const char*, 5> kBands = {"80m", "40m", "20m", "15m", "10m"};
   static const std::array<const char*, 6> kAreas = {"5LN", "12AB", "7 BA", "123SW", "9KT", "44XX"};
-  std::vector<Station> stations;
+  std::vector<HostStation> stations;
   static std::vector<std::string> prefixes;  // the texts outlive the calls
   prefixes.clear();
   for (int i = 0; i < 300; ++i) prefixes.push_back("P" + std::to_string(i));
@@ -36,7 +36,7 @@ void FillLog(int qsoCount, int cabrilloExport) {
   uint32_t random = 12345;
   for (int i = 0; i < qsoCount; ++i) {
     random = random * 1664525u + 1013904223u;
-    const Station& station =
+    const HostStation& station =
         stations[random % 4 == 0 ? random % 2 : (random >> 8) % stations.size()];
     const std::string call = "C" + std::to_string((random >> 4) % (qsoCount / 2 + 1));
     const bool ukEi = station.prefix[0] == 'G';

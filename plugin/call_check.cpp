@@ -2,7 +2,6 @@
 
 #include "platform/ascii_text.h"
 #include "plugin/contest_log.h"
-#include "plugin/contest_state.h"
 
 namespace {
 bool IsDigit(char c) {
@@ -21,10 +20,10 @@ int CheckCall(const CallCheckArgs& check) {
   }
 
   if (check.call.empty()) return 1;
-  if (contest.qsoList.HasCallOnBand(check.call, band)) return 0;
+  if (contest.log.qsoList.HasCallOnBand(check.call, band)) return 0;
   // A call the country file could not place brings no DXCC multiplier.
   const int result =
-      check.prefix.empty() || contest.qsoList.HasPrefixOnBand(band, check.prefix) ? 1 : 2;
+      check.prefix.empty() || contest.log.qsoList.HasPrefixOnBand(band, check.prefix) ? 1 : 2;
   if (check.output != nullptr) check.output[0] = '\0';
   return result;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/ole_date.h"
+#include "plugin/contest_state.h"
 
 struct StationArgs {
   std::string_view hostFolder;
@@ -31,17 +32,21 @@ struct CallCheckArgs {
 
 // Starts a statistics run; takes the contest lock itself, and lets it go while the header
 // dialog is open and while the window thread is started.
-int ResetStatistics(const StationArgs& station);
+int ResetStatistics(const StationArgs& station) EXCLUDES(contest.lock);
 
 // 1 when the QSO was stored, 0 when it was refused.
-int TakeQso(const QsoArgs& qso);
+int TakeQso(const QsoArgs& qso) REQUIRES(contest.lock);
 
 // 1 when the arguments were accepted (whether or not a QSO was removed), else 0.
-int RemoveQso(const QsoArgs& qso);
+int RemoveQso(const QsoArgs& qso) REQUIRES(contest.lock);
 
 // 0 dupe, 1 empty call or known multiplier, 2 new multiplier, 4 not checked (not a contest
 // band or mode, or two different bands).
 constexpr int kCallNotChecked = 4;
-int CheckCall(const CallCheckArgs& check);
+int CheckCall(const CallCheckArgs& check) REQUIRES(contest.lock);
 
 int IsValidExchange(std::string_view exchange, std::string_view prefix, int flag);
+
+// GetResult0: the report made anew under the contest lock, which is let go before any
+// message box. The text stays valid until the next call.
+const char* ProduceReport() EXCLUDES(contest.lock);

@@ -1,67 +1,50 @@
 #pragma once
-// The plug-in's whole contest state: one instance per loaded module, built when the
-// library loads. The host's thread changes it inside the entry points; the window thread
-// reads it for its refresh. Both hold `lock` while they touch it.
+// The plug-in's contest state: one instance per loaded module, built when the library
+// loads. The host's thread changes it inside the entry points; the window thread reads the
+// log and the report's results and keeps the window view for its refresh. Every part that
+// both threads touch is guarded by `lock`; the settings file guards itself.
 
 #include <array>
-#include <mutex>
 #include <string>
 #include <vector>
 
+#include "platform/annotated_mutex.h"
 #include "platform/deferred_setting.h"
 #include "platform/ini_file.h"
-#include "plugin/contest_rules.h"
-#include "plugin/qso_log.h"
-#include "plugin/settings_file.h"
+#include "plugin/contest/band_tables.h"
+#include "plugin/contest/qso_log.h"
+#include "plugin/contest/settings_file.h"
+#include "plugin/contest/station.h"
 #include "reports/cabrillo_log.h"
+#include "reports/report.h"
 
-// One worked-with row per band slot: band name, mode, time, zone, spare column.
-using BandStatusRow = std::array<std::string, 5>;
-
-struct ContestState {
-  std::mutex lock;
-
-  // Station and contest data, set by each reset.
-  std::string ownCall;
-  std::string ownPrefix;
-  std::string ownContinent;
-  std::string hostFolder;
-  int isUkEiStation = 0;
-  int useRussianCaptions = 0;
-  std::string ownAreaCode;
-  std::string startDayMonth;  // "%d.%m"
-  std::string startYear;      // "%Y"
-  std::string endDate;        // "%d.%m.%Y"
-  std::string endDateTag;     // "%d_%m_%Y"
-  std::string statsFileName;
-  int cabrilloRequested = 0;
-
-  // Settings.
-  IniFile settings{kSettingsSection, kSettingsPath};
-  // "Claimed": the score of the last report, written off the host's thread.
-  DeferredSetting claimedSetting{settings, "Claimed"};
-  int isCwMode = 0;
-  int startFlag = 0;
-
-  // The log of this statistics run, and every band text it was handed.
+// The log of this statistics run, and every band text it was handed (in report order as
+// of the last report, the new ones behind).
+struct ContestLog {
   QsoLog qsoList;
   std::vector<std::string> bandsSeen;
+};
 
-  // Per band slot.
+// What the refresh followed from the host, for the worked-status button.
+struct WindowView {
   std::array<BandStatusRow, kBandSlots> bandStatus;
-  std::array<std::vector<std::string>, kBandSlots> workedDxccByBand;
-  std::array<std::vector<std::string>, kBandSlots> workedAreasByBand;
-
-  // Followed from the host by the refresh.
   std::string currentCall;
   int currentBandIndex = -1;
+};
 
+struct ContestState {
+  Mutex lock;
+  Station station GUARDED_BY(lock);
+  ContestLog log GUARDED_BY(lock);
+  // The last report: its text stays the host's until the next one.
+  ReportResults results GUARDED_BY(lock);
+  WindowView view GUARDED_BY(lock);
   // The Cabrillo header and QSO lines of an export.
-  CabrilloLog cabrilloLog;
+  CabrilloLog cabrilloLog GUARDED_BY(lock);
 
-  // The last report. The score is 64 bits wide: no log can overflow it.
-  long long claimedScore = 0;
-  std::string reportText;
+  const IniFile settings{kSettingsSection, kSettingsPath};
+  // "Claimed": the score of the last report, written off the host's thread.
+  DeferredSetting claimedSetting{settings, "Claimed"};
 };
 
 extern ContestState contest;

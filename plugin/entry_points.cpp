@@ -5,13 +5,10 @@
 
 #include "plugin/entry_points.h"
 
-#include <mutex>
 #include <string_view>
 
 #include "platform/windows_link.h"
 #include "plugin/contest_log.h"
-#include "plugin/contest_state.h"
-#include "reports/report.h"
 
 namespace {
 
@@ -73,7 +70,7 @@ STATS_API int AddData0(Text ownCall, Text call, OleDate* time, OleDate*, OleDate
                        Text, Text, Text prefix, int, int, int, double, double, Text, Text continent,
                        Text, Text band, Text) {
   return Guarded(0, [&] {
-    std::lock_guard<std::mutex> guard(contest.lock);
+    MutexLock guard(contest.lock);
     return TakeQso(Qso(ownCall, call, time, frequencyHz, mode, rstSent, rstReceived, sentNumber,
                        exchange, prefix, continent, band));
   });
@@ -85,7 +82,7 @@ STATS_API int RemoveData0(Text ownCall, Text call, OleDate* time, OleDate*, OleD
                           Text, Text, Text prefix, int, int, int, double, double, Text,
                           Text continent, Text, Text band, Text) {
   return Guarded(0, [&] {
-    std::lock_guard<std::mutex> guard(contest.lock);
+    MutexLock guard(contest.lock);
     return RemoveQso(Qso(ownCall, call, time, frequencyHz, mode, rstSent, rstReceived, sentNumber,
                          exchange, prefix, continent, band));
   });
@@ -96,7 +93,7 @@ STATS_API int CheckCall0(Text call, unsigned, unsigned, Text mode, Text, Text, T
                          Text, Text, Text, Text, Text band, Text secondBand, char* output, char*) {
   return Guarded(kCallNotChecked, [&] {
     const int answer = [&] {
-      std::lock_guard<std::mutex> guard(contest.lock);
+      MutexLock guard(contest.lock);
       return CheckCall(
           CallCheckArgs{View(call), View(mode), View(prefix), band, secondBand, output});
     }();

@@ -5,7 +5,6 @@
 
 #include "platform/ascii_text.h"
 #include "plugin/contest_log.h"
-#include "plugin/contest_state.h"
 #include "reports/stats_file.h"
 
 namespace {
@@ -47,13 +46,14 @@ bool IsSerialWithoutArea(std::string_view exchange) {
 }  // namespace
 
 int TakeQso(const QsoArgs& qso) {
-  ContestState& c = contest;
+  const Station& station = contest.station;
+  ContestLog& log = contest.log;
   const ProblemQso problem{qso.frequencyHz, qso.mode, qso.time,        qso.ownCall, qso.rstSent,
                            qso.sentNumber,  qso.call, qso.rstReceived, qso.exchange};
-  ProblemLineWriter problems(c.statsFileName);
+  ProblemLineWriter problems(station.statsFileName);
 
-  if (std::find(c.bandsSeen.begin(), c.bandsSeen.end(), qso.band) == c.bandsSeen.end()) {
-    c.bandsSeen.emplace_back(qso.band);
+  if (std::find(log.bandsSeen.begin(), log.bandsSeen.end(), qso.band) == log.bandsSeen.end()) {
+    log.bandsSeen.emplace_back(qso.band);
   }
   if (qso.exchange.empty() || qso.sentNumber.empty()) {
     problems.Write(problem, "   NO TX or RX NUMBER !!!");
@@ -92,11 +92,11 @@ int TakeQso(const QsoArgs& qso) {
   } else {
     record.exchangeReceived = NormalDxExchange(exchange);
   }
-  record.exchangeSent = Joined(qso.sentNumber, c.isUkEiStation ? " " + c.ownAreaCode : " --");
+  record.exchangeSent = Joined(qso.sentNumber, station.isUkEiStation ? " " + station.ownAreaCode : " --");
   record.prefix = qso.prefix;
   record.frequencyKhz = static_cast<int>(qso.frequencyHz / 1000);
 
-  const int earlier = c.qsoList.Append(std::move(record));
+  const int earlier = log.qsoList.Append(std::move(record));
   for (int i = 0; i < earlier; ++i) problems.Write(problem, "   DUPE !!!");
   return 1;
 }

@@ -1,13 +1,12 @@
 // RemoveData0: the host deleted a QSO; the first matching record leaves the log.
 
 #include "plugin/contest_log.h"
-#include "plugin/contest_state.h"
 
 int RemoveQso(const QsoArgs& qso) {
   // The mode is accepted ignoring case, as the intake accepts it, so that a QSO logged as
   // "cw" can be deleted again; the record itself is matched exactly.
   if (!modeRules.ContainsNoCase(qso.mode)) return 0;
   if (qso.exchange.empty() || qso.sentNumber.empty()) return 0;
-  contest.qsoList.RemoveFirst(qso.call, qso.band, qso.mode);
+  contest.log.qsoList.RemoveFirst(qso.call, qso.band, qso.mode);
   return 1;
 }

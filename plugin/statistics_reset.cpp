@@ -1,36 +1,57 @@
 // ResetStats0: starts a statistics run.
 
-#include <mutex>
-
 #include "platform/windows_link.h"
 #include "plugin/contest_log.h"
-#include "plugin/contest_state.h"
 #include "reports/cabrillo_header.h"
 #include "reports/stats_file.h"
 
 namespace {
 
-void StoreStation(const StationArgs& station) {
-  ContestState& c = contest;
-  c.startDayMonth = FormatDate(station.contestStart, "%d.%m");
-  c.startYear = FormatDate(station.contestStart, "%Y");
-  c.endDate = FormatDate(station.contestEnd, "%d.%m.%Y");
-  c.qsoList.Clear();
-  c.bandsSeen.clear();
-  c.hostFolder = station.hostFolder;
-  c.ownPrefix = station.ownPrefix;
+void StoreStation(const StationArgs& args) REQUIRES(contest.lock) {
+  Station& station = contest.station;
+  station.startDayMonth = FormatDate(args.contestStart, "%d.%m");
+  station.startYear = FormatDate(args.contestStart, "%Y");
+  station.endDate = FormatDate(args.contestEnd, "%d.%m.%Y");
+  contest.log.qsoList.Clear();
+  contest.log.bandsSeen.clear();
+  station.hostFolder = args.hostFolder;
+  station.ownPrefix = args.ownPrefix;
   // Both flags follow the station of this run: a DX log opened after a UK/EI one in the
   // same host session is scored as DX and sends no area code.
-  c.useRussianCaptions = IsRussianCaptionPrefix(c.ownPrefix) ? 1 : 0;
-  c.isUkEiStation = IsUkEiPrefix(c.ownPrefix) ? 1 : 0;
-  c.ownAreaCode = c.isUkEiStation ? c.settings.Read("setup_areacode") : std::string();
-  c.ownContinent = station.ownContinent;
-  c.ownCall = station.ownCall;
+  station.useRussianCaptions = IsRussianCaptionPrefix(station.ownPrefix) ? 1 : 0;
+  station.isUkEiStation = IsUkEiPrefix(station.ownPrefix) ? 1 : 0;
+  station.ownAreaCode =
+      station.isUkEiStation ? contest.settings.Read("setup_areacode") : std::string();
+  station.ownContinent = args.ownContinent;
+  station.ownCall = args.ownCall;
   for (int slot = 0; slot < kBandSlots; ++slot) {
-    c.bandStatus[slot] = BandStatusRow{std::string(kBandNames[slot]), "-", "-", "-", "-"};
+    contest.view.bandStatus[slot] = BandStatusRow{std::string(kBandNames[slot]), "-", "-", "-", "-"};
   }
-  c.isCwMode = c.settings.ReadInt("Mode");
-  c.cabrilloRequested = station.cabrilloExport;
+  station.isCwMode = contest.settings.ReadInt("Mode");
+  station.cabrilloRequested = args.cabrilloExport;
+}
+
+// The header dialog of an export: 1 after OK; 0 after Cancel, which switches the export of
+// this statistics run off. The lock is let go while the dialog is open.
+int RunHeaderDialog(const std::string& ownCall, const OleDate& contestStart,
+                    const OleDate& contestEnd) EXCLUDES(contest.lock) {
+  CabrilloDialogFields fields;
+  {
+    MutexLock guard(contest.lock);
+    LoadHeader(contest.cabrilloLog, ownCall, contestStart, contestEnd,
+               contest.station.isCwMode != 0, contest.settings);
+    fields = contest.cabrilloLog.header;
+  }
+  Windows().StopRefresh();
+  const bool confirmed = Windows().RunCabrilloDialog(fields);
+
+  MutexLock guard(contest.lock);
+  if (!confirmed) {
+    contest.station.cabrilloRequested = 0;
+    return 0;
+  }
+  StoreHeader(contest.cabrilloLog, fields, contest.settings);
+  return 1;
 }
 
 // Every other reset opens the windows: the INI key "Start" remembers which one is due,
@@ -49,24 +70,25 @@ int ToggleWindowStart() {
 
 }  // namespace
 
-int ResetStatistics(const StationArgs& station) {
+int ResetStatistics(const StationArgs& args) {
   // The header dialog shows the claimed score of the last report.
   contest.claimedSetting.Flush();
-  std::unique_lock<std::mutex> guard(contest.lock);
-  StoreStation(station);
+  MutexLock guard(contest.lock);
+  StoreStation(args);
 
   // The dialog and the window thread run without the lock: the refresh takes it.
-  guard.unlock();
-  if (station.cabrilloExport != 0) {
-    RunHeaderDialog(std::string(station.ownCall), station.contestStart, station.contestEnd);
+  guard.Unlock();
+  if (args.cabrilloExport != 0) {
+    RunHeaderDialog(std::string(args.ownCall), args.contestStart, args.contestEnd);
     contest.settings.Write("Start", "1");
   }
   const int startFlag = ToggleWindowStart();
-  guard.lock();
+  guard.Lock();
 
-  contest.startFlag = startFlag;
-  contest.endDateTag = StatsFileDateTag(station.contestStart, station.contestEnd);
-  contest.statsFileName = StatsFileName(contest.endDateTag);
-  CreateStatsFile(contest.statsFileName, contest.isCwMode != 0);
+  Station& station = contest.station;
+  station.startFlag = startFlag;
+  station.endDateTag = StatsFileDateTag(args.contestStart, args.contestEnd);
+  station.statsFileName = StatsFileName(station.endDateTag);
+  CreateStatsFile(station.statsFileName, station.isCwMode != 0);
   return 1;
 }

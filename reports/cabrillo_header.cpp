@@ -1,32 +1,9 @@
 #include "reports/cabrillo_header.h"
 
 #include <algorithm>
-#include <mutex>
 #include <string_view>
 
 #include "platform/ascii_text.h"
-#include "plugin/contest_state.h"
-
-int RunHeaderDialog(const std::string& ownCall, const OleDate& contestStart,
-                    const OleDate& contestEnd) {
-  CabrilloDialogFields fields;
-  {
-    std::lock_guard<std::mutex> guard(contest.lock);
-    LoadHeader(contest.cabrilloLog, ownCall, contestStart, contestEnd, contest.isCwMode != 0,
-               contest.settings);
-    fields = contest.cabrilloLog.header;
-  }
-  Windows().StopRefresh();
-  const bool confirmed = Windows().RunCabrilloDialog(fields);
-
-  std::lock_guard<std::mutex> guard(contest.lock);
-  if (!confirmed) {
-    contest.cabrilloRequested = 0;
-    return 0;
-  }
-  StoreHeader(contest.cabrilloLog, fields, contest.settings);
-  return 1;
-}
 
 void LoadHeader(CabrilloLog& log, const std::string& ownCall, const OleDate& contestStart,
                 const OleDate& contestEnd, bool cwLeg, const IniFile& settings) {

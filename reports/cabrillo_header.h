@@ -7,14 +7,7 @@
 
 #include "platform/ini_file.h"
 #include "platform/ole_date.h"
-#include "platform/windows_link.h"
 #include "reports/cabrillo_log.h"
-
-// Shows the dialog for the header of `contest.cabrilloLog`. 1 after OK; 0 after Cancel,
-// which switches the export of this statistics run off. Takes the contest lock itself
-// and lets it go while the dialog is open.
-int RunHeaderDialog(const std::string& ownCall, const OleDate& contestStart,
-                    const OleDate& contestEnd);
 
 // Fills the header from the INI file and the fixed defaults of the leg.
 void LoadHeader(CabrilloLog& log, const std::string& ownCall, const OleDate& contestStart,

@@ -2,7 +2,7 @@
 
 #include "platform/ascii_text.h"
 #include "platform/file_replace.h"
-#include "reports/text_format.h"
+#include "platform/text_format.h"
 
 namespace {
 

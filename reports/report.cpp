@@ -1,20 +1,16 @@
-// GetResult0: the statistics report, rebuilt from the log in one pass on every call.
+// The statistics report, made from the log in one pass.
 
 #include "reports/report.h"
 
 #include <algorithm>
 #include <cmath>
-#include <mutex>
 #include <numeric>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
-#include "platform/windows_link.h"
-#include "plugin/contest_rules.h"
-#include "plugin/contest_state.h"
-#include "reports/text_format.h"
+#include "platform/text_format.h"
 
 namespace {
 
@@ -36,6 +32,124 @@ struct Tally {
   int lastQsoPoints = 0;  // of the counted QSO that stands last in the log
 };
 
+// The band slot whose worked lists a row feeds: the band of the same name, also in another
+// letter case for a contest band ("20M"); none for any other text.
+int SlotFedBy(std::string_view band) {
+  const int exact = BandSlotExact(band);
+  if (exact >= 0 || !bandRules.ContainsNoCase(band)) return exact;
+  return BandSlotNoCase(band);
+}
+
+// An invalid time is in no hour of the day.
+int TimeOfDayFactor(const OleDate& time) {
+  return IsBonusHour(HourOfDay(time)) ? 2 : 1;
+}
+
+// QSOs on 80m and 40m score double.
+int BandFactor(std::string_view band) {
+  return band == "80m" || band == "40m" ? 2 : 1;
+}
+
+// The points of a QSO by the classes and continents of the two stations.
+int BasePoints(const CInfo& qso, const Station& station) {
+  if (station.isUkEiStation == 1) {
+    return (qso.continent == station.ownContinent ? 2 : 4) * TimeOfDayFactor(qso.time);
+  }
+  if (station.ownContinent == "EU") return IsUkEiPrefix(qso.prefix) ? 2 : qso.continent == "EU" ? 1 : 2;
+  return IsUkEiPrefix(qso.prefix) ? 4 : qso.continent == "EU" ? 2 : 1;
+}
+
+// A date as a point on one time line: before 30 December 1899 the day count runs backwards
+// but its fraction forwards.
+double TimeLineDays(double dt) {
+  const double wholeDays = std::trunc(dt);
+  return dt >= 0 ? dt : wholeDays - (dt - wholeDays);
+}
+
+// Whole minutes from `time` to `reference` (negative when `time` is later), rounded to the
+// nearest second first and then truncated; empty when either date is not a valid one.
+std::optional<double> MinutesBefore(const OleDate& reference, const OleDate& time) {
+  if (reference.m_status != OleDate::kValid || time.m_status != OleDate::kValid) {
+    return std::nullopt;
+  }
+  constexpr double kHalfSecond = 0.5 / 86400.0;
+  const double days = TimeLineDays(reference.m_dt) - TimeLineDays(time.m_dt);
+  return std::trunc((days + (days < 0 ? -kHalfSecond : kHalfSecond)) * 1440.0);
+}
+
+// One pass over the log: counted QSOs (not dupes, call not empty) are tallied on the row of
+// their band text, and their prefixes and area districts go, once each and in log order, to
+// the row's multipliers and to the worked lists of the slot the row feeds.
+Tally TallyLog(const Station& station, const QsoLog& qsoList, const std::vector<std::string>& bands,
+               WorkedLists& worked) {
+  const size_t rowCount = bands.size();
+  Tally tally;
+  tally.rows.resize(rowCount);
+  std::unordered_map<std::string_view, size_t> rowOfBand;
+  std::vector<int> slotOfRow(rowCount), bandFactorOfRow(rowCount);
+  for (size_t row = 0; row < rowCount; ++row) {
+    rowOfBand.emplace(bands[row], row);
+    slotOfRow[row] = SlotFedBy(bands[row]);
+    bandFactorOfRow[row] = BandFactor(bands[row]);
+    if (slotOfRow[row] >= 0) {
+      worked.workedDxccByBand[slotOfRow[row]].clear();
+      worked.workedAreasByBand[slotOfRow[row]].clear();
+    }
+  }
+  std::vector<std::unordered_set<std::string_view>> rowPrefixes(rowCount), rowAreas(rowCount);
+  std::array<std::unordered_set<std::string_view>, kBandSlots> slotPrefixes, slotAreas;
+
+  const std::vector<CInfo>& log = qsoList.records();
+  const bool withRates = station.cabrilloRequested == 0;
+  const OleDate reference = log.empty() ? OleDate{} : log.back().time;
+  std::string_view lastBand;
+  size_t row = rowCount;
+  for (const CInfo& qso : log) {
+    if (qso.call.empty() || qso.isDupe != 0) continue;
+    if (row == rowCount || qso.band != lastBand) {
+      const auto found = rowOfBand.find(qso.band);
+      row = found == rowOfBand.end() ? rowCount : found->second;
+      lastBand = qso.band;
+    }
+    if (row == rowCount) continue;
+
+    BandRow& counts = tally.rows[row];
+    // A counted QSO's band text is its row's.
+    const int points = BasePoints(qso, station) * bandFactorOfRow[row];
+    ++counts.qsos;
+    counts.points += points;
+    tally.lastQsoPoints = points;
+    if (withRates) {
+      const std::optional<double> minutes = MinutesBefore(reference, qso.time);
+      if (minutes && *minutes < 60) tally.lastHour.Add(points);
+      if (minutes && *minutes < 10) tally.lastTenMinutes.Add(points);
+    }
+
+    // A call the country file could not place has no prefix: it scores, but is no DXCC.
+    const int slot = slotOfRow[row];
+    if (!qso.prefix.empty() && rowPrefixes[row].insert(qso.prefix).second) {
+      ++counts.dxcc;
+      if (slot >= 0 && slotPrefixes[slot].insert(qso.prefix).second) {
+        worked.workedDxccByBand[slot].push_back(qso.prefix);
+      }
+    }
+    const std::string_view district = AreaDistrict(qso.areaCode);
+    if (!district.empty() && rowAreas[row].insert(district).second) {
+      ++counts.areas;
+      if (slot >= 0 && slotAreas[slot].insert(district).second) {
+        worked.workedAreasByBand[slot].emplace_back(district);
+      }
+    }
+  }
+  return tally;
+}
+
+std::string ReportOrderKey(const std::string& band) {
+  return band.size() >= 20 ? band : std::string(20 - band.size(), '0') + band;
+}
+
+}  // namespace
+
 // Report order: the band texts, each padded in front with "0" to 20 characters, in
 // descending order, so that a wider number comes first (160m, 80m, 40m, 20m, 15m, 10m).
 // The order has always been that of an exchange sort (for i < j, swap when key i is below
@@ -43,10 +157,6 @@ struct Tally {
 // exchange sort leaves them in an order of its own: while the greater keys are picked one
 // by one, a run of equal texts at the front of the rest turns round by one for each
 // greater text behind it. Computed directly, for any number of texts a host sends.
-std::string ReportOrderKey(const std::string& band) {
-  return band.size() >= 20 ? band : std::string(20 - band.size(), '0') + band;
-}
-
 void SortIntoReportOrder(std::vector<std::string>& bands) {
   const size_t n = bands.size();
   std::vector<std::string> keys(n);
@@ -91,133 +201,22 @@ void SortIntoReportOrder(std::vector<std::string>& bands) {
   bands = std::move(sorted);
 }
 
-// The band slot whose worked lists a row feeds: the band of the same name, also in another
-// letter case for a contest band ("20M"); none for any other text.
-int SlotFedBy(std::string_view band) {
-  const int exact = BandSlotExact(band);
-  if (exact >= 0 || !bandRules.ContainsNoCase(band)) return exact;
-  return BandSlotNoCase(band);
-}
-
-// An invalid time is in no hour of the day.
-int TimeOfDayFactor(const OleDate& time) {
-  return IsBonusHour(HourOfDay(time)) ? 2 : 1;
-}
-
-// QSOs on 80m and 40m score double.
-int BandFactor(std::string_view band) {
-  return band == "80m" || band == "40m" ? 2 : 1;
-}
-
-// The points of a QSO by the classes and continents of the two stations.
-int BasePoints(const CInfo& qso, const ContestState& c) {
-  if (c.isUkEiStation == 1) {
-    return (qso.continent == c.ownContinent ? 2 : 4) * TimeOfDayFactor(qso.time);
-  }
-  if (c.ownContinent == "EU") return IsUkEiPrefix(qso.prefix) ? 2 : qso.continent == "EU" ? 1 : 2;
-  return IsUkEiPrefix(qso.prefix) ? 4 : qso.continent == "EU" ? 2 : 1;
-}
-
-// A date as a point on one time line: before 30 December 1899 the day count runs backwards
-// but its fraction forwards.
-double TimeLineDays(double dt) {
-  const double wholeDays = std::trunc(dt);
-  return dt >= 0 ? dt : wholeDays - (dt - wholeDays);
-}
-
-// Whole minutes from `time` to `reference` (negative when `time` is later), rounded to the
-// nearest second first and then truncated; empty when either date is not a valid one.
-std::optional<double> MinutesBefore(const OleDate& reference, const OleDate& time) {
-  if (reference.m_status != OleDate::kValid || time.m_status != OleDate::kValid) {
-    return std::nullopt;
-  }
-  constexpr double kHalfSecond = 0.5 / 86400.0;
-  const double days = TimeLineDays(reference.m_dt) - TimeLineDays(time.m_dt);
-  return std::trunc((days + (days < 0 ? -kHalfSecond : kHalfSecond)) * 1440.0);
-}
-
-// One pass over the log: counted QSOs (not dupes, call not empty) are tallied on the row of
-// their band text, and their prefixes and area districts go, once each and in log order, to
-// the row's multipliers and to the worked lists of the slot the row feeds.
-Tally TallyLog(ContestState& c) {
-  const size_t rowCount = c.bandsSeen.size();
-  Tally tally;
-  tally.rows.resize(rowCount);
-  std::unordered_map<std::string_view, size_t> rowOfBand;
-  std::vector<int> slotOfRow(rowCount), bandFactorOfRow(rowCount);
-  for (size_t row = 0; row < rowCount; ++row) {
-    rowOfBand.emplace(c.bandsSeen[row], row);
-    slotOfRow[row] = SlotFedBy(c.bandsSeen[row]);
-    bandFactorOfRow[row] = BandFactor(c.bandsSeen[row]);
-    if (slotOfRow[row] >= 0) {
-      c.workedDxccByBand[slotOfRow[row]].clear();
-      c.workedAreasByBand[slotOfRow[row]].clear();
-    }
-  }
-  std::vector<std::unordered_set<std::string_view>> rowPrefixes(rowCount), rowAreas(rowCount);
-  std::array<std::unordered_set<std::string_view>, kBandSlots> slotPrefixes, slotAreas;
-
-  const std::vector<CInfo>& log = c.qsoList.records();
-  const bool withRates = c.cabrilloRequested == 0;
-  const OleDate reference = log.empty() ? OleDate{} : log.back().time;
-  std::string_view lastBand;
-  size_t row = rowCount;
-  for (const CInfo& qso : log) {
-    if (qso.call.empty() || qso.isDupe != 0) continue;
-    if (row == rowCount || qso.band != lastBand) {
-      const auto found = rowOfBand.find(qso.band);
-      row = found == rowOfBand.end() ? rowCount : found->second;
-      lastBand = qso.band;
-    }
-    if (row == rowCount) continue;
-
-    BandRow& counts = tally.rows[row];
-    // A counted QSO's band text is its row's.
-    const int points = BasePoints(qso, c) * bandFactorOfRow[row];
-    ++counts.qsos;
-    counts.points += points;
-    tally.lastQsoPoints = points;
-    if (withRates) {
-      const std::optional<double> minutes = MinutesBefore(reference, qso.time);
-      if (minutes && *minutes < 60) tally.lastHour.Add(points);
-      if (minutes && *minutes < 10) tally.lastTenMinutes.Add(points);
-    }
-
-    // A call the country file could not place has no prefix: it scores, but is no DXCC.
-    const int slot = slotOfRow[row];
-    if (!qso.prefix.empty() && rowPrefixes[row].insert(qso.prefix).second) {
-      ++counts.dxcc;
-      if (slot >= 0 && slotPrefixes[slot].insert(qso.prefix).second) {
-        c.workedDxccByBand[slot].push_back(qso.prefix);
-      }
-    }
-    const std::string_view district = AreaDistrict(qso.areaCode);
-    if (!district.empty() && rowAreas[row].insert(district).second) {
-      ++counts.areas;
-      if (slot >= 0 && slotAreas[slot].insert(district).second) {
-        c.workedAreasByBand[slot].emplace_back(district);
-      }
-    }
-  }
-  return tally;
-}
-
-void BuildReport(ContestState& c) {
-  std::string& text = c.reportText;
+ReportResults MakeReport(const Station& station, const QsoLog& qsoList,
+                         const std::vector<std::string>& bands, ReportResults results) {
+  std::string& text = results.text;
   text.clear();
   AppendFormat(text,
-               c.isCwMode != 0 ? "  UK/EI DX  CW DX Contest %s-%s \r\n\t    Contestant: %s\r\n"
+               station.isCwMode != 0 ? "  UK/EI DX  CW DX Contest %s-%s \r\n\t    Contestant: %s\r\n"
                                  "Band\tQSOs\tPoints\tDXCC\tArea\r\n"
                                : "  UK/EI DX  SSB DX Contest %s-%s \r\n\t    Contestant: %s\r\n"
                                  "Band\tQSOs\tPoints\tDXCC\tArea\r\n",
-               c.startDayMonth.c_str(), c.endDate.c_str(), c.ownCall.c_str());
+               station.startDayMonth.c_str(), station.endDate.c_str(), station.ownCall.c_str());
 
-  SortIntoReportOrder(c.bandsSeen);
-  const Tally tally = TallyLog(c);
+  const Tally tally = TallyLog(station, qsoList, bands, results.worked);
   BandRow total;
   for (size_t row = 0; row < tally.rows.size(); ++row) {
     const BandRow& counts = tally.rows[row];
-    AppendFormat(text, "%s\t %i\t %i\t %i\t %i\r\n", c.bandsSeen[row].c_str(), counts.qsos,
+    AppendFormat(text, "%s\t %i\t %i\t %i\t %i\r\n", bands[row].c_str(), counts.qsos,
                  counts.points, counts.dxcc, counts.areas);
     total.qsos += counts.qsos;
     total.points += counts.points;
@@ -229,7 +228,7 @@ void BuildReport(ContestState& c) {
 
   AppendFormat(text, "Total\t %i\t %i\t %i\t %i\r\n", total.qsos, total.points, total.dxcc,
                total.areas);
-  if (c.cabrilloRequested == 0 && !c.qsoList.empty()) {
+  if (station.cabrilloRequested == 0 && !qsoList.empty()) {
     AppendFormat(text,
                  "\r\nHourly (10min) QSO rate: %5i (%i) QSOs/hour\r\n"
                  "Hourly (10min) pts rate: %5i (%i) points/hour\r\n\r\nLast QSO: %i points",
@@ -237,38 +236,20 @@ void BuildReport(ContestState& c) {
                  6 * tally.lastTenMinutes.points, tally.lastQsoPoints);
   }
 
-  c.claimedScore = score;
+  results.claimedScore = score;
   AppendFormat(text, "\r\nScore: %i*(%i+%i) = ", total.points, total.dxcc, total.areas);
   text += std::to_string(score) + "\r\n";
+  return results;
 }
 
-// Every QSO of the log, dupes and empty calls too, goes into the Cabrillo file.
-std::string ExportCabrilloLog(ContestState& c) {
-  CabrilloLog& cabrillo = c.cabrilloLog;
-  const bool cwLeg = c.isCwMode != 0;
+std::string ExportCabrilloLog(CabrilloLog& cabrillo, const Station& station, const QsoLog& qsoList,
+                              long long claimedScore) {
+  const bool cwLeg = station.isCwMode != 0;
   cabrillo.qsoLines.clear();
-  cabrillo.qsoLines.reserve(c.qsoList.size());
-  for (const CInfo& qso : c.qsoList.records()) {
+  cabrillo.qsoLines.reserve(qsoList.size());
+  for (const CInfo& qso : qsoList.records()) {
     cabrillo.AddQsoLine(qso.call, qso.frequencyKhz, CabrilloMode(qso.mode), qso.time,
                         qso.exchangeSent, qso.exchangeReceived, cwLeg);
   }
-  return cabrillo.WriteLogFile(cwLeg, c.claimedScore, c.hostFolder);
-}
-
-}  // namespace
-
-const char* ProduceReport() {
-  std::unique_lock<std::mutex> guard(contest.lock);
-  BuildReport(contest);
-  const std::string claimed = std::to_string(contest.claimedScore);
-  const bool exporting = contest.cabrilloRequested != 0;
-  const std::string message = exporting ? ExportCabrilloLog(contest) : std::string();
-  // The operator closes the box in their own time: the window thread must not wait for it.
-  guard.unlock();
-  contest.claimedSetting.Set(claimed);
-  if (exporting) {
-    contest.claimedSetting.Flush();
-    Windows().ShowMessage(message, "Output", WindowsLink::MessageKind::kInformation);
-  }
-  return contest.reportText.c_str();
+  return cabrillo.WriteLogFile(cwLeg, claimedScore, station.hostFolder);
 }

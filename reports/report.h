@@ -1,6 +1,34 @@
 #pragma once
-// GetResult0: the statistics report, rebuilt from the log on every call.
+// The statistics report: made from the log in one pass, with the claimed score and the
+// multipliers worked on each band; and the log's Cabrillo lines for an export. Nothing here
+// keeps state: the caller hands in what the report reads and keeps what it makes.
 
-// Takes the contest lock itself and lets it go before any message box. The text stays
-// valid until the next call.
-const char* ProduceReport();
+#include <string>
+#include <vector>
+
+#include "plugin/contest/band_tables.h"
+#include "plugin/contest/qso_log.h"
+#include "plugin/contest/station.h"
+#include "reports/cabrillo_log.h"
+
+// Puts band texts into the order of the report's rows. The order of equal texts depends on
+// the order they come in, so a caller keeps the list as sorted for the next report.
+void SortIntoReportOrder(std::vector<std::string>& bands);
+
+struct ReportResults {
+  std::string text;
+  // 64 bits wide: no log can overflow it.
+  long long claimedScore = 0;
+  WorkedLists worked;
+};
+
+// The report of `log` with one row per text of `bands` (in report order), made in the place
+// of the `previous` one: the text reuses its buffer, and the worked lists of each band slot
+// a row feeds are made anew while the others come back as they were.
+ReportResults MakeReport(const Station& station, const QsoLog& log,
+                         const std::vector<std::string>& bands, ReportResults previous);
+
+// Every QSO of the log, dupes and empty calls too, as the Cabrillo file's QSO lines of
+// `cabrillo`, and the file written; returns the text for the operator.
+std::string ExportCabrilloLog(CabrilloLog& cabrillo, const Station& station, const QsoLog& log,
+                              long long claimedScore);

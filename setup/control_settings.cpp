@@ -1,7 +1,5 @@
 #include "setup/control_settings.h"
 
-#include <mutex>
-
 #include "reports/stats_file.h"
 
 namespace {
@@ -31,8 +29,8 @@ void ControlSettings::Load() {
   settings.Write("Mode", modeCwText);
   choices_.areaCodeText = settings.Read("setup_areacode");
   {
-    std::lock_guard<std::mutex> guard(state_.lock);
-    state_.ownAreaCode = choices_.areaCodeText;
+    MutexLock guard(state_.lock);
+    state_.station.ownAreaCode = choices_.areaCodeText;
   }
   choices_.modeSsb = settings.ReadInt("setup_mode_ssb");
   choices_.viewArea = settings.ReadInt("setup_view_zone");
@@ -50,28 +48,28 @@ ControlCaptions ControlSettings::Captions() const {
 
 ControlCaptions ControlSettings::CaptionsFor(Leg leg) const {
   const bool cw = leg == Leg::kCw;
-  std::lock_guard<std::mutex> guard(state_.lock);
-  if (state_.useRussianCaptions != 0) {
+  MutexLock guard(state_.lock);
+  if (state_.station.useRussianCaptions != 0) {
     // "Установки", "Отображать", "Вид радиосвязи" in code page 1251.
     return {std::string("\xD3\xF1\xF2\xE0\xED\xEE\xE2\xEA\xE8 CQ-UK/EI-") + (cw ? "CW-" : "SSB-") +
-                state_.startYear,
+                state_.station.startYear,
             "\xCE\xF2\xEE\xE1\xF0\xE0\xE6\xE0\xF2\xFC",
             "\xC2\xE8\xE4 \xF0\xE0\xE4\xE8\xEE\xF1\xE2\xFF\xE7\xE8"};
   }
-  return {std::string("Setup CQ-UK/EI-") + (cw ? "CW-" : "SSB-") + state_.startYear, "View",
+  return {std::string("Setup CQ-UK/EI-") + (cw ? "CW-" : "SSB-") + state_.station.startYear, "View",
           "Mode"};
 }
 
 bool ControlSettings::SendsAreaCode() const {
-  std::lock_guard<std::mutex> guard(state_.lock);
-  return IsUkEiPrefix(state_.ownPrefix);
+  MutexLock guard(state_.lock);
+  return IsUkEiPrefix(state_.station.ownPrefix);
 }
 
 void ControlSettings::TellHostTheLeg() {
   bool cw;
   {
-    std::lock_guard<std::mutex> guard(state_.lock);
-    cw = state_.isCwMode != 0;
+    MutexLock guard(state_.lock);
+    cw = state_.station.isCwMode != 0;
   }
   host_.SendCommand(LegCommand(cw ? Leg::kCw : Leg::kSsb));
 }
@@ -89,8 +87,8 @@ bool ControlSettings::SwitchLeg(Leg leg) {
   settings.Write("Mode", cw ? "1" : "0");
   settings.Write(cw ? "setup_mode_ssb" : "setup_mode_cw", "0");
   {
-    std::lock_guard<std::mutex> guard(state_.lock);
-    state_.isCwMode = cw ? 1 : 0;
+    MutexLock guard(state_.lock);
+    state_.station.isCwMode = cw ? 1 : 0;
   }
   return true;
 }
@@ -101,9 +99,9 @@ void ControlSettings::StartLeg(Leg leg) {
   // A command the host fails to take changes nothing here: the leg is switched either way.
   if (!cw) host_.SendCommand(LegCommand(leg));
   {
-    std::lock_guard<std::mutex> guard(state_.lock);
-    state_.statsFileName = StatsFileName(state_.endDateTag);
-    CreateStatsFile(state_.statsFileName, cw);
+    MutexLock guard(state_.lock);
+    state_.station.statsFileName = StatsFileName(state_.station.endDateTag);
+    CreateStatsFile(state_.station.statsFileName, cw);
   }
   host_.SendCommand(LegCommand(leg));
 }
@@ -119,8 +117,8 @@ void ControlSettings::SetView(View view, bool open) {
 void ControlSettings::StoreAreaCode(const std::string& text) {
   choices_.areaCodeText = text;
   {
-    std::lock_guard<std::mutex> guard(state_.lock);
-    state_.ownAreaCode = text;
+    MutexLock guard(state_.lock);
+    state_.station.ownAreaCode = text;
   }
   state_.settings.Write("setup_areacode", text);
 }

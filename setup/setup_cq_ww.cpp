@@ -22,7 +22,7 @@ void SetText1251(HWND window, const std::string& text) {
 }  // namespace
 
 Setup_CQ_WW::Setup_CQ_WW(PostedHostLink& host, WindowRefresh& refresh)
-    : TopLevelDialog(IDD_SETUP_CQ_WW, kControlPositionKeys),
+    : TopLevelDialog(IDD_SETUP_CQ_WW, kControlPositionKeys, contest.settings),
       host_(host),
       refresh_(refresh),
       settings_(contest, host) {}
@@ -183,9 +183,9 @@ void Setup_CQ_WW::ShowLegBoxes(Leg leg) {
 // at the moment the host unloads the plug-in. Closing a window hides it; opening shows it
 // again where it was last left.
 void Setup_CQ_WW::MakeMultiplierWindows() {
-  areaWindow_ = std::make_unique<AreaCode>();
-  multiplierWindow_ = std::make_unique<Multiplier>();
-  extendedMultiplierWindow_ = std::make_unique<Multiplier_Mult>();
+  areaWindow_ = std::make_unique<AreaCode>(contest.settings);
+  multiplierWindow_ = std::make_unique<Multiplier>(contest.settings);
+  extendedMultiplierWindow_ = std::make_unique<Multiplier_Mult>(contest.settings);
   for (const View view : {View::kArea, View::kDxcc, View::kDxccExtended}) {
     WindowOf(view).Create();
   }
@@ -250,6 +250,8 @@ void Setup_CQ_WW::RefreshWindows() {
   if (reopen.area) OpenView(View::kArea);
   if (reopen.dxcc) OpenView(View::kDxcc);
   if (reopen.dxccExtended) OpenView(View::kDxccExtended);
+  // They show what the others show while the host is asked.
+  Apply(refresh_.Shown(reopen), reopen);
   const OpenWindows asked = OpenNow();
   WindowUpdate update;
   AskHost([&] { update = refresh_.Run(host_, asked); });
@@ -266,6 +268,8 @@ void Setup_CQ_WW::Apply(const WindowUpdate& update, const OpenWindows& madeFor) 
     extendedMultiplierWindow_->SetCaption(*update.dxccExtendedCaption);
   }
   if (open.area && update.areaCaption) areaWindow_->SetCaption(*update.areaCaption);
+  // The button paints it when it next paints, at once on a contest band.
+  if (open.dxcc && update.button) multiplierWindow_->button().SetState(*update.button);
   if (!update.onContestBand) return;
   if (open.area) MarkWorkedAreas(*areaWindow_, update.workedAreas);
   if (open.dxccExtended) MarkWorkedDxcc(*extendedMultiplierWindow_, update.workedDxcc);

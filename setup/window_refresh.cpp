@@ -1,8 +1,9 @@
 #include "setup/window_refresh.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <mutex>
+
+#include "platform/text_format.h"
 
 namespace {
 
@@ -12,12 +13,6 @@ constexpr double kRetuneHertz = 300;
 // Empty cells of a worked-with row; column 0 keeps the band name.
 constexpr const char* kEmptyCell = "   -";
 constexpr const char* kEmptyZoneCell = " -";
-
-std::string Formatted(const char* format, int number) {
-  char text[16];
-  std::snprintf(text, sizeof text, format, number);
-  return text;
-}
 
 // The zone column: the zone in two digits and, for stations of the USA and Canada, their
 // area; intake never sets the zone, so it shows 00.
@@ -50,8 +45,8 @@ void FillWorkedWithRows(const QsoLog& log, const std::string& call,
   }
 }
 
-std::string LegTitle(const ContestState& state) {
-  return state.isCwMode != 0 ? "CQ-UK/EI-CW " : "CQ-UK/EI-SSB ";
+std::string LegTitle(const Station& station) {
+  return station.isCwMode != 0 ? "CQ-UK/EI-CW " : "CQ-UK/EI-SSB ";
 }
 
 }  // namespace
@@ -72,58 +67,81 @@ int BandSlotOfFrequency(double hertz) {
 
 WindowUpdate WindowRefresh::Run(HostLink& host, const OpenWindows& open) {
   WindowUpdate update;
+  FollowHost(host, open, update);
+  MutexLock guard(state_.lock);
+  ShowButton(update, open);
+  return update;
+}
+
+void WindowRefresh::FollowHost(HostLink& host, const OpenWindows& open, WindowUpdate& update) {
   const std::optional<std::string> call = host.EntryText(kCallEntryField);
-  if (!call) return update;
+  if (!call) return;
   {
-    std::lock_guard<std::mutex> guard(state_.lock);
-    state_.currentCall = *call;
+    MutexLock guard(state_.lock);
+    state_.view.currentCall = *call;
     // A call of one or two characters is still being typed: the windows stay as they are.
-    if (call->size() == 1 || call->size() == 2) return update;
-    FillWorkedWithRows(state_.qsoList, *call, state_.bandStatus);
+    if (call->size() == 1 || call->size() == 2) return;
+    FillWorkedWithRows(state_.log.qsoList, *call, state_.view.bandStatus);
     shownCall_ = *call;
     ShowCall(update, open);
   }
 
   const std::optional<double> frequency = host.Frequency();
-  if (!frequency) return update;
+  if (!frequency) return;
   if (std::fabs(*frequency - lastTuneFrequency_) > kRetuneHertz) {
-    if (!host.SendCommand("<SP1>")) return update;
+    if (!host.SendCommand("<SP1>")) return;
     lastTuneFrequency_ = *frequency;
   }
   const int slot = BandSlotOfFrequency(*frequency);
-  if (slot < 0) return update;
+  if (slot < 0) return;
 
-  std::lock_guard<std::mutex> guard(state_.lock);
-  state_.currentBandIndex = slot;
+  MutexLock guard(state_.lock);
+  state_.view.currentBandIndex = slot;
   ShowBand(update, open);
-  return update;
 }
 
 WindowUpdate WindowRefresh::Shown(const OpenWindows& open) const {
   WindowUpdate update;
-  std::lock_guard<std::mutex> guard(state_.lock);
+  MutexLock guard(state_.lock);
   ShowCall(update, open);
   ShowBand(update, open);
+  ShowButton(update, open);
   return update;
 }
 
 void WindowRefresh::ShowCall(WindowUpdate& update, const OpenWindows& open) const {
   if (!shownCall_.empty() && open.dxcc) {
-    update.dxccCaption = LegTitle(state_) + "worked with " + shownCall_;
+    update.dxccCaption = LegTitle(state_.station) + "worked with " + shownCall_;
   }
 }
 
 void WindowRefresh::ShowBand(WindowUpdate& update, const OpenWindows& open) const {
-  const int slot = state_.currentBandIndex;
+  const int slot = state_.view.currentBandIndex;
   if (slot < 0 || slot >= kBandSlots) return;
   if (shownCall_.empty()) {
-    const std::string title = LegTitle(state_) + state_.startYear;
+    const std::string title = LegTitle(state_.station) + state_.station.startYear;
     const std::string band(kBandNames[slot]);
     if (open.dxcc) update.dxccCaption = title + "  DXCC worked on " + band;
     if (open.dxccExtended) update.dxccExtendedCaption = title + "  DXCC worked on " + band;
     if (open.area) update.areaCaption = title + "  Area worked on " + band;
   }
-  if (open.area) update.workedAreas = state_.workedAreasByBand[slot];
-  if (open.dxccExtended) update.workedDxcc = state_.workedDxccByBand[slot];
+  const WorkedLists& worked = state_.results.worked;
+  if (open.area) update.workedAreas = worked.workedAreasByBand[slot];
+  if (open.dxccExtended) update.workedDxcc = worked.workedDxccByBand[slot];
   update.onContestBand = true;
+}
+
+// The typed call's worked-with rows, or else the prefixes worked on the current band.
+void WindowRefresh::ShowButton(WindowUpdate& update, const OpenWindows& open) const {
+  if (!open.dxcc) return;
+  const WindowView& view = state_.view;
+  InfoButtonState& button = update.button.emplace();
+  button.currentCall = view.currentCall;
+  button.currentBandIndex = view.currentBandIndex;
+  if (!button.currentCall.empty()) {
+    button.bandStatus = view.bandStatus;
+  } else if (button.currentBandIndex >= 0 && button.currentBandIndex < kBandSlots) {
+    button.bandPrefixes = state_.results.worked.workedDxccByBand[button.currentBandIndex];
+    std::sort(button.bandPrefixes.begin(), button.bandPrefixes.end());
+  }
 }

@@ -12,6 +12,7 @@
 
 #include "plugin/contest_state.h"
 #include "setup/host_link.h"
+#include "windows/info_button_face.h"
 
 // Which of the three multiplier windows: open now, or wanted by its view box.
 struct OpenWindows {
@@ -34,6 +35,8 @@ struct WindowUpdate {
   bool onContestBand = false;
   std::vector<std::string> workedAreas;  // of the band, for the area-code window
   std::vector<std::string> workedDxcc;   // of the band, for the extended DXCC window
+  // For the DXCC window's worked-status button: what it paints from now on.
+  std::optional<InfoButtonState> button;
 };
 
 // The band slot of a frequency in hertz by its whole megahertz (1, 3, 7, 14, 21, 28 MHz
@@ -47,20 +50,24 @@ class WindowRefresh {
   // One refresh for the windows open now. Asks the host for the typed call and the
   // frequency and tells it "<SP1>" when the frequency moved by more than 300 Hz since it
   // was last told; writes the call, the worked-with rows and the current band into the
-  // contest state.
-  WindowUpdate Run(HostLink& host, const OpenWindows& open);
+  // window view.
+  WindowUpdate Run(HostLink& host, const OpenWindows& open) EXCLUDES(state_.lock);
 
   // What the windows `open` show after the last refresh, with the worked lists and the leg
   // as they are now: for a window that opens, without asking the host.
-  WindowUpdate Shown(const OpenWindows& open) const;
+  WindowUpdate Shown(const OpenWindows& open) const EXCLUDES(state_.lock);
 
   // Where the host was when it was last told "<SP1>": 0 until then.
   double lastTuneFrequency() const { return lastTuneFrequency_; }
 
  private:
-  // Under the contest lock: the caption of the typed call, and the band's captions and lists.
-  void ShowCall(WindowUpdate& update, const OpenWindows& open) const;
-  void ShowBand(WindowUpdate& update, const OpenWindows& open) const;
+  // The steps of Run, which may stop early.
+  void FollowHost(HostLink& host, const OpenWindows& open, WindowUpdate& update)
+      EXCLUDES(state_.lock);
+  // The caption of the typed call, the band's captions and lists, and the button's snapshot.
+  void ShowCall(WindowUpdate& update, const OpenWindows& open) const REQUIRES(state_.lock);
+  void ShowBand(WindowUpdate& update, const OpenWindows& open) const REQUIRES(state_.lock);
+  void ShowButton(WindowUpdate& update, const OpenWindows& open) const REQUIRES(state_.lock);
 
   ContestState& state_;
   double lastTuneFrequency_ = 0;

@@ -2,7 +2,8 @@
 
 #include "res/multiplier_ids.h"
 
-AreaCode::AreaCode() : TopLevelDialog(IDD_AREA_CODE, kAreaPositionKeys), grid_(AreaGrid()) {}
+AreaCode::AreaCode(const IniFile& settings)
+    : TopLevelDialog(IDD_AREA_CODE, kAreaPositionKeys, settings), grid_(AreaGrid()) {}
 
 INT_PTR AreaCode::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {

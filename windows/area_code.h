@@ -7,7 +7,7 @@
 
 class AreaCode : public TopLevelDialog {
  public:
-  AreaCode();
+  explicit AreaCode(const IniFile& settings);
 
   // One value per area code, in the order of the contest's area-code table.
   void SetCheckValues(CheckValues values) { grid_.SetCheckValues(std::move(values)); }

@@ -5,7 +5,6 @@
 #include <map>
 #include <utility>
 
-#include "plugin/contest_state.h"
 #include "res/multiplier_ids.h"
 #include "windows/gdi_objects.h"
 #include "windows/window_colours.h"
@@ -123,7 +122,7 @@ bool TopLevelDialog::Create() {
 }
 
 void TopLevelDialog::Show() {
-  const ScreenPosition corner = RestoreWindowPosition(contest.settings, positionKeys_);
+  const ScreenPosition corner = RestoreWindowPosition(settings_, positionKeys_);
   SetWindowPos(hwnd(), nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   ShowWindow(hwnd(), SW_SHOW);
 }
@@ -145,7 +144,7 @@ INT_PTR TopLevelDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
       // Sent whenever the mouse moves over the window: the moment to note where it stands.
       RECT frame;
       GetWindowRect(hwnd(), &frame);
-      SaveWindowPositionIfMoved(contest.settings, positionKeys_, {frame.left, frame.top});
+      SaveWindowPositionIfMoved(settings_, positionKeys_, {frame.left, frame.top});
       return FALSE;
     }
     case WM_COMMAND:

@@ -61,8 +61,9 @@ class TopLevelDialog : public DialogWindow {
   bool Open();
 
  protected:
-  TopLevelDialog(int templateId, WindowPositionKeys positionKeys)
-      : templateId_(templateId), positionKeys_(positionKeys) {}
+  // The window's place is kept under `positionKeys` in `settings`.
+  TopLevelDialog(int templateId, WindowPositionKeys positionKeys, const IniFile& settings)
+      : templateId_(templateId), positionKeys_(positionKeys), settings_(settings) {}
   // Sets the big icon and disables Close; for WM_INITDIALOG.
   void InitTopLevel();
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -70,6 +71,7 @@ class TopLevelDialog : public DialogWindow {
  private:
   int templateId_;
   WindowPositionKeys positionKeys_;
+  const IniFile& settings_;
 };
 
 // Black text on pale yellow for a dialog and every control of it.

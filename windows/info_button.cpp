@@ -1,7 +1,6 @@
 #include "windows/info_button.h"
 
 #include "windows/gdi_objects.h"
-#include "windows/info_button_face.h"
 #include "windows/mem_dc.h"
 #include "windows/window_colours.h"
 
@@ -16,9 +15,7 @@ void Fill(HDC dc, const RECT& area, COLORREF colour) {
 }  // namespace
 
 void CCqWwInfoButton::DrawItem(const DRAWITEMSTRUCT& item) {
-  // The lock is taken and let go here, before any drawing.
-  const InfoButtonState state = CopyInfoButtonState(contest);
-  const InfoButtonFace face = ComposeInfoButtonFace(state, item.rcItem.right, item.rcItem.bottom);
+  const InfoButtonFace face = ComposeInfoButtonFace(state_, item.rcItem.right, item.rcItem.bottom);
   CMemDC surface(item.hDC);
   const HDC dc = surface.dc();
   Fill(dc, item.rcItem, face.background);

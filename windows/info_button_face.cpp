@@ -1,8 +1,5 @@
 #include "windows/info_button_face.h"
 
-#include <algorithm>
-#include <mutex>
-
 #include "windows/window_colours.h"
 
 namespace {
@@ -13,10 +10,6 @@ constexpr std::array<int, 4> kCallViewColumnX = {20, 100, 180, 260};
 
 constexpr int kCellWidth = 40, kCellHeight = 15;
 constexpr int kFirstCellX = 5, kFirstCellY = 15;
-
-bool ShowsList(const std::string& call, int band) {
-  return call.empty() && band >= 0 && band < kBandSlots;
-}
 
 InfoButtonFace CallView(const InfoButtonState& state, int right, int bottom) {
   InfoButtonFace face{kCallViewBackground, std::nullopt, {}};
@@ -57,21 +50,6 @@ InfoButtonFace ListView(const InfoButtonState& state, int right) {
 }
 
 }  // namespace
-
-InfoButtonState CopyInfoButtonState(ContestState& state) {
-  std::lock_guard<std::mutex> guard(state.lock);
-  InfoButtonState copy;
-  copy.currentCall = state.currentCall;
-  copy.currentBandIndex = state.currentBandIndex;
-  if (ShowsList(copy.currentCall, copy.currentBandIndex)) {
-    std::vector<std::string>& prefixes = state.workedDxccByBand[copy.currentBandIndex];
-    std::sort(prefixes.begin(), prefixes.end());
-    copy.bandPrefixes = prefixes;
-  } else if (!copy.currentCall.empty()) {
-    copy.bandStatus = state.bandStatus;
-  }
-  return copy;
-}
 
 InfoButtonFace ComposeInfoButtonFace(const InfoButtonState& state, int right, int bottom) {
   return state.currentCall.empty() ? ListView(state, right) : CallView(state, right, bottom);

@@ -9,20 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "plugin/contest_state.h"
+#include "plugin/contest/band_tables.h"
 
-// The part of the contest state that the button paints.
+// What the button paints: a snapshot the refresh hands it.
 struct InfoButtonState {
   std::string currentCall;
   int currentBandIndex = -1;
   std::array<BandStatusRow, kBandSlots> bandStatus;  // call view only
-  std::vector<std::string> bandPrefixes;             // list view only
+  // List view only: ascending by byte value ("3A" before "9A" before "A4", "VK" before "VK0").
+  std::vector<std::string> bandPrefixes;
 };
-
-// Copies the button's part of the state under the contest lock. For the list view the
-// current band's prefix list is first sorted in place in the contest state, ascending by
-// byte value ("3A" before "9A" before "A4", "VK" before "VK0"), and stays sorted.
-InfoButtonState CopyInfoButtonState(ContestState& state);
 
 struct FaceRect {
   int left, top, right, bottom;

@@ -2,7 +2,8 @@
 
 #include "res/multiplier_ids.h"
 
-Multiplier::Multiplier() : TopLevelDialog(IDD_MULTIPLIER, kDxccPositionKeys) {}
+Multiplier::Multiplier(const IniFile& settings)
+    : TopLevelDialog(IDD_MULTIPLIER, kDxccPositionKeys, settings) {}
 
 INT_PTR Multiplier::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

@@ -7,7 +7,7 @@
 
 class Multiplier : public TopLevelDialog {
  public:
-  Multiplier();
+  explicit Multiplier(const IniFile& settings);
 
   CCqWwInfoButton& button() { return button_; }
 

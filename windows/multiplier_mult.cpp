@@ -11,8 +11,8 @@ constexpr std::array<const char*, kContinentPages> kTabTexts = {"   EU ", "   AF
 
 }  // namespace
 
-Multiplier_Mult::Multiplier_Mult()
-    : TopLevelDialog(IDD_MULTIPLIER_MULT, kDxccExtendedPositionKeys),
+Multiplier_Mult::Multiplier_Mult(const IniFile& settings)
+    : TopLevelDialog(IDD_MULTIPLIER_MULT, kDxccExtendedPositionKeys, settings),
       pages_{&europe_, &africa_, &asia_, &northAmerica_, &southAmerica_, &oceania_},
       icon_(PluginIcon()) {}
 

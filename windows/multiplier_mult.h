@@ -9,7 +9,7 @@
 
 class Multiplier_Mult : public TopLevelDialog {
  public:
-  Multiplier_Mult();
+  explicit Multiplier_Mult(const IniFile& settings);
   // The pages go with the window, before their objects.
   ~Multiplier_Mult() override { Destroy(); }
 

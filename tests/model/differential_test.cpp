@@ -77,7 +77,7 @@ Qso AsHostQso(const ModelQsoInput& q) {
 }
 
 void ExpectSameLog(const ReferenceLog& model) {
-  const std::vector<CInfo>& records = contest.qsoList.records();
+  const std::vector<CInfo>& records = contest.log.qsoList.records();
   ASSERT_EQ(records.size(), model.log().size());
   for (size_t i = 0; i < records.size(); ++i) {
     const CInfo& r = records[i];
@@ -92,7 +92,7 @@ void ExpectSameLog(const ReferenceLog& model) {
     ASSERT_EQ(r.frequencyKhz, m.frequencyKhz) << i;
     ASSERT_EQ(r.isDupe != 0, m.isDupe) << i;
   }
-  ASSERT_EQ(contest.bandsSeen, model.bandsSeen());
+  ASSERT_EQ(contest.log.bandsSeen, model.bandsSeen());
   ASSERT_EQ(ReadFileBytes(model.statsFileName()), model.statsFile());
 }
 
@@ -102,13 +102,13 @@ void ExpectSameReport(ReferenceLog& model) {
   const ModelReport expected = model.Report(false);
   ASSERT_EQ(text, expected.text);
   ASSERT_EQ(status, -1);
-  ASSERT_EQ(contest.claimedScore, expected.score);
+  ASSERT_EQ(contest.results.claimedScore, expected.score);
   ASSERT_EQ(IniFile("Settings", "Plugins\\UK_EI.ini").Read("Claimed"),
             std::to_string(expected.score));
   for (int slot = 0; slot < kBandSlots; ++slot) {
     if (!expected.slotRebuilt[slot]) continue;
-    ASSERT_EQ(contest.workedDxccByBand[slot], expected.dxccBySlot[slot]) << "slot " << slot;
-    ASSERT_EQ(contest.workedAreasByBand[slot], expected.areasBySlot[slot]) << "slot " << slot;
+    ASSERT_EQ(contest.results.worked.workedDxccByBand[slot], expected.dxccBySlot[slot]) << "slot " << slot;
+    ASSERT_EQ(contest.results.worked.workedAreasByBand[slot], expected.areasBySlot[slot]) << "slot " << slot;
   }
 }
 
@@ -126,7 +126,7 @@ void Play(unsigned seed, int operations) {
     settings.Write("setup_areacode", session.Below(2) ? "LN" : "");
     const ModelStation station{own[0], own[1], own[2], FromCalendar({2016, 11, 12, 12, 0, 0}),
                                FromCalendar({2016, 11, 13, 12, 0, 0})};
-    Reset(Station{"", 0, own[0], station.start, station.end, own[1], own[2]});
+    Reset(HostStation{"", 0, own[0], station.start, station.end, own[1], own[2]});
     model.Reset(station, settings.Read("setup_areacode"), settings.ReadInt("Mode") != 0);
   };
 

@@ -20,7 +20,7 @@ TEST(BadInput, MissingTextsReadAsEmpty) {
                      nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr,
                      nullptr, nullptr, nullptr, nullptr),
             0);
-  EXPECT_EQ(contest.bandsSeen, std::vector<std::string>{""});
+  EXPECT_EQ(contest.log.bandsSeen, std::vector<std::string>{""});
   // Numbers present, everything else missing: still refused for the band.
   EXPECT_EQ(AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr, nullptr,
                      nullptr, "1", "2", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
@@ -33,7 +33,7 @@ TEST(BadInput, MissingTextsReadAsEmpty) {
                      nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr,
                      nullptr, "20m", nullptr),
             1);
-  EXPECT_EQ(contest.qsoList.records().back().exchangeReceived, "002 --");
+  EXPECT_EQ(contest.log.qsoList.records().back().exchangeReceived, "002 --");
   EXPECT_EQ(RemoveData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr,
                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0,
@@ -61,20 +61,20 @@ TEST(BadInput, LongAndNonAsciiTextsPassWhole) {
   const std::string longCall(10000, 'W');
   const std::string longExchange = std::string(9998, '9') + "LN";
   const std::string highBytes = "\xc4\xe9\xff\x80 \xa0";
-  Station station;
+  HostStation station;
   station.ownCall = longCall.c_str();
   station.ownPrefix = highBytes.c_str();
   Reset(station);
-  EXPECT_EQ(contest.ownCall, longCall);
+  EXPECT_EQ(contest.station.ownCall, longCall);
 
   EXPECT_EQ(Add(Qso{.call = longCall.c_str(), .exchange = longExchange.c_str()}), 1);
-  EXPECT_EQ(contest.qsoList.records().back().exchangeReceived,
+  EXPECT_EQ(contest.log.qsoList.records().back().exchangeReceived,
             std::string(9998, '9') + " LN");
   EXPECT_EQ(Add(Qso{.call = highBytes.c_str(), .mode = highBytes.c_str()}), 0);
   EXPECT_EQ(Add(Qso{.call = longCall.c_str(), .band = longCall.c_str()}), 0);
   EXPECT_EQ(Add(Qso{.call = highBytes.c_str(), .exchange = highBytes.c_str(), .prefix = "G"}), 1);
 
-  const std::string problems = ReadFileBytes(contest.statsFileName);
+  const std::string problems = ReadFileBytes(contest.station.statsFileName);
   EXPECT_NE(problems.find("QSO:  14025  " + highBytes + "  2016-11-12 1205  DL1AAA  599  001  " +
                           highBytes + "  599  5LN   NO CONTEST MODE !!!\r\n"),
             std::string::npos);
@@ -84,7 +84,7 @@ TEST(BadInput, LongAndNonAsciiTextsPassWhole) {
   EXPECT_EQ(Check(highBytes.c_str()), 0);
   EXPECT_EQ(Check(highBytes.c_str(), highBytes.c_str()), 4);
   EXPECT_EQ(Remove(Qso{.call = longCall.c_str()}), 1);
-  EXPECT_EQ(contest.qsoList.size(), 1u);
+  EXPECT_EQ(contest.log.qsoList.size(), 1u);
   EXPECT_EQ(IsValidExchg0(longCall.c_str(), "", "K", "", 0, 0, 0), 0);
 }
 
@@ -97,7 +97,7 @@ TEST(BadInput, UnwritableStatsFileLosesOnlyTheProblemLines) {
   EXPECT_EQ(Add(Qso{}), 1);  // a dupe whose line cannot be written
   EXPECT_EQ(Add(Qso{.band = "160m"}), 0);
   EXPECT_EQ(Add(Qso{.exchange = "5zz"}), 1);
-  EXPECT_EQ(contest.qsoList.size(), 3u);
-  EXPECT_EQ(contest.qsoList.records()[1].isDupe, 1);
+  EXPECT_EQ(contest.log.qsoList.size(), 3u);
+  EXPECT_EQ(contest.log.qsoList.records()[1].isDupe, 1);
   EXPECT_EQ(Check("G4ABC"), 0);
 }

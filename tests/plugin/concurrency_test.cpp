@@ -24,12 +24,12 @@ TEST(Concurrency, ExportsAndARefreshReaderShareTheState) {
       std::vector<CInfo> records;
       std::array<std::vector<std::string>, kBandSlots> worked;
       {
-        std::lock_guard<std::mutex> guard(contest.lock);
-        records = contest.qsoList.records();
-        worked = contest.workedDxccByBand;
-        contest.currentCall = records.empty() ? std::string() : records.back().call;
-        contest.bandStatus[3][1] = records.empty() ? "   -" : records.back().mode;
-        startFlag = contest.startFlag;  // a reset writes it
+        MutexLock guard(contest.lock);
+        records = contest.log.qsoList.records();
+        worked = contest.results.worked.workedDxccByBand;
+        contest.view.currentCall = records.empty() ? std::string() : records.back().call;
+        contest.view.bandStatus[3][1] = records.empty() ? "   -" : records.back().mode;
+        startFlag = contest.station.startFlag;  // a reset writes it
       }
       for (const CInfo& qso : records) ASSERT_FALSE(qso.band.empty());
       ++refreshes;

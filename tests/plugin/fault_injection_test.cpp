@@ -28,11 +28,11 @@ const char* const kStatsFile = "VurovODUVIR_EI_13_11_2016.txt";
 void ExpectWorkingLog() {
   EXPECT_EQ(Add(Qso{}), 1);
   EXPECT_EQ(Add(Qso{}), 1);
-  EXPECT_EQ(contest.qsoList.size(), 2u);
-  EXPECT_EQ(contest.qsoList.records()[1].isDupe, 1);
+  EXPECT_EQ(contest.log.qsoList.size(), 2u);
+  EXPECT_EQ(contest.log.qsoList.records()[1].isDupe, 1);
   EXPECT_EQ(Check("G4ABC"), 0);
   EXPECT_EQ(Remove(Qso{}), 1);
-  EXPECT_EQ(contest.qsoList.records()[0].isDupe, 0);
+  EXPECT_EQ(contest.log.qsoList.records()[0].isDupe, 0);
 }
 
 }  // namespace
@@ -40,9 +40,9 @@ void ExpectWorkingLog() {
 TEST(FaultInjection, SettingsFileThatIsAFolderOrGarbage) {
   TempFolder folder;
   mkdir(kIni, 0700);
-  EXPECT_EQ(Reset(Station{.ownPrefix = "G"}), 1);
-  EXPECT_EQ(contest.isCwMode, 0);
-  EXPECT_EQ(contest.ownAreaCode, "");
+  EXPECT_EQ(Reset(HostStation{.ownPrefix = "G"}), 1);
+  EXPECT_EQ(contest.station.isCwMode, 0);
+  EXPECT_EQ(contest.station.ownAreaCode, "");
   ExpectWorkingLog();
   rmdir(kIni);
 
@@ -52,9 +52,9 @@ TEST(FaultInjection, SettingsFileThatIsAFolderOrGarbage) {
   garbage += "\r\n[Settings]\r\nsetup_areacode=" + std::string(100000, 'A') + "\r\nMode=1\r\n";
   garbage += std::string(1, '\0') + "\xff\xfe[\r\n=\r\n[]\r\n";
   WriteFileBytes(kIni, garbage);
-  EXPECT_EQ(Reset(Station{.ownPrefix = "G"}), 1);
-  EXPECT_EQ(contest.isCwMode, 1);
-  EXPECT_EQ(contest.ownAreaCode, std::string(99, 'A'));  // read through a 100-byte buffer
+  EXPECT_EQ(Reset(HostStation{.ownPrefix = "G"}), 1);
+  EXPECT_EQ(contest.station.isCwMode, 1);
+  EXPECT_EQ(contest.station.ownAreaCode, std::string(99, 'A'));  // read through a 100-byte buffer
   ExpectWorkingLog();
   // Writing keeps every other line of the file.
   IniFile("Settings", "Plugins\\UK_EI.ini").Write("Start", "1");
@@ -67,7 +67,7 @@ TEST(FaultInjection, StatsFileOnAFullDisk) {
   EXPECT_EQ(Reset(), 1);
   ExpectWorkingLog();
   EXPECT_EQ(Add(Qso{.band = "160m"}), 0);
-  EXPECT_EQ(contest.qsoList.size(), 1u);
+  EXPECT_EQ(contest.log.qsoList.size(), 1u);
 }
 
 TEST(FaultInjection, DatesOutsideWhatTheHostShouldSend) {
@@ -95,14 +95,14 @@ TEST(FaultInjection, DatesOutsideWhatTheHostShouldSend) {
   EXPECT_EQ(count, 8u);
   EXPECT_NE(lines.find("QSO:  14025  CW    DL1AAA"), std::string::npos);  // the null date
   EXPECT_NE(lines.find("QSO:  14025  CW  1899-12-29 1200  DL1AAA"), std::string::npos);
-  EXPECT_EQ(contest.qsoList.size(), 8u);
+  EXPECT_EQ(contest.log.qsoList.size(), 8u);
   EXPECT_EQ(Check("W1AW", "CW", "K"), 0);
 
   // Contest dates as broken as the QSO times.
-  Reset(Station{.start = OleDate{nan, OleDate::kValid}, .end = OleDate{1e308, OleDate::kValid}});
-  EXPECT_EQ(contest.startDayMonth, "Invalid DateTime");
-  EXPECT_EQ(contest.statsFileName.find("Invalid"), std::string::npos);  // named by today
-  EXPECT_EQ(ReadFileBytes(contest.statsFileName), "UK/EI SSB DX Contest UBN file \r\n");
+  Reset(HostStation{.start = OleDate{nan, OleDate::kValid}, .end = OleDate{1e308, OleDate::kValid}});
+  EXPECT_EQ(contest.station.startDayMonth, "Invalid DateTime");
+  EXPECT_EQ(contest.station.statsFileName.find("Invalid"), std::string::npos);  // named by today
+  EXPECT_EQ(ReadFileBytes(contest.station.statsFileName), "UK/EI SSB DX Contest UBN file \r\n");
 }
 
 TEST(FaultInjection, CabrilloFileThatCannotBeWrittenIsNotReportedAsProduced) {
@@ -119,11 +119,11 @@ TEST(FaultInjection, CabrilloFileThatCannotBeWrittenIsNotReportedAsProduced) {
 
   // The export run goes on answering, and the log is whole.
   mkdir("DL1AAA.cbr", 0700);
-  Reset(Station{.cabrilloExport = 1});
+  Reset(HostStation{.cabrilloExport = 1});
   ExpectWorkingLog();
   int status = 0;
   EXPECT_NE(std::string(GetResult0(&status)).find("Score: "), std::string::npos);
-  EXPECT_EQ(contest.qsoList.size(), 1u);
+  EXPECT_EQ(contest.log.qsoList.size(), 1u);
 }
 
 TEST(FaultInjection, ExportOnAFullDiskLeavesTheEarlierFileWhole) {
@@ -153,7 +153,7 @@ TEST(FaultInjection, HostTextsAddNoLineToEitherFile) {
   TempFolder folder;
   // A lone CR in a settings value, and a soapbox of two lines with a control character.
   WriteFileBytes(kIni, "[Settings]\r\nName=Jane\rCLAIMED-SCORE: 1\r\nSoapBox=a<CR><LF>b\x01\r\n");
-  Reset(Station{.cabrilloExport = 1, .ownCall = "DL1\nAAA"});
+  Reset(HostStation{.cabrilloExport = 1, .ownCall = "DL1\nAAA"});
   const Qso forged{.call = "G4\r\nQSO: 14000 CW 2016-11-12 1200 X 599 1 Y 599 2",
                    .sentNumber = "1\n2",
                    .exchange = "5\rLN",
@@ -163,7 +163,7 @@ TEST(FaultInjection, HostTextsAddNoLineToEitherFile) {
                     forged.rstSent, forged.rstReceived, forged.sentNumber, forged.exchange}),
             1);
   EXPECT_EQ(Add(Qso{forged.ownCall, forged.call}), 1);
-  EXPECT_EQ(contest.qsoList.records()[1].isDupe, 1);  // the texts compare as they came
+  EXPECT_EQ(contest.log.qsoList.records()[1].isDupe, 1);  // the texts compare as they came
   int status = 0;
   GetResult0(&status);
 
@@ -172,7 +172,7 @@ TEST(FaultInjection, HostTextsAddNoLineToEitherFile) {
     for (const char c : text) count += c == '\n' || c == '\r';
     return count;
   };
-  const std::string problems = ReadFileBytes(contest.statsFileName);
+  const std::string problems = ReadFileBytes(contest.station.statsFileName);
   EXPECT_EQ(lines(problems), 2u * 3) << problems;  // the header, no contest band, the dupe
   EXPECT_NE(problems.find("  G4  QSO: 14000"), std::string::npos) << problems;
   const std::string cabrillo = ReadFileBytes("DL1_AAA.cbr");

@@ -13,7 +13,7 @@ std::string ProblemLines() {
   return ReadFileBytes(kStatsFile).substr(kHeader.size());
 }
 const CInfo& Last() {
-  return contest.qsoList.records().back();
+  return contest.log.qsoList.records().back();
 }
 
 class QsoIntake : public ::testing::Test {
@@ -38,8 +38,8 @@ TEST_F(QsoIntake, RefusalsWriteProblemLinesInTheirOrder) {
       "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599    G4ABC    5LN   NO TX or RX NUMBER !!!\r\n"
       "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599  001  G4ABC  599     NO TX or RX NUMBER "
       "!!!\r\n");
-  EXPECT_TRUE(contest.qsoList.empty());
-  EXPECT_EQ(contest.bandsSeen, (std::vector<std::string>{"160m", "20m", "2m"}));
+  EXPECT_TRUE(contest.log.qsoList.empty());
+  EXPECT_EQ(contest.log.bandsSeen, (std::vector<std::string>{"160m", "20m", "2m"}));
 }
 
 TEST_F(QsoIntake, StoresTheRecordAsPassed) {
@@ -103,7 +103,7 @@ TEST_F(QsoIntake, InvalidAreaCodeWarnsButKeepsTheQso) {
             "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599  001  G3XYY  599  123  123"
             "  UK/EI Code Area is not acceptable !!!\r\n");
   EXPECT_EQ(Last().areaCode, "");
-  EXPECT_EQ(contest.qsoList.size(), 3u);
+  EXPECT_EQ(contest.log.qsoList.size(), 3u);
 }
 
 TEST_F(QsoIntake, DupesAreFlaggedOncePerEarlierQso) {
@@ -122,7 +122,7 @@ TEST_F(QsoIntake, DupesAreFlaggedOncePerEarlierQso) {
                                 "  12 zz  12 ZZ  UK/EI Code Area is not acceptable !!!\r\n" +
                                 dupeOfThird + dupeOfThird);
   std::vector<int> flags;
-  for (const CInfo& qso : contest.qsoList.records()) flags.push_back(qso.isDupe);
+  for (const CInfo& qso : contest.log.qsoList.records()) flags.push_back(qso.isDupe);
   EXPECT_EQ(flags, (std::vector<int>{0, 0, 0, 1, 1}));
 }
 
@@ -130,7 +130,7 @@ TEST_F(QsoIntake, SentExchangeCarriesTheOwnAreaCode) {
   Add(Qso{});
   EXPECT_EQ(Last().exchangeSent, "001 --");
   IniFile("Settings", "Plugins\\UK_EI.ini").Write("setup_areacode", "NE");
-  Reset(Station{.ownCall = "G4BBB", .ownPrefix = "G"});
+  Reset(HostStation{.ownCall = "G4BBB", .ownPrefix = "G"});
   Add(Qso{.sentNumber = "017"});
   EXPECT_EQ(Last().exchangeSent, "017 NE");
 }

@@ -14,7 +14,7 @@ class QsoRemoval : public ::testing::Test {
 
 std::vector<std::string> Exchanges() {
   std::vector<std::string> exchanges;
-  for (const CInfo& qso : contest.qsoList.records()) exchanges.push_back(qso.exchangeReceived);
+  for (const CInfo& qso : contest.log.qsoList.records()) exchanges.push_back(qso.exchangeReceived);
   return exchanges;
 }
 
@@ -29,7 +29,7 @@ TEST_F(QsoRemoval, RemovesTheFirstMatchAndKeepsTheOrder) {
   EXPECT_EQ(Remove(Qso{.time = OleDate{}, .frequencyHz = 7000000, .exchange = "9"}), 1);
   EXPECT_EQ(Exchanges(), (std::vector<std::string>{"002 LN", "003 LN"}));
   EXPECT_EQ(Remove(Qso{.call = "G3XYZ", .band = "40m"}), 1);  // no such record
-  EXPECT_EQ(contest.qsoList.size(), 2u);
+  EXPECT_EQ(contest.log.qsoList.size(), 2u);
 }
 
 TEST_F(QsoRemoval, DeletingOneOfADupePairLeavesTheOtherCounted) {
@@ -37,9 +37,9 @@ TEST_F(QsoRemoval, DeletingOneOfADupePairLeavesTheOtherCounted) {
   Add(Qso{.exchange = "2LN"});
   Add(Qso{.exchange = "3LN"});
   EXPECT_EQ(Remove(Qso{}), 1);
-  ASSERT_EQ(contest.qsoList.size(), 2u);
-  EXPECT_EQ(contest.qsoList.records()[0].isDupe, 0);
-  EXPECT_EQ(contest.qsoList.records()[1].isDupe, 1);
+  ASSERT_EQ(contest.log.qsoList.size(), 2u);
+  EXPECT_EQ(contest.log.qsoList.records()[0].isDupe, 0);
+  EXPECT_EQ(contest.log.qsoList.records()[1].isDupe, 1);
   EXPECT_EQ(Check("G4ABC"), 0);  // still worked on 20m
   Remove(Qso{});
   Remove(Qso{});
@@ -52,8 +52,8 @@ TEST_F(QsoRemoval, RefusedArgumentsAndExactMatching) {
   EXPECT_EQ(Remove(Qso{.mode = "cw", .sentNumber = ""}), 0);
   EXPECT_EQ(Remove(Qso{.mode = "cw", .exchange = ""}), 0);
   EXPECT_EQ(Remove(Qso{.mode = "cw"}), 1);  // 20m is not 20M
-  EXPECT_EQ(contest.qsoList.size(), 1u);
+  EXPECT_EQ(contest.log.qsoList.size(), 1u);
   // A QSO logged as "cw" can be deleted again.
   EXPECT_EQ(Remove(Qso{.mode = "cw", .band = "20M"}), 1);
-  EXPECT_TRUE(contest.qsoList.empty());
+  EXPECT_TRUE(contest.log.qsoList.empty());
 }

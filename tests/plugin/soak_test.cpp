@@ -12,7 +12,7 @@ TEST(Soak, LongSessionWithARefreshingWindowThreadKeepsMemoryFlat) {
   const char* calls = std::getenv("STATS_SOAK_CALLS");
   const SessionFigures figures = RunContestSession(calls ? std::atoll(calls) : 20000);
   EXPECT_GT(figures.refreshes, 0u);
-  const size_t logSize = contest.qsoList.size();
+  const size_t logSize = contest.log.qsoList.size();
   EXPECT_GT(logSize, 0u);
   // The second half adds and deletes as many QSOs: what the heap gains there is noise, not
   // a leak or a table that only grows (one QSO's record and indexes are a few hundred bytes).

@@ -45,15 +45,15 @@ TEST_F(ReportTest, DxStationInEuropeOnTheCwLeg) {
             "Hourly (10min) pts rate:    16 (72) points/hour\r\n"
             "\r\nLast QSO: 4 points"
             "\r\nScore: 17*(5+3) = 136\r\n");
-  EXPECT_EQ(contest.bandsSeen, (List{"160m", "80m", "40m", "20m"}));
-  EXPECT_EQ(contest.claimedScore, 136);
+  EXPECT_EQ(contest.log.bandsSeen, (List{"160m", "80m", "40m", "20m"}));
+  EXPECT_EQ(contest.results.claimedScore, 136);
   EXPECT_EQ(contest.settings.Read("Claimed"), "136");
-  EXPECT_EQ(contest.workedDxccByBand[2], (List{"GM", "G"}));
-  EXPECT_EQ(contest.workedAreasByBand[2], (List{"AB", "BA"}));
-  EXPECT_EQ(contest.workedDxccByBand[3], (List{"DL", "G"}));
-  EXPECT_EQ(contest.workedAreasByBand[3], (List{"LN"}));
-  EXPECT_EQ(contest.workedDxccByBand[1], (List{"W"}));
-  EXPECT_TRUE(contest.workedDxccByBand[0].empty());
+  EXPECT_EQ(contest.results.worked.workedDxccByBand[2], (List{"GM", "G"}));
+  EXPECT_EQ(contest.results.worked.workedAreasByBand[2], (List{"AB", "BA"}));
+  EXPECT_EQ(contest.results.worked.workedDxccByBand[3], (List{"DL", "G"}));
+  EXPECT_EQ(contest.results.worked.workedAreasByBand[3], (List{"LN"}));
+  EXPECT_EQ(contest.results.worked.workedDxccByBand[1], (List{"W"}));
+  EXPECT_TRUE(contest.results.worked.workedDxccByBand[0].empty());
 }
 
 TEST_F(ReportTest, DxStationOutsideEurope) {
@@ -69,14 +69,14 @@ TEST_F(ReportTest, DxStationOutsideEurope) {
   EXPECT_NE(report.find("\r\n40m\t 1\t 2\t 1\t 0\r\n15m\t 5\t 15\t 2\t 2\r\n"), std::string::npos)
       << report;
   EXPECT_NE(report.find("Score: 17*(3+2) = 85\r\n"), std::string::npos) << report;
-  EXPECT_EQ(contest.workedDxccByBand[4], (List{"G", "DL"}));
-  EXPECT_EQ(contest.workedAreasByBand[4], (List{"LN", "NR"}));
+  EXPECT_EQ(contest.results.worked.workedDxccByBand[4], (List{"G", "DL"}));
+  EXPECT_EQ(contest.results.worked.workedAreasByBand[4], (List{"LN", "NR"}));
 }
 
 TEST_F(ReportTest, UkEiStationOnTheSsbLegWithBandTextsInOtherCase) {
   contest.settings.Write("setup_areacode", "LN");
-  contest.workedDxccByBand[0] = {"kept"};
-  contest.workedDxccByBand[5] = {"kept"};
+  contest.results.worked.workedDxccByBand[0] = {"kept"};
+  contest.results.worked.workedDxccByBand[5] = {"kept"};
   ResetFor(kStats, {"G4ZZ", "G", "EU"});
   const char* own = "G4ZZ";
   // Time of day: factor 2 from 01:00 to 04:59 for a UK/EI station.
@@ -103,12 +103,12 @@ TEST_F(ReportTest, UkEiStationOnTheSsbLegWithBandTextsInOtherCase) {
             "\r\nScore: 24*(6+3) = 216\r\n");
   // "20m" and "20M" both feed the 20m slot, each value once; a refused band feeds none, and
   // slots without a row keep what they held.
-  EXPECT_EQ(contest.workedDxccByBand[3], (List{"DL", "W", "G"}));
-  EXPECT_EQ(contest.workedAreasByBand[3], (List{"LN"}));
-  EXPECT_EQ(contest.workedDxccByBand[1], (List{"GM"}));
-  EXPECT_EQ(contest.workedAreasByBand[1], (List{"AB"}));
-  EXPECT_EQ(contest.workedDxccByBand[0], (List{"kept"}));
-  EXPECT_EQ(contest.workedDxccByBand[5], (List{"kept"}));
+  EXPECT_EQ(contest.results.worked.workedDxccByBand[3], (List{"DL", "W", "G"}));
+  EXPECT_EQ(contest.results.worked.workedAreasByBand[3], (List{"LN"}));
+  EXPECT_EQ(contest.results.worked.workedDxccByBand[1], (List{"GM"}));
+  EXPECT_EQ(contest.results.worked.workedAreasByBand[1], (List{"AB"}));
+  EXPECT_EQ(contest.results.worked.workedDxccByBand[0], (List{"kept"}));
+  EXPECT_EQ(contest.results.worked.workedDxccByBand[5], (List{"kept"}));
 }
 
 TEST_F(ReportTest, EmptyLogAndExportRun) {

@@ -19,7 +19,7 @@ class ControlSettingsTest : public ::testing::Test {
  protected:
   void Start(const std::string& ini, const char* ownPrefix = "G") {
     WriteFileBytes(kIni, "[Settings]\r\nStart=1\r\n" + ini);
-    Reset(Station{.ownPrefix = ownPrefix});
+    Reset(HostStation{.ownPrefix = ownPrefix});
     settings.Load();
   }
   std::string Key(const char* key) { return contest.settings.Read(key, "<missing>"); }
@@ -41,7 +41,7 @@ TEST_F(ControlSettingsTest, LoadsTheChoicesAndLetsTheNextResetFollowTheCwBox) {
   EXPECT_EQ(choices.viewDxccExtended, 7);
   EXPECT_EQ(choices.areaCodeText, "ln");
   EXPECT_EQ(Key("Mode"), "1");
-  EXPECT_EQ(contest.ownAreaCode, "ln");
+  EXPECT_EQ(contest.station.ownAreaCode, "ln");
   const OpenWindows wanted = settings.wantedWindows();
   EXPECT_TRUE(wanted.area && !wanted.dxcc && wanted.dxccExtended);
   EXPECT_TRUE(settings.SendsAreaCode());
@@ -83,8 +83,8 @@ TEST_F(ControlSettingsTest, SsbChoiceFollowsTheSettingsFileNotTheBoxes) {
   Start("setup_mode_cw=1\r\nsetup_mode_ssb=1\r\n");
   contest.settings.Write("setup_mode_ssb", "0");
   {
-    std::lock_guard<std::mutex> guard(contest.lock);
-    contest.isCwMode = 1;
+    MutexLock guard(contest.lock);
+    contest.station.isCwMode = 1;
   }
 
   EXPECT_TRUE(settings.SwitchLeg(Leg::kSsb));
@@ -95,8 +95,8 @@ TEST_F(ControlSettingsTest, SsbChoiceFollowsTheSettingsFileNotTheBoxes) {
   EXPECT_EQ(Key("setup_mode_ssb"), "1");
   EXPECT_EQ(Key("setup_mode_cw"), "0");
   EXPECT_EQ(Key("Mode"), "0");
-  EXPECT_EQ(contest.isCwMode, 0);
-  EXPECT_EQ(contest.statsFileName, kStatsFile);
+  EXPECT_EQ(contest.station.isCwMode, 0);
+  EXPECT_EQ(contest.station.statsFileName, kStatsFile);
   EXPECT_EQ(ReadFileBytes(kStatsFile), "UK/EI SSB DX Contest UBN file \r\n");
   EXPECT_EQ(host.commands, (std::vector<std::string>{"<MODE:SSB>", "<MODE:SSB>"}));
   EXPECT_EQ(settings.Captions().window, "Setup CQ-UK/EI-SSB-2016");
@@ -108,7 +108,7 @@ TEST_F(ControlSettingsTest, SsbChoiceFollowsTheSettingsFileNotTheBoxes) {
   EXPECT_EQ(Key("setup_mode_cw"), "1");
   EXPECT_EQ(Key("setup_mode_ssb"), "0");
   EXPECT_EQ(Key("Mode"), "1");
-  EXPECT_EQ(contest.isCwMode, 1);
+  EXPECT_EQ(contest.station.isCwMode, 1);
   EXPECT_EQ(ReadFileBytes(kStatsFile), "UK/EI CW DX Contest UBN file \r\n");
   EXPECT_EQ(host.commands, std::vector<std::string>{"<MODE:CW>"});
 
@@ -132,7 +132,7 @@ TEST_F(ControlSettingsTest, ViewsAreaCodeAndTheLegForTheHost) {
   settings.StoreAreaCode("x");
   settings.StoreAreaCode("ln ");
   EXPECT_EQ(ReadFileBytes(kIni).find("setup_areacode=ln \r\n") != std::string::npos, true);
-  EXPECT_EQ(contest.ownAreaCode, "ln ");
+  EXPECT_EQ(contest.station.ownAreaCode, "ln ");
 
   settings.TellHostTheLeg();
   EXPECT_EQ(host.commands, std::vector<std::string>{"<MODE:CW>"});

@@ -48,9 +48,9 @@ TEST(RefreshConcurrency, ExportsOnTheHostThreadRefreshOnTheWindowThread) {
     if (i % 7 == 0) Remove(Qso{.call = calls[n]});
     if (i % 100 == 0) {
       // What the report does to the worked lists that the refresh copies.
-      std::lock_guard<std::mutex> guard(contest.lock);
-      contest.workedDxccByBand[3].push_back(prefixes[n]);
-      contest.workedAreasByBand[2].assign(1, "LN");
+      MutexLock guard(contest.lock);
+      contest.results.worked.workedDxccByBand[3].push_back(prefixes[n]);
+      contest.results.worked.workedAreasByBand[2].assign(1, "LN");
     }
     if (i % 500 == 0) GetResult0(nullptr);
     if (i % 1000 == 999) Reset();

@@ -24,11 +24,11 @@ class WindowRefreshTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Reset();
-    std::lock_guard<std::mutex> guard(contest.lock);
-    contest.currentCall.clear();
-    contest.currentBandIndex = -1;
-    contest.workedAreasByBand = {};
-    contest.workedDxccByBand = {};
+    MutexLock guard(contest.lock);
+    contest.view.currentCall.clear();
+    contest.view.currentBandIndex = -1;
+    contest.results.worked.workedAreasByBand = {};
+    contest.results.worked.workedDxccByBand = {};
   }
   WindowUpdate Refresh(const OpenWindows& open = kAllOpen) { return refresh.Run(host, open); }
 
@@ -47,15 +47,15 @@ TEST_F(WindowRefreshTest, TypedCallFillsTheRowsWithItsLastQsoPerBand) {
   const WindowUpdate update = Refresh();
 
   EXPECT_EQ(host.fields, std::vector<int>{kCallEntryField});
-  std::lock_guard<std::mutex> guard(contest.lock);
-  EXPECT_EQ(contest.currentCall, "W1AW");
+  MutexLock guard(contest.lock);
+  EXPECT_EQ(contest.view.currentCall, "W1AW");
   // A US station with no area in the log: its zone column is 00 and one blank.
-  EXPECT_EQ(contest.bandStatus[3], (BandStatusRow{"20m", "SSB", "13:40", "00 ", "   -"}));
-  EXPECT_EQ(contest.bandStatus[2], (BandStatusRow{"40m", "CW", "14:01", "00 ", "   -"}));
-  EXPECT_EQ(contest.bandStatus[5], (BandStatusRow{"10m", "   -", "   -", " -", "   -"}));
+  EXPECT_EQ(contest.view.bandStatus[3], (BandStatusRow{"20m", "SSB", "13:40", "00 ", "   -"}));
+  EXPECT_EQ(contest.view.bandStatus[2], (BandStatusRow{"40m", "CW", "14:01", "00 ", "   -"}));
+  EXPECT_EQ(contest.view.bandStatus[5], (BandStatusRow{"10m", "   -", "   -", " -", "   -"}));
   // Slot 0 keeps the name the reset gave it.
-  EXPECT_EQ(contest.bandStatus[0], (BandStatusRow{"160m", "   -", "   -", " -", "   -"}));
-  EXPECT_EQ(contest.currentBandIndex, 3);
+  EXPECT_EQ(contest.view.bandStatus[0], (BandStatusRow{"160m", "   -", "   -", " -", "   -"}));
+  EXPECT_EQ(contest.view.currentBandIndex, 3);
   // While a call is typed only the DXCC window's caption changes, and the grids follow.
   EXPECT_EQ(update.dxccCaption, "CQ-UK/EI-SSB worked with W1AW");
   EXPECT_FALSE(update.dxccExtendedCaption);
@@ -65,8 +65,8 @@ TEST_F(WindowRefreshTest, TypedCallFillsTheRowsWithItsLastQsoPerBand) {
 
 TEST_F(WindowRefreshTest, ZoneColumnOfOtherStationsAndTheCwCaption) {
   {
-    std::lock_guard<std::mutex> guard(contest.lock);
-    contest.isCwMode = 1;
+    MutexLock guard(contest.lock);
+    contest.station.isCwMode = 1;
   }
   Add(Qso{.call = "DL1ZZ", .prefix = "DL", .band = "20m"});
   Add(Qso{.call = "VE3XX", .prefix = "VE", .band = "15m"});
@@ -74,14 +74,14 @@ TEST_F(WindowRefreshTest, ZoneColumnOfOtherStationsAndTheCwCaption) {
   EXPECT_EQ(Refresh().dxccCaption, "CQ-UK/EI-CW worked with DL1ZZ");
   {
     // Outside the USA and Canada the zone stands alone: two digits, no blank.
-    std::lock_guard<std::mutex> guard(contest.lock);
-    EXPECT_EQ(contest.bandStatus[3][3], "00");
+    MutexLock guard(contest.lock);
+    EXPECT_EQ(contest.view.bandStatus[3][3], "00");
   }
   host.entryText = "VE3XX";
   Refresh();
-  std::lock_guard<std::mutex> guard(contest.lock);
-  EXPECT_EQ(contest.bandStatus[3][3], " -");
-  EXPECT_EQ(contest.bandStatus[4][3], "00 ");
+  MutexLock guard(contest.lock);
+  EXPECT_EQ(contest.view.bandStatus[3][3], " -");
+  EXPECT_EQ(contest.view.bandStatus[4][3], "00 ");
 }
 
 TEST_F(WindowRefreshTest, OneOrTwoCharactersChangeNothingButTheCall) {
@@ -98,19 +98,19 @@ TEST_F(WindowRefreshTest, OneOrTwoCharactersChangeNothingButTheCall) {
   EXPECT_FALSE(update.onContestBand);
   // A window that opens now shows what the others show: the call before.
   EXPECT_EQ(refresh.Shown(kAllOpen).dxccCaption, "CQ-UK/EI-SSB worked with W1AW");
-  std::lock_guard<std::mutex> guard(contest.lock);
-  EXPECT_EQ(contest.currentCall, "W1");
-  EXPECT_EQ(contest.bandStatus[3][1], "CW");
-  EXPECT_EQ(contest.currentBandIndex, 3);
+  MutexLock guard(contest.lock);
+  EXPECT_EQ(contest.view.currentCall, "W1");
+  EXPECT_EQ(contest.view.bandStatus[3][1], "CW");
+  EXPECT_EQ(contest.view.currentBandIndex, 3);
 }
 
 TEST_F(WindowRefreshTest, EmptyEntryShowsWhatWasWorkedOnTheBand) {
   {
-    std::lock_guard<std::mutex> guard(contest.lock);
-    contest.startYear = "2016";
-    contest.workedAreasByBand[2] = {"LN", "ab"};
-    contest.workedDxccByBand[2] = {"DL", "SU"};
-    contest.workedDxccByBand[3] = {"G"};
+    MutexLock guard(contest.lock);
+    contest.station.startYear = "2016";
+    contest.results.worked.workedAreasByBand[2] = {"LN", "ab"};
+    contest.results.worked.workedDxccByBand[2] = {"SU", "DL", "3A"};
+    contest.results.worked.workedDxccByBand[3] = {"G"};
   }
   host.frequency = 7001500;
 
@@ -120,10 +120,14 @@ TEST_F(WindowRefreshTest, EmptyEntryShowsWhatWasWorkedOnTheBand) {
   EXPECT_EQ(update.dxccExtendedCaption, "CQ-UK/EI-SSB 2016  DXCC worked on 40m");
   EXPECT_EQ(update.areaCaption, "CQ-UK/EI-SSB 2016  Area worked on 40m");
   EXPECT_EQ(update.workedAreas, (std::vector<std::string>{"LN", "ab"}));
-  EXPECT_EQ(update.workedDxcc, (std::vector<std::string>{"DL", "SU"}));
+  EXPECT_EQ(update.workedDxcc, (std::vector<std::string>{"SU", "DL", "3A"}));
+  // The button lists the band's prefixes by byte value; the worked list stays as it was.
+  ASSERT_TRUE(update.button);
+  EXPECT_EQ(update.button->bandPrefixes, (std::vector<std::string>{"3A", "DL", "SU"}));
   {
-    std::lock_guard<std::mutex> guard(contest.lock);
-    EXPECT_EQ(contest.bandStatus[3], (BandStatusRow{"20m", "   -", "   -", " -", "   -"}));
+    MutexLock guard(contest.lock);
+    EXPECT_EQ(contest.view.bandStatus[3], (BandStatusRow{"20m", "   -", "   -", " -", "   -"}));
+    EXPECT_EQ(contest.results.worked.workedDxccByBand[2][0], "SU");
   }
 
   // Closed windows get nothing.
@@ -137,9 +141,9 @@ TEST_F(WindowRefreshTest, EmptyEntryShowsWhatWasWorkedOnTheBand) {
   // A window that opens shows the band of the last refresh with the lists and leg of now,
   // without asking the host.
   {
-    std::lock_guard<std::mutex> guard(contest.lock);
-    contest.isCwMode = 1;
-    contest.workedAreasByBand[2] = {"LN", "ab", "ZE"};
+    MutexLock guard(contest.lock);
+    contest.station.isCwMode = 1;
+    contest.results.worked.workedAreasByBand[2] = {"LN", "ab", "ZE"};
   }
   update = refresh.Shown(OpenWindows{true, false, false});
   EXPECT_EQ(update.areaCaption, "CQ-UK/EI-CW 2016  Area worked on 40m");
@@ -175,9 +179,9 @@ TEST_F(WindowRefreshTest, OffTheContestBandsOnlyTheRowsFollow) {
 
   EXPECT_FALSE(update.onContestBand);
   EXPECT_EQ(update.dxccCaption, "CQ-UK/EI-SSB worked with W1AW");
-  std::lock_guard<std::mutex> guard(contest.lock);
-  EXPECT_EQ(contest.currentBandIndex, 3);
-  EXPECT_EQ(contest.bandStatus[5][1], "CW");
+  MutexLock guard(contest.lock);
+  EXPECT_EQ(contest.view.currentBandIndex, 3);
+  EXPECT_EQ(contest.view.bandStatus[5][1], "CW");
 }
 
 TEST_F(WindowRefreshTest, FailedHostCallEndsTheRefreshAndTheNextOneTriesAgain) {
@@ -188,9 +192,9 @@ TEST_F(WindowRefreshTest, FailedHostCallEndsTheRefreshAndTheNextOneTriesAgain) {
   EXPECT_FALSE(update.dxccCaption);
   EXPECT_EQ(host.frequencyCalls, 0);
   {
-    std::lock_guard<std::mutex> guard(contest.lock);
-    EXPECT_EQ(contest.currentCall, "");
-    EXPECT_EQ(contest.bandStatus[3][1], "-");
+    MutexLock guard(contest.lock);
+    EXPECT_EQ(contest.view.currentCall, "");
+    EXPECT_EQ(contest.view.bandStatus[3][1], "-");
   }
 
   host.failEntryText = false;

@@ -24,13 +24,13 @@ void RefreshOnce(const std::string& typedCall, std::vector<CInfo>& rows) {
   std::vector<std::string> dxcc, areas;
   rows.clear();
   {
-    std::lock_guard<std::mutex> guard(contest.lock);
-    for (const CInfo& qso : contest.qsoList.records()) {
+    MutexLock guard(contest.lock);
+    for (const CInfo& qso : contest.log.qsoList.records()) {
       if (qso.call == typedCall) rows.push_back(qso);
     }
-    dxcc = contest.workedDxccByBand[3];
-    areas = contest.workedAreasByBand[3];
-    contest.currentCall = typedCall;
+    dxcc = contest.results.worked.workedDxccByBand[3];
+    areas = contest.results.worked.workedAreasByBand[3];
+    contest.view.currentCall = typedCall;
   }
   for (CInfo& row : rows) row.mode += dxcc.empty() ? "" : dxcc.front();
 }

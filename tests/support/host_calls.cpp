@@ -6,7 +6,7 @@ namespace {
 const char* const kUnused = "unused";
 }
 
-int Reset(Station s) {
+int Reset(HostStation s) {
   return ResetStats0(s.hostFolder, s.cabrilloExport, s.ownCall, &s.start, &s.end, kUnused, kUnused,
                      kUnused, kUnused, kUnused, kUnused, kUnused, kUnused, kUnused, s.ownPrefix, 0,
                      0, 0, 0.0, 0.0, kUnused, s.ownContinent, kUnused);

@@ -6,7 +6,7 @@
 
 #include "platform/ole_date.h"
 
-struct Station {
+struct HostStation {
   const char* hostFolder = "";
   int cabrilloExport = 0;
   const char* ownCall = "DL1AAA";
@@ -31,7 +31,7 @@ struct Qso {
   const char* band = "20m";
 };
 
-int Reset(Station station = {});
+int Reset(HostStation station = {});
 int Add(Qso qso);
 int Remove(Qso qso);
 int Check(const char* call, const char* mode = "CW", const char* prefix = "G",

@@ -23,15 +23,11 @@ std::vector<std::string> Texts(const InfoButtonFace& face) {
   return texts;
 }
 
-TEST(InfoButtonListView, SortsTheBandsPrefixesInTheStateAndFillsRowsOfCells) {
-  ContestState state;
-  state.currentBandIndex = 3;
-  state.workedDxccByBand[3] = {"VK", "3A", "DL", "VK0", "A4", "9A", "G"};
-  state.workedDxccByBand[2] = {"VK", "3A"};
-  const InfoButtonState copy = CopyInfoButtonState(state);
+TEST(InfoButtonListView, FillsRowsOfCellsWithTheBandsPrefixes) {
+  InfoButtonState copy;
+  copy.currentBandIndex = 3;
   const std::vector<std::string> sorted = {"3A", "9A", "A4", "DL", "G", "VK", "VK0"};
-  EXPECT_EQ(state.workedDxccByBand[3], sorted);
-  EXPECT_EQ(state.workedDxccByBand[2], (std::vector<std::string>{"VK", "3A"}));
+  copy.bandPrefixes = sorted;
 
   const InfoButtonFace face = ComposeInfoButtonFace(copy, 250, 100);
   EXPECT_EQ(face.background, kPaleYellow);
@@ -43,28 +39,25 @@ TEST(InfoButtonListView, SortsTheBandsPrefixesInTheStateAndFillsRowsOfCells) {
 }
 
 TEST(InfoButtonListView, NoBandOrNoPrefixLeavesTheBackgroundAlone) {
-  ContestState state;
-  state.workedDxccByBand[0] = {"DL", "3A"};
-  const InfoButtonFace noBand = ComposeInfoButtonFace(CopyInfoButtonState(state), 250, 100);
+  InfoButtonState state;
+  state.bandPrefixes = {"DL", "3A"};
+  const InfoButtonFace noBand = ComposeInfoButtonFace(state, 250, 100);
   EXPECT_EQ(noBand.background, kPaleYellow);
   EXPECT_TRUE(noBand.texts.empty());
-  EXPECT_EQ(state.workedDxccByBand[0], (std::vector<std::string>{"DL", "3A"}));
 
   state.currentBandIndex = 1;
-  EXPECT_TRUE(ComposeInfoButtonFace(CopyInfoButtonState(state), 250, 100).texts.empty());
+  state.bandPrefixes.clear();
+  EXPECT_TRUE(ComposeInfoButtonFace(state, 250, 100).texts.empty());
 }
 
 TEST(InfoButtonCallView, HeaderAndOneLinePerBandWithTheCurrentBandHighlighted) {
-  ContestState state;
-  state.currentCall = "G4ABC";
-  state.currentBandIndex = 5;
-  state.workedDxccByBand[5] = {"VK", "3A"};
+  InfoButtonState copy;
+  copy.currentCall = "G4ABC";
+  copy.currentBandIndex = 5;
   for (int r = 0; r < kBandSlots; ++r) {
-    state.bandStatus[r] = {std::string(kBandNames[r]), "   -", "   -", " -", "spare"};
+    copy.bandStatus[r] = {std::string(kBandNames[r]), "   -", "   -", " -", "spare"};
   }
-  state.bandStatus[3] = {"20m", "CW", "12:34", "00", "spare"};
-  const InfoButtonState copy = CopyInfoButtonState(state);
-  EXPECT_EQ(state.workedDxccByBand[5], (std::vector<std::string>{"VK", "3A"}));  // not sorted
+  copy.bandStatus[3] = {"20m", "CW", "12:34", "00", "spare"};
 
   const InfoButtonFace face = ComposeInfoButtonFace(copy, 300, 140);
   EXPECT_EQ(face.background, kCallViewBackground);
@@ -87,9 +80,9 @@ TEST(InfoButtonCallView, HeaderAndOneLinePerBandWithTheCurrentBandHighlighted) {
 }
 
 TEST(InfoButtonCallView, NoBandMeansNoHighlightAndATinyButtonStacksTheLines) {
-  ContestState state;
+  InfoButtonState state;
   state.currentCall = "DL1AB";
-  const InfoButtonFace face = ComposeInfoButtonFace(CopyInfoButtonState(state), 300, 6);
+  const InfoButtonFace face = ComposeInfoButtonFace(state, 300, 6);
   EXPECT_FALSE(face.highlight);
   for (size_t i = 5; i < face.texts.size(); ++i) EXPECT_EQ(face.texts[i].y, 10);
 }

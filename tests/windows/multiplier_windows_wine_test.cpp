@@ -133,11 +133,11 @@ class MultiplierWindowsTest : public ::testing::Test {
     CreateDirectoryA(folder_.c_str(), nullptr);
     CreateDirectoryA((folder_ + "\\Plugins").c_str(), nullptr);
     SetCurrentDirectoryA(folder_.c_str());
-    std::lock_guard<std::mutex> guard(contest.lock);
-    contest.currentCall.clear();
-    contest.currentBandIndex = -1;
-    for (auto& list : contest.workedDxccByBand) list.clear();
-    for (auto& list : contest.workedAreasByBand) list.clear();
+    MutexLock guard(contest.lock);
+    contest.view.currentCall.clear();
+    contest.view.currentBandIndex = -1;
+    for (auto& list : contest.results.worked.workedDxccByBand) list.clear();
+    for (auto& list : contest.results.worked.workedAreasByBand) list.clear();
   }
   void TearDown() override {
     SetCurrentDirectoryA("..");
@@ -152,8 +152,8 @@ class MultiplierWindowsTest : public ::testing::Test {
 
 TEST_F(MultiplierWindowsTest, AreaGridTicksTheAreasOfTheBandAndNothingElse) {
   {
-    std::lock_guard<std::mutex> guard(contest.lock);
-    contest.workedAreasByBand[2] = {"ZE", "CW", "AB", "ab", "XX"};
+    MutexLock guard(contest.lock);
+    contest.results.worked.workedAreasByBand[2] = {"ZE", "CW", "AB", "ab", "XX"};
   }
   auto window = thread_.Run([] { return OpenAreaCode(); });
   ASSERT_TRUE(window);
@@ -174,8 +174,8 @@ TEST_F(MultiplierWindowsTest, AreaGridTicksTheAreasOfTheBandAndNothingElse) {
   thread_.Run([&] {
     std::vector<std::string> areas;
     {
-      std::lock_guard<std::mutex> guard(contest.lock);
-      areas = contest.workedAreasByBand[2];
+      MutexLock guard(contest.lock);
+      areas = contest.results.worked.workedAreasByBand[2];
     }
     MarkWorkedAreas(*window, areas);
     window->ShowCheckValues();
@@ -443,9 +443,9 @@ TEST_F(MultiplierWindowsTest, ButtonPaintsTheListViewAndTheCallView) {
   });
 
   {
-    std::lock_guard<std::mutex> guard(contest.lock);
-    contest.currentBandIndex = 3;
-    contest.workedDxccByBand[3] = {"VK", "3A", "DL", "VK0", "9A", "A4", "G"};
+    MutexLock guard(contest.lock);
+    contest.view.currentBandIndex = 3;
+    contest.results.worked.workedDxccByBand[3] = {"VK", "3A", "DL", "VK0", "9A", "A4", "G"};
   }
   thread_.Run([&] {
     const Face face(button, 250, 140);
@@ -457,13 +457,13 @@ TEST_F(MultiplierWindowsTest, ButtonPaintsTheListViewAndTheCallView) {
     EXPECT_EQ(face.Marked(0, 0, 250, 15, kPaleYellow), 0);
   });
   {
-    std::lock_guard<std::mutex> guard(contest.lock);
-    EXPECT_EQ(contest.workedDxccByBand[3],
+    MutexLock guard(contest.lock);
+    EXPECT_EQ(contest.results.worked.workedDxccByBand[3],
               (std::vector<std::string>{"3A", "9A", "A4", "DL", "G", "VK", "VK0"}));
-    contest.currentCall = "G4ABC";
-    contest.currentBandIndex = 5;
-    for (auto& row : contest.bandStatus) row = {"", "", "", "", ""};
-    contest.bandStatus[1] = {"80m", "CW", "12:34", "00", ""};
+    contest.view.currentCall = "G4ABC";
+    contest.view.currentBandIndex = 5;
+    for (auto& row : contest.view.bandStatus) row = {"", "", "", "", ""};
+    contest.view.bandStatus[1] = {"80m", "CW", "12:34", "00", ""};
   }
   thread_.Run([&] {
     const Face face(button, 300, 140);  // lines of 20 pixels
@@ -477,8 +477,8 @@ TEST_F(MultiplierWindowsTest, ButtonPaintsTheListViewAndTheCallView) {
     EXPECT_EQ(face.Marked(0, 70, 300, 130, kCallViewBackground), 0);  // empty lines
   });
   {
-    std::lock_guard<std::mutex> guard(contest.lock);
-    contest.currentBandIndex = -1;
+    MutexLock guard(contest.lock);
+    contest.view.currentBandIndex = -1;
   }
   thread_.Run([&] {
     const Face face(button, 300, 140);

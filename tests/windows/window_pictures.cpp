@@ -26,34 +26,34 @@ void StartRun() {
 
 // The DXCC prefixes and UK areas of a sample log's 20 m QSOs, in log order.
 void FillSampleLog() {
-  std::lock_guard<std::mutex> guard(contest.lock);
-  contest.workedDxccByBand[kTwentyMetres] = {
+  MutexLock guard(contest.lock);
+  contest.results.worked.workedDxccByBand[kTwentyMetres] = {
       "DL", "G",  "EA",  "I",  "F",  "OK", "SP", "UA",  "ON",  "PA", "OZ",  "SM", "OH",
       "LY", "YL", "ES",  "HA", "S5", "9A", "YU", "LZ",  "YO",  "UR", "EU",  "SV", "CT",
       "EI", "GM", "GW",  "GI", "HB", "OE", "OM", "LA",  "TF",  "E7", "4O",  "4X", "JA",
       "K",  "VE", "PY",  "LU", "ZS", "VK", "ZL", "CN",  "EA8", "SU", "UA9", "A6", "VU",
       "HL", "BY", "KP4", "CE", "5B", "TA", "9K", "PJ2", "FR",  "E4", "V5"};
-  contest.workedAreasByBand[kTwentyMetres] = {"BS", "LD", "AB", "CW", "EH", "GL", "KA", "MA",
+  contest.results.worked.workedAreasByBand[kTwentyMetres] = {"BS", "LD", "AB", "CW", "EH", "GL", "KA", "MA",
                                               "NE", "OX", "SY", "WI", "YO", "BM", "GA", "CO",
                                               "SO", "NR", "DH", "SW", "LO", "ZE", "IV"};
-  contest.currentBandIndex = kTwentyMetres;
+  contest.view.currentBandIndex = kTwentyMetres;
   // The cells after the band label, as a refresh fills them for a call worked on 80m and 20m.
-  for (BandStatusRow& row : contest.bandStatus) {
+  for (BandStatusRow& row : contest.view.bandStatus) {
     row[1] = row[2] = row[4] = "   -";
     row[3] = " -";
   }
   const auto worked = [](int slot, const char* time) {
-    contest.bandStatus[slot][1] = "CW";
-    contest.bandStatus[slot][2] = time;
-    contest.bandStatus[slot][3] = "00";
+    contest.view.bandStatus[slot][1] = "CW";
+    contest.view.bandStatus[slot][2] = time;
+    contest.view.bandStatus[slot][3] = "00";
   };
   worked(1, "21:47");
   worked(kTwentyMetres, "13:05");
 }
 
 void SetCall(const std::string& call) {
-  std::lock_guard<std::mutex> guard(contest.lock);
-  contest.currentCall = call;
+  MutexLock guard(contest.lock);
+  contest.view.currentCall = call;
 }
 
 void Pump(DWORD milliseconds) {
@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
   {
     auto area = OpenAreaCode();
     area->SetCaption("CQ-UK/EI-CW 2024  Area worked on 20m");
-    MarkWorkedAreas(*area, contest.workedAreasByBand[kTwentyMetres]);
+    MarkWorkedAreas(*area, contest.results.worked.workedAreasByBand[kTwentyMetres]);
     area->ShowCheckValues();
     if (!Photograph(area->hwnd(), folder, "area_window")) return 1;
   }
@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
   {
     auto extended = OpenMultiplierMult();
     extended->SetCaption(kWorkedOn);
-    MarkWorkedDxcc(*extended, contest.workedDxccByBand[kTwentyMetres]);
+    MarkWorkedDxcc(*extended, contest.results.worked.workedDxccByBand[kTwentyMetres]);
     extended->ShowCheckValues();
     const char* pages[] = {"eu", "af", "as", "na", "sa", "oc"};
     for (int page = 0; page < kContinentPages; ++page) {

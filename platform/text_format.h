@@ -1,5 +1,6 @@
 #pragma once
-// printf-style formatting for the fixed layouts of the report and the Cabrillo file.
+// printf-style formatting into strings, for the fixed layouts of the report, the Cabrillo
+// file and the windows' cells.
 
 #include <string>
 
@@ -12,3 +13,6 @@
 
 // Appends the formatted text to `out`; the result may be of any length.
 void AppendFormat(std::string& out, const char* format, ...) STATS_PRINTF_FORMAT(2, 3);
+
+// The formatted text, of any length.
+std::string Formatted(const char* format, ...) STATS_PRINTF_FORMAT(1, 2);

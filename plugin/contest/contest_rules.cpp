@@ -1,4 +1,4 @@
-#include "plugin/contest_rules.h"
+#include "plugin/contest/contest_rules.h"
 
 #include <algorithm>
 

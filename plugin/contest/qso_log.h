@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "plugin/qso_record.h"
+#include "plugin/contest/qso_record.h"
 
 class QsoLog {
  public:

@@ -1,4 +1,4 @@
-#include "plugin/qso_log.h"
+#include "plugin/contest/qso_log.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
-#include "reports/text_format.h"
+#include "platform/text_format.h"
 
 #include <cstdarg>
 #include <cstdio>
 
-void AppendFormat(std::string& out, const char* format, ...) {
-  va_list arguments;
-  va_start(arguments, format);
+namespace {
+
+void AppendFormatList(std::string& out, const char* format, va_list arguments) {
   va_list retry;
   va_copy(retry, arguments);
   char buffer[256];
@@ -20,5 +20,22 @@ void AppendFormat(std::string& out, const char* format, ...) {
     out.resize(start + static_cast<size_t>(length));
   }
   va_end(retry);
+}
+
+}  // namespace
+
+void AppendFormat(std::string& out, const char* format, ...) {
+  va_list arguments;
+  va_start(arguments, format);
+  AppendFormatList(out, format, arguments);
   va_end(arguments);
+}
+
+std::string Formatted(const char* format, ...) {
+  std::string out;
+  va_list arguments;
+  va_start(arguments, format);
+  AppendFormatList(out, format, arguments);
+  va_end(arguments);
+  return out;
 }
