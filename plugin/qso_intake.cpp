@@ -46,11 +46,10 @@ bool IsSerialWithoutArea(std::string_view exchange) {
 }  // namespace
 
 int TakeQso(const QsoArgs& qso) {
-  const Station& station = contest.station;
   ContestLog& log = contest.log;
   const ProblemQso problem{qso.frequencyHz, qso.mode, qso.time,        qso.ownCall, qso.rstSent,
                            qso.sentNumber,  qso.call, qso.rstReceived, qso.exchange};
-  ProblemLineWriter problems(station.statsFileName);
+  ProblemLineWriter problems(contest.station.statsFileName);
 
   if (std::find(log.bandsSeen.begin(), log.bandsSeen.end(), qso.band) == log.bandsSeen.end()) {
     log.bandsSeen.emplace_back(qso.band);
@@ -92,7 +91,9 @@ int TakeQso(const QsoArgs& qso) {
   } else {
     record.exchangeReceived = NormalDxExchange(exchange);
   }
-  record.exchangeSent = Joined(qso.sentNumber, station.isUkEiStation ? " " + station.ownAreaCode : " --");
+  record.exchangeSent =
+      Joined(qso.sentNumber,
+             contest.station.isUkEiStation ? " " + contest.station.ownAreaCode : " --");
   record.prefix = qso.prefix;
   record.frequencyKhz = static_cast<int>(qso.frequencyHz / 1000);
 

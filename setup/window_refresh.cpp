@@ -125,21 +125,19 @@ void WindowRefresh::ShowBand(WindowUpdate& update, const OpenWindows& open) cons
     if (open.dxccExtended) update.dxccExtendedCaption = title + "  DXCC worked on " + band;
     if (open.area) update.areaCaption = title + "  Area worked on " + band;
   }
-  const WorkedLists& worked = state_.results.worked;
-  if (open.area) update.workedAreas = worked.workedAreasByBand[slot];
-  if (open.dxccExtended) update.workedDxcc = worked.workedDxccByBand[slot];
+  if (open.area) update.workedAreas = state_.results.worked.workedAreasByBand[slot];
+  if (open.dxccExtended) update.workedDxcc = state_.results.worked.workedDxccByBand[slot];
   update.onContestBand = true;
 }
 
 // The typed call's worked-with rows, or else the prefixes worked on the current band.
 void WindowRefresh::ShowButton(WindowUpdate& update, const OpenWindows& open) const {
   if (!open.dxcc) return;
-  const WindowView& view = state_.view;
   InfoButtonState& button = update.button.emplace();
-  button.currentCall = view.currentCall;
-  button.currentBandIndex = view.currentBandIndex;
+  button.currentCall = state_.view.currentCall;
+  button.currentBandIndex = state_.view.currentBandIndex;
   if (!button.currentCall.empty()) {
-    button.bandStatus = view.bandStatus;
+    button.bandStatus = state_.view.bandStatus;
   } else if (button.currentBandIndex >= 0 && button.currentBandIndex < kBandSlots) {
     button.bandPrefixes = state_.results.worked.workedDxccByBand[button.currentBandIndex];
     std::sort(button.bandPrefixes.begin(), button.bandPrefixes.end());

@@ -155,7 +155,7 @@ TEST_F(MultiplierWindowsTest, AreaGridTicksTheAreasOfTheBandAndNothingElse) {
     MutexLock guard(contest.lock);
     contest.results.worked.workedAreasByBand[2] = {"ZE", "CW", "AB", "ab", "XX"};
   }
-  auto window = thread_.Run([] { return OpenAreaCode(); });
+  auto window = thread_.Run([] { return OpenAreaCode(contest.settings); });
   ASSERT_TRUE(window);
   const HWND hwnd = window->hwnd();
   EXPECT_EQ(Text(hwnd), "Area");
@@ -200,7 +200,7 @@ TEST_F(MultiplierWindowsTest, AreaGridTicksTheAreasOfTheBandAndNothingElse) {
 TEST_F(MultiplierWindowsTest, AreaGridComesBackWhereItWasLeft) {
   contest.settings.Write("area_x", "0");
   contest.settings.Write("area_y", "250");
-  auto window = thread_.Run([] { return OpenAreaCode(); });
+  auto window = thread_.Run([] { return OpenAreaCode(contest.settings); });
   ASSERT_TRUE(window);
   const HWND hwnd = window->hwnd();
   EXPECT_EQ(Corner(hwnd).x, 10);
@@ -212,7 +212,7 @@ TEST_F(MultiplierWindowsTest, AreaGridComesBackWhereItWasLeft) {
   thread_.Run([&] { window.reset(); });
 
   // Esc or Enter only hides a window; its object stays until it is closed.
-  window = thread_.Run([] { return OpenAreaCode(); });
+  window = thread_.Run([] { return OpenAreaCode(contest.settings); });
   EXPECT_EQ(Corner(window->hwnd()).x, 300);
   EXPECT_EQ(Corner(window->hwnd()).y, 120);
   thread_.Run([&] { SendMessageA(window->hwnd(), WM_COMMAND, IDCANCEL, 0); });
@@ -258,7 +258,7 @@ int VisiblePage(HWND window) {
 TEST_F(MultiplierWindowsTest, ExtendedDxccWindowShowsEuropeFirstAndFollowsItsTabs) {
   contest.settings.Write("dxcc_extended_x", "500");
   contest.settings.Write("dxcc_extended_y", "80");
-  auto window = thread_.Run([] { return OpenMultiplierMult(); });
+  auto window = thread_.Run([] { return OpenMultiplierMult(contest.settings); });
   ASSERT_TRUE(window);
   const HWND hwnd = window->hwnd();
   EXPECT_EQ(Text(hwnd), "Multiplier");
@@ -321,7 +321,7 @@ TEST_F(MultiplierWindowsTest, ExtendedDxccWindowShowsEuropeFirstAndFollowsItsTab
 }
 
 TEST_F(MultiplierWindowsTest, ContinentPagesTickTheBandsPrefixesOnEveryPage) {
-  auto window = thread_.Run([] { return OpenMultiplierMult(); });
+  auto window = thread_.Run([] { return OpenMultiplierMult(contest.settings); });
   ASSERT_TRUE(window);
   const HWND hwnd = window->hwnd();
   const std::vector<HWND> pages = thread_.Run([&] { return Pages(hwnd); });
@@ -357,7 +357,7 @@ TEST_F(MultiplierWindowsTest, ContinentPagesTickTheBandsPrefixesOnEveryPage) {
 }
 
 TEST_F(MultiplierWindowsTest, DxccWindowKeepsItsButtonSizedToTheClientArea) {
-  auto window = thread_.Run([] { return OpenMultiplier(); });
+  auto window = thread_.Run([] { return OpenMultiplier(contest.settings); });
   ASSERT_TRUE(window);
   const HWND hwnd = window->hwnd();
   EXPECT_EQ(Text(hwnd), "Multiplier");
@@ -432,7 +432,7 @@ class Face {
 };
 
 TEST_F(MultiplierWindowsTest, ButtonPaintsTheListViewAndTheCallView) {
-  auto window = thread_.Run([] { return OpenMultiplier(); });
+  auto window = thread_.Run([] { return OpenMultiplier(contest.settings); });
   ASSERT_TRUE(window);
   CCqWwInfoButton& button = window->button();
 
@@ -442,12 +442,11 @@ TEST_F(MultiplierWindowsTest, ButtonPaintsTheListViewAndTheCallView) {
     EXPECT_EQ(face.Marked(0, 0, 250, 140, kPaleYellow), 0);
   });
 
-  {
-    MutexLock guard(contest.lock);
-    contest.view.currentBandIndex = 3;
-    contest.results.worked.workedDxccByBand[3] = {"VK", "3A", "DL", "VK0", "9A", "A4", "G"};
-  }
+  InfoButtonState state;
+  state.currentBandIndex = 3;
+  state.bandPrefixes = {"3A", "9A", "A4", "DL", "G", "VK", "VK0"};
   thread_.Run([&] {
+    button.SetState(state);
     const Face face(button, 250, 140);
     EXPECT_EQ(face.At(249, 139), kPaleYellow);
     EXPECT_GT(face.Marked(5, 15, 45, 30, kPaleYellow), 0);     // first cell
@@ -456,16 +455,12 @@ TEST_F(MultiplierWindowsTest, ButtonPaintsTheListViewAndTheCallView) {
     EXPECT_EQ(face.Marked(45, 30, 250, 140, kPaleYellow), 0);
     EXPECT_EQ(face.Marked(0, 0, 250, 15, kPaleYellow), 0);
   });
-  {
-    MutexLock guard(contest.lock);
-    EXPECT_EQ(contest.results.worked.workedDxccByBand[3],
-              (std::vector<std::string>{"3A", "9A", "A4", "DL", "G", "VK", "VK0"}));
-    contest.view.currentCall = "G4ABC";
-    contest.view.currentBandIndex = 5;
-    for (auto& row : contest.view.bandStatus) row = {"", "", "", "", ""};
-    contest.view.bandStatus[1] = {"80m", "CW", "12:34", "00", ""};
-  }
+  state = {};
+  state.currentCall = "G4ABC";
+  state.currentBandIndex = 5;
+  state.bandStatus[1] = {"80m", "CW", "12:34", "00", ""};
   thread_.Run([&] {
+    button.SetState(state);
     const Face face(button, 300, 140);  // lines of 20 pixels
     EXPECT_EQ(face.At(299, 0), kCallViewBackground);
     EXPECT_EQ(face.At(150, 129), kCallViewBackground);
@@ -476,11 +471,9 @@ TEST_F(MultiplierWindowsTest, ButtonPaintsTheListViewAndTheCallView) {
     EXPECT_GT(face.Marked(20, 50, 60, 70, kCallViewBackground), 0);   // 80m line
     EXPECT_EQ(face.Marked(0, 70, 300, 130, kCallViewBackground), 0);  // empty lines
   });
-  {
-    MutexLock guard(contest.lock);
-    contest.view.currentBandIndex = -1;
-  }
+  state.currentBandIndex = -1;
   thread_.Run([&] {
+    button.SetState(state);
     const Face face(button, 300, 140);
     EXPECT_EQ(face.Marked(0, 130, 300, 140, kCallViewBackground), 0);
   });

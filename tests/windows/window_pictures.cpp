@@ -12,6 +12,7 @@
 
 #include "plugin/contest_log.h"
 #include "plugin/contest_state.h"
+#include "setup/window_refresh.h"
 #include "windows/multiplier_windows.h"
 
 namespace {
@@ -54,6 +55,12 @@ void FillSampleLog() {
 void SetCall(const std::string& call) {
   MutexLock guard(contest.lock);
   contest.view.currentCall = call;
+}
+
+// The button shows what a refresh hands it.
+void ShowButton(Multiplier& window) {
+  window.button().SetState(*WindowRefresh(contest).Shown(OpenWindows{false, true, false}).button);
+  window.button().Invalidate();
 }
 
 void Pump(DWORD milliseconds) {
@@ -108,25 +115,25 @@ int main(int argc, char** argv) {
   FillSampleLog();
 
   {
-    auto area = OpenAreaCode();
+    auto area = OpenAreaCode(contest.settings);
     area->SetCaption("CQ-UK/EI-CW 2024  Area worked on 20m");
     MarkWorkedAreas(*area, contest.results.worked.workedAreasByBand[kTwentyMetres]);
     area->ShowCheckValues();
     if (!Photograph(area->hwnd(), folder, "area_window")) return 1;
   }
   {
-    auto dxcc = OpenMultiplier();
+    auto dxcc = OpenMultiplier(contest.settings);
     dxcc->SetCaption(kWorkedOn);
-    dxcc->button().Invalidate();
+    ShowButton(*dxcc);
     if (!Photograph(dxcc->hwnd(), folder, "dxcc_window_list")) return 1;
     SetCall("DL1ABC");
     dxcc->SetCaption("CQ-UK/EI-CW worked with DL1ABC");
-    dxcc->button().Invalidate();
+    ShowButton(*dxcc);
     if (!Photograph(dxcc->hwnd(), folder, "dxcc_window_call")) return 1;
     SetCall("");
   }
   {
-    auto extended = OpenMultiplierMult();
+    auto extended = OpenMultiplierMult(contest.settings);
     extended->SetCaption(kWorkedOn);
     MarkWorkedDxcc(*extended, contest.results.worked.workedDxccByBand[kTwentyMetres]);
     extended->ShowCheckValues();
