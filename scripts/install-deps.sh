@@ -10,6 +10,7 @@ packages=(
   xvfb xauth imagemagick                                   # windows on a private display
   hamradio-files                                           # cty.dat and MASTER.SCP
   zip                                                      # the release archive
+  python3                                                  # the include-graph check
   chromium                                                 # renders the replay's web page in a test
 )
 # 32-bit wine runs the product DLL. A machine that cannot have it still builds and runs
