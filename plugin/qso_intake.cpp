@@ -91,9 +91,8 @@ int TakeQso(const QsoArgs& qso) {
   } else {
     record.exchangeReceived = NormalDxExchange(exchange);
   }
-  record.exchangeSent =
-      Joined(qso.sentNumber,
-             contest.station.isUkEiStation ? " " + contest.station.ownAreaCode : " --");
+  record.exchangeSent = Joined(
+      qso.sentNumber, contest.station.isUkEiStation ? " " + contest.station.ownAreaCode : " --");
   record.prefix = qso.prefix;
   record.frequencyKhz = static_cast<int>(qso.frequencyHz / 1000);
 

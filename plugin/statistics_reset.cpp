@@ -25,7 +25,8 @@ void StoreStation(const StationArgs& args) REQUIRES(contest.lock) {
   station.ownContinent = args.ownContinent;
   station.ownCall = args.ownCall;
   for (int slot = 0; slot < kBandSlots; ++slot) {
-    contest.view.bandStatus[slot] = BandStatusRow{std::string(kBandNames[slot]), "-", "-", "-", "-"};
+    contest.view.bandStatus[slot] =
+        BandStatusRow{std::string(kBandNames[slot]), "-", "-", "-", "-"};
   }
   station.isCwMode = contest.settings.ReadInt("Mode");
   station.cabrilloRequested = args.cabrilloExport;

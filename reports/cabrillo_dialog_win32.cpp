@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "reports/cabrillo_header.h"
+#include "reports/cabrillo_header_fields.h"
 #include "res/cabrillo_dialog.h"
 
 namespace {
@@ -35,46 +36,15 @@ const ComboList kComboLists[] = {
       "QC", "ON",    "MB", "SK", "AB", "BC", "NWT", "NF", "LB", "NU", "YT", "PEI"}},
 };
 
-struct TextControl {
-  int id;
-  std::string CabrilloDialogFields::*field;
-  bool isComboBox;
-};
-
-const TextControl kTextControls[] = {
-    {IDC_CABRILLO_CONTEST, &CabrilloDialogFields::contest, false},
-    {IDC_CABRILLO_CALLSIGN, &CabrilloDialogFields::callsign, false},
-    {IDC_CABRILLO_CLAIMED, &CabrilloDialogFields::claimed, false},
-    {IDC_CABRILLO_CATEGORY_OPERATOR, &CabrilloDialogFields::categoryOperator, true},
-    {IDC_CABRILLO_LOCATION, &CabrilloDialogFields::location, true},
-    {IDC_CABRILLO_CATEGORY_BAND, &CabrilloDialogFields::categoryBand, true},
-    {IDC_CABRILLO_CATEGORY_ASSISTED, &CabrilloDialogFields::categoryAssisted, true},
-    {IDC_CABRILLO_CATEGORY_MODE, &CabrilloDialogFields::categoryMode, false},
-    {IDC_CABRILLO_CATEGORY_OVERLAY, &CabrilloDialogFields::categoryOverlay, true},
-    {IDC_CABRILLO_CATEGORY_POWER, &CabrilloDialogFields::categoryPower, true},
-    {IDC_CABRILLO_CATEGORY_STATION, &CabrilloDialogFields::categoryStation, true},
-    {IDC_CABRILLO_CATEGORY_TIME, &CabrilloDialogFields::categoryTime, true},
-    {IDC_CABRILLO_NAME, &CabrilloDialogFields::name, false},
-    {IDC_CABRILLO_ADDRESS, &CabrilloDialogFields::address, false},
-    {IDC_CABRILLO_ADDRESS_CITY, &CabrilloDialogFields::addressCity, false},
-    {IDC_CABRILLO_ADDRESS_STATE_PROVINCE, &CabrilloDialogFields::addressStateProvince, false},
-    {IDC_CABRILLO_ADDRESS_POSTALCODE, &CabrilloDialogFields::addressPostalCode, false},
-    {IDC_CABRILLO_ADDRESS_COUNTRY, &CabrilloDialogFields::addressCountry, false},
-    {IDC_CABRILLO_OPERATORS, &CabrilloDialogFields::operators, false},
-    {IDC_CABRILLO_CLUB, &CabrilloDialogFields::club, false},
-    {IDC_CABRILLO_SOAPBOX, &CabrilloDialogFields::soapbox, false},
-    {IDC_CABRILLO_EMAIL, &CabrilloDialogFields::email, false},
-};
-
 // A combo box shows the first list entry that begins with the text, ignoring case, and
 // otherwise the text itself in its edit field.
-void ShowText(HWND dialog, const TextControl& control, const std::string& text) {
+void ShowText(HWND dialog, const CabrilloHeaderField& control, const std::string& text) {
   if (control.isComboBox &&
-      SendDlgItemMessageA(dialog, control.id, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+      SendDlgItemMessageA(dialog, control.controlId, CB_SELECTSTRING, static_cast<WPARAM>(-1),
                           reinterpret_cast<LPARAM>(text.c_str())) != CB_ERR) {
     return;
   }
-  SetDlgItemTextA(dialog, control.id, text.c_str());
+  SetDlgItemTextA(dialog, control.controlId, text.c_str());
 }
 
 // What the control shows: for a combo box the text of its edit field, typed or selected.
@@ -95,7 +65,7 @@ INT_PTR CALLBACK CabrilloDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
           SendDlgItemMessageA(dialog, list.id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
         }
       }
-      for (const TextControl& control : kTextControls) {
+      for (const CabrilloHeaderField& control : kCabrilloHeaderFields) {
         ShowText(dialog, control, fields.*control.field);
       }
       return TRUE;
@@ -103,8 +73,8 @@ INT_PTR CALLBACK CabrilloDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
         CabrilloDialogFields confirmed;
-        for (const TextControl& control : kTextControls) {
-          confirmed.*control.field = ControlText(dialog, control.id);
+        for (const CabrilloHeaderField& control : kCabrilloHeaderFields) {
+          confirmed.*control.field = ControlText(dialog, control.controlId);
         }
         // Nothing is cut silently: the operator may go back and shorten the texts.
         const std::string notice = TooLongToKeepNotice(confirmed);

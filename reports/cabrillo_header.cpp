@@ -4,79 +4,36 @@
 #include <string_view>
 
 #include "platform/ascii_text.h"
-
-void LoadHeader(CabrilloLog& log, const std::string& ownCall, const OleDate& contestStart,
-                const OleDate& contestEnd, bool cwLeg, const IniFile& settings) {
-  CabrilloDialogFields& h = log.header;
-  h.callsign = ownCall;
-  log.contestStart = contestStart;
-  log.contestEnd = contestEnd;
-  log.fileBaseName = FileBaseName(ownCall);
-
-  h.operators = settings.Read("Operators", ownCall);
-  h.name = settings.Read("Name");
-  h.address = settings.Read("Address");
-  h.addressCity = settings.Read("Address_City");
-  h.addressStateProvince = settings.Read("Address_St_Prov");
-  h.addressPostalCode = settings.Read("Address_PostalCode");
-  h.addressCountry = settings.Read("Address_Country");
-  h.claimed = settings.Read("Claimed");
-
-  // The categories, the location and the contest name start afresh on every run.
-  h.contest = cwLeg ? "UKEIDXCW" : "UKEIDXSSB";
-  h.categoryOperator = "SINGLE-OP";
-  h.categoryOverlay = "NONE";
-  h.categoryMode = cwLeg ? "CW" : "SSB";
-  h.categoryBand = "ALL";
-  h.categoryPower = "HIGH";
-  h.categoryTime = "24-HOURS";
-  h.location = "DX";
-  h.categoryStation = "FIXED";
-  h.categoryAssisted = "NON-ASSISTED";
-
-  h.email = settings.Read("Email");
-  h.club = settings.Read("Club");
-  // The INI file keeps the soapbox on one line, its breaks written as "<CR>" and "<LF>".
-  h.soapbox = ReplaceAll(ReplaceAll(settings.Read("SoapBox"), "<CR>", "\r"), "<LF>", "\n");
-}
+#include "reports/cabrillo_header_fields.h"
 
 namespace {
 
-// The header texts the settings file keeps, in the order they are written, with the
-// dialog's label for each.
-struct StoredField {
-  const char* key;
-  std::string CabrilloDialogFields::*field;
-  const char* label;
-};
-constexpr StoredField kStoredFields[] = {
-    {"Operators", &CabrilloDialogFields::operators, "OPERATORS"},
-    {"Name", &CabrilloDialogFields::name, "NAME"},
-    {"Address", &CabrilloDialogFields::address, "ADDRESS"},
-    {"Address_City", &CabrilloDialogFields::addressCity, "ADDRESS-CITY"},
-    {"Address_St_Prov", &CabrilloDialogFields::addressStateProvince, "ADDRESS-STATE-PROVINCE"},
-    {"Address_PostalCode", &CabrilloDialogFields::addressPostalCode, "ADDRESS-POSTALCODE"},
-    {"Address_Country", &CabrilloDialogFields::addressCountry, "ADDRESS-COUNTRY"},
-    {"Category", &CabrilloDialogFields::categoryOperator, "CATEGORY-OPERATOR"},
-    {"Category_Overlay", &CabrilloDialogFields::categoryOverlay, "CATEGORY-OVERLAY"},
-    {"Contest", &CabrilloDialogFields::contest, "CONTEST"},
-    {"Email", &CabrilloDialogFields::email, "E-MAIL"},
-    {"Club", &CabrilloDialogFields::club, "CLUB"},
-    {"SoapBox", &CabrilloDialogFields::soapbox, "SOAPBOX"},
-};
-
-// What a read of the settings file gives back at most.
-constexpr size_t kKeptBytes = IniFile::kReadBufferSize - 1;
+using Kept = CabrilloHeaderField::Kept;
 
 // The INI file keeps the soapbox on one line, its breaks written as "<CR>" and "<LF>".
 std::string WithBreakMarkers(std::string_view text) {
   return ReplaceAll(ReplaceAll(text, "\r", "<CR>"), "\n", "<LF>");
 }
 
-std::string SettingsText(const CabrilloDialogFields& fields, const StoredField& stored) {
-  const std::string& text = fields.*stored.field;
-  return stored.field == &CabrilloDialogFields::soapbox ? WithBreakMarkers(text) : text;
+std::string WithoutBreakMarkers(std::string_view text) {
+  return ReplaceAll(ReplaceAll(text, "<CR>", "\r"), "<LF>", "\n");
 }
+
+bool IsSoapbox(const CabrilloHeaderField& row) {
+  return row.field == &CabrilloDialogFields::soapbox;
+}
+
+bool IsStored(const CabrilloHeaderField& row) {
+  return row.kept == Kept::kRead || row.kept == Kept::kStoredOnly;
+}
+
+std::string SettingsText(const CabrilloDialogFields& fields, const CabrilloHeaderField& row) {
+  const std::string& text = fields.*row.field;
+  return IsSoapbox(row) ? WithBreakMarkers(text) : text;
+}
+
+// What a read of the settings file gives back at most.
+constexpr size_t kKeptBytes = IniFile::kReadBufferSize - 1;
 
 // The part of a settings text that a read gives back, cut before a line break that would
 // not fit whole: a cut marker would reach the Cabrillo file as text.
@@ -94,11 +51,26 @@ std::string KeptPart(const std::string& text) {
 
 }  // namespace
 
+void LoadHeader(CabrilloLog& log, const std::string& ownCall, const OleDate& contestStart,
+                const OleDate& contestEnd, bool cwLeg, const IniFile& settings) {
+  log.contestStart = contestStart;
+  log.contestEnd = contestEnd;
+  log.fileBaseName = FileBaseName(ownCall);
+  // The categories, the location and the contest name start afresh on every run.
+  for (const CabrilloHeaderField& row : kCabrilloHeaderFields) {
+    const char* fallback = cwLeg ? row.cwDefault : row.ssbDefault;
+    const std::string start = fallback != nullptr ? fallback : ownCall;
+    const bool read = row.kept == Kept::kRead || row.kept == Kept::kReadOnly;
+    const std::string value = read ? settings.Read(row.settingKey, start) : start;
+    log.header.*row.field = IsSoapbox(row) ? WithoutBreakMarkers(value) : value;
+  }
+}
+
 std::string TooLongToKeepNotice(const CabrilloDialogFields& fields) {
   std::string labels;
-  for (const StoredField& stored : kStoredFields) {
-    if (SettingsText(fields, stored).size() <= kKeptBytes) continue;
-    labels += (labels.empty() ? "" : ", ") + std::string(stored.label);
+  for (const CabrilloHeaderField& row : kCabrilloHeaderFields) {
+    if (!IsStored(row) || SettingsText(fields, row).size() <= kKeptBytes) continue;
+    labels += (labels.empty() ? "" : ", ") + std::string(row.label ? row.label : row.tag);
   }
   if (labels.empty()) return labels;
   return "Too long to be kept whole for the next export: " + labels +
@@ -112,8 +84,8 @@ void StoreHeader(CabrilloLog& log, const CabrilloDialogFields& confirmed, const 
   const std::string claimed = h.claimed;
   h = confirmed;
   h.claimed = claimed;
-  for (const StoredField& stored : kStoredFields) {
-    settings.Write(stored.key, KeptPart(SettingsText(h, stored)));
+  for (const CabrilloHeaderField& row : kCabrilloHeaderFields) {
+    if (IsStored(row)) settings.Write(row.settingKey, KeptPart(SettingsText(h, row)));
   }
 
   // Output form: each line of the soapbox gets a "SOAPBOX: " line of its own in the file.

@@ -3,6 +3,7 @@
 #include "platform/ascii_text.h"
 #include "platform/file_replace.h"
 #include "platform/text_format.h"
+#include "reports/cabrillo_header_fields.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ std::string HostVersion(const std::string& hostFolder) {
 }
 
 // No text of the host or the operator can end the line early or add one.
-void AppendLine(std::string& text, const char* tag, const std::string& value) {
+void AppendLine(std::string& text, std::string_view tag, const std::string& value) {
   text.append(tag).append(BlankControls(value)).append("\r\n");
 }
 
@@ -71,27 +72,27 @@ void CabrilloLog::AddQsoLine(const std::string& call, int frequencyKhz, const ch
 
 std::string CabrilloLog::WriteLogFile(bool cwLeg, long long claimedScore,
                                       const std::string& hostFolder) const {
+  using F = CabrilloDialogFields;
   std::string text = "START-OF-LOG: 3.0\r\n";
-  AppendLine(text, "CALLSIGN: ", header.callsign);
-  AppendLine(text, "CONTEST: ", cwLeg ? "UKEIDXCW" : "UKEIDXSSB");
-  AppendLine(text, "CATEGORY-OPERATOR: ", header.categoryOperator);
-  AppendLine(text, "CATEGORY-ASSISTED: ", header.categoryAssisted);
-  AppendLine(text, "CATEGORY-BAND: ", header.categoryBand);
-  AppendLine(text, "CATEGORY-MODE: ", header.categoryMode);
-  AppendLine(text, "CATEGORY-POWER: ", header.categoryPower);
-  AppendLine(text, "CATEGORY-TIME: ", header.categoryTime);
-  AppendLine(text, "CLAIMED-SCORE: ", std::to_string(claimedScore));
-  AppendLine(text, "CLUB: ", header.club);
+  const auto append = [&](std::string F::*field) {
+    AppendLine(text, HeaderLineStart(field), header.*field);
+  };
+  append(&F::callsign);
+  // The contest is the leg's, whatever the dialog showed.
+  const CabrilloHeaderField& contest = HeaderField(&F::contest);
+  AppendLine(text, HeaderLineStart(&F::contest), cwLeg ? contest.cwDefault : contest.ssbDefault);
+  for (const auto field : {&F::categoryOperator, &F::categoryAssisted, &F::categoryBand,
+                           &F::categoryMode, &F::categoryPower, &F::categoryTime}) {
+    append(field);
+  }
+  AppendLine(text, HeaderLineStart(&F::claimed), std::to_string(claimedScore));
+  append(&F::club);
   AppendLine(text, "CREATED-BY: Qorv ", HostVersion(hostFolder));
-  AppendLine(text, "LOCATION: ", header.location);
-  AppendLine(text, "EMAIL: ", header.email);
-  AppendLine(text, "NAME: ", header.name);
-  AppendLine(text, "ADDRESS: ", header.address);
-  AppendLine(text, "ADDRESS-CITY: ", header.addressCity);
-  AppendLine(text, "ADDRESS-STATE-PROVINCE: ", header.addressStateProvince);
-  AppendLine(text, "ADDRESS-POSTALCODE: ", header.addressPostalCode);
-  AppendLine(text, "ADDRESS-COUNTRY: ", header.addressCountry);
-  AppendLine(text, "OPERATORS: ", header.operators);
+  for (const auto field :
+       {&F::location, &F::email, &F::name, &F::address, &F::addressCity, &F::addressStateProvince,
+        &F::addressPostalCode, &F::addressCountry, &F::operators}) {
+    append(field);
+  }
   AppendSoapbox(text, header.soapbox);
   for (const std::string& line : qsoLines) text += line;
   text += "END-OF-LOG:\r\n";

@@ -55,7 +55,8 @@ int BasePoints(const CInfo& qso, const Station& station) {
   if (station.isUkEiStation == 1) {
     return (qso.continent == station.ownContinent ? 2 : 4) * TimeOfDayFactor(qso.time);
   }
-  if (station.ownContinent == "EU") return IsUkEiPrefix(qso.prefix) ? 2 : qso.continent == "EU" ? 1 : 2;
+  if (station.ownContinent == "EU")
+    return IsUkEiPrefix(qso.prefix) ? 2 : qso.continent == "EU" ? 1 : 2;
   return IsUkEiPrefix(qso.prefix) ? 4 : qso.continent == "EU" ? 2 : 1;
 }
 
@@ -206,18 +207,19 @@ ReportResults MakeReport(const Station& station, const QsoLog& qsoList,
   std::string& text = results.text;
   text.clear();
   AppendFormat(text,
-               station.isCwMode != 0 ? "  UK/EI DX  CW DX Contest %s-%s \r\n\t    Contestant: %s\r\n"
-                                 "Band\tQSOs\tPoints\tDXCC\tArea\r\n"
-                               : "  UK/EI DX  SSB DX Contest %s-%s \r\n\t    Contestant: %s\r\n"
-                                 "Band\tQSOs\tPoints\tDXCC\tArea\r\n",
+               station.isCwMode != 0
+                   ? "  UK/EI DX  CW DX Contest %s-%s \r\n\t    Contestant: %s\r\n"
+                     "Band\tQSOs\tPoints\tDXCC\tArea\r\n"
+                   : "  UK/EI DX  SSB DX Contest %s-%s \r\n\t    Contestant: %s\r\n"
+                     "Band\tQSOs\tPoints\tDXCC\tArea\r\n",
                station.startDayMonth.c_str(), station.endDate.c_str(), station.ownCall.c_str());
 
   const Tally tally = TallyLog(station, qsoList, bands, results.worked);
   BandRow total;
   for (size_t row = 0; row < tally.rows.size(); ++row) {
     const BandRow& counts = tally.rows[row];
-    AppendFormat(text, "%s\t %i\t %i\t %i\t %i\r\n", bands[row].c_str(), counts.qsos,
-                 counts.points, counts.dxcc, counts.areas);
+    AppendFormat(text, "%s\t %i\t %i\t %i\t %i\r\n", bands[row].c_str(), counts.qsos, counts.points,
+                 counts.dxcc, counts.areas);
     total.qsos += counts.qsos;
     total.points += counts.points;
     total.dxcc += counts.dxcc;

@@ -1,55 +1,39 @@
 #include "tools/header_settings.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 #include "platform/ascii_text.h"
 #include "platform/file_replace.h"
+#include "reports/cabrillo_header_fields.h"
 #include "tools/whole_file.h"
 
 namespace {
 
-struct HeaderSetting {
-  std::string_view tag;
-  std::string_view key;
-  bool readByPlugin;  // else filled with a fixed default by the plug-in, and by the tool after it
-};
+using Kept = CabrilloHeaderField::Kept;
 
-constexpr std::array<HeaderSetting, 16> kSettings = {{
-    {"NAME", "Name", true},
-    {"EMAIL", "Email", true},
-    {"CLUB", "Club", true},
-    {"OPERATORS", "Operators", true},
-    {"SOAPBOX", "SoapBox", true},
-    {"ADDRESS", "Address", true},
-    {"ADDRESS-CITY", "Address_City", true},
-    {"ADDRESS-STATE-PROVINCE", "Address_St_Prov", true},
-    {"ADDRESS-POSTALCODE", "Address_PostalCode", true},
-    {"ADDRESS-COUNTRY", "Address_Country", true},
-    // The plug-in writes "Category" itself, with its default, on every export.
-    {"CATEGORY-OPERATOR", "Category_Operator", false},
-    {"CATEGORY-ASSISTED", "Category_Assisted", false},
-    {"CATEGORY-BAND", "Category_Band", false},
-    {"CATEGORY-POWER", "Category_Power", false},
-    {"CATEGORY-TIME", "Category_Time", false},
-    {"LOCATION", "Location", false},
-}};
+// The key an operator's value of the field is kept under: the plug-in's own where it reads
+// one, else the tool's; null for a field the operator does not set.
+const char* SettingKey(const CabrilloHeaderField& field) {
+  return field.kept == Kept::kRead ? field.settingKey : field.replayKey;
+}
 
 }  // namespace
 
 std::optional<std::string> HeaderSettingKey(std::string_view tag) {
-  for (const HeaderSetting& setting : kSettings) {
-    if (EqualNoCase(tag, setting.tag)) return std::string(setting.key);
+  for (const CabrilloHeaderField& field : kCabrilloHeaderFields) {
+    const char* key = SettingKey(field);
+    if (key != nullptr && EqualNoCase(tag, field.tag)) return std::string(key);
   }
   return std::nullopt;
 }
 
 std::string HeaderSettingTags() {
   std::string tags;
-  for (const HeaderSetting& setting : kSettings) {
+  for (const CabrilloHeaderField& field : kCabrilloHeaderFields) {
+    if (SettingKey(field) == nullptr) continue;
     if (!tags.empty()) tags += ", ";
-    tags += setting.tag;
+    tags += field.tag;
   }
   return tags;
 }
@@ -68,10 +52,11 @@ std::string StoredHeaderValue(std::string_view value) {
 
 bool ApplyHeaderSettings(const IniFile& settings, const std::string& cabrilloFile) {
   std::vector<std::pair<std::string, std::string>> lines;  // the line's start, the whole line
-  for (const HeaderSetting& setting : kSettings) {
-    const std::string value = setting.readByPlugin ? "" : settings.Read(std::string(setting.key));
+  for (const CabrilloHeaderField& field : kCabrilloHeaderFields) {
+    // What the plug-in reads it has written itself.
+    const std::string value = field.replayKey ? settings.Read(field.replayKey) : "";
     if (value.empty()) continue;
-    const std::string start = std::string(setting.tag) + ": ";
+    const std::string start = HeaderLineStart(field.field);
     lines.emplace_back(start, start + BlankControls(value) + "\r\n");
   }
   if (lines.empty()) return true;

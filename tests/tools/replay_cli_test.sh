@@ -85,7 +85,7 @@ chmod 444 Plugins/UK_EI.ini
 expect "a header value not stored" 1 "the header value Name could not be stored" \
   "$tool" --header NAME=Jean problems.adi
 chmod 644 Plugins/UK_EI.ini
-expect "an unknown header tag" 2 "--header FOO=1: TAG=VALUE with a TAG of NAME" \
+expect "an unknown header tag" 2 "--header FOO=1: TAG=VALUE with a TAG of OPERATORS" \
   "$tool" --header FOO=1 broken.adi
 # Header values stay in the plug-in's INI file for the next export.
 "$tool" --cabrillo --header CATEGORY-POWER=LOW --header 'name=Jean Smith' problems.adi >/dev/null 2>&1

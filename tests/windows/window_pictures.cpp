@@ -34,9 +34,9 @@ void FillSampleLog() {
       "EI", "GM", "GW",  "GI", "HB", "OE", "OM", "LA",  "TF",  "E7", "4O",  "4X", "JA",
       "K",  "VE", "PY",  "LU", "ZS", "VK", "ZL", "CN",  "EA8", "SU", "UA9", "A6", "VU",
       "HL", "BY", "KP4", "CE", "5B", "TA", "9K", "PJ2", "FR",  "E4", "V5"};
-  contest.results.worked.workedAreasByBand[kTwentyMetres] = {"BS", "LD", "AB", "CW", "EH", "GL", "KA", "MA",
-                                              "NE", "OX", "SY", "WI", "YO", "BM", "GA", "CO",
-                                              "SO", "NR", "DH", "SW", "LO", "ZE", "IV"};
+  contest.results.worked.workedAreasByBand[kTwentyMetres] = {
+      "BS", "LD", "AB", "CW", "EH", "GL", "KA", "MA", "NE", "OX", "SY", "WI",
+      "YO", "BM", "GA", "CO", "SO", "NR", "DH", "SW", "LO", "ZE", "IV"};
   contest.view.currentBandIndex = kTwentyMetres;
   // The cells after the band label, as a refresh fills them for a call worked on 80m and 20m.
   for (BandStatusRow& row : contest.view.bandStatus) {

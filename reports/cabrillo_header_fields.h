@@ -1,0 +1,42 @@
+#pragma once
+// The fields of the Cabrillo header, each once: its tag in the file, the dialog control that
+// shows it, the settings key that keeps it and its value on a new run. The header writer,
+// the header dialog, the loading and storing of the settings and stats-replay's --header all
+// read this table.
+
+#include <string>
+#include <string_view>
+
+#include "platform/windows_link.h"
+
+struct CabrilloHeaderField {
+  const char* tag;    // in the file ("CATEGORY-POWER"), and the dialog's label but for `label`
+  const char* label;  // the dialog's label where it differs from the tag, else null
+  std::string CabrilloDialogFields::*field;
+  int controlId;  // in the header dialog
+  bool isComboBox;
+  // How the settings file keeps the field:
+  enum class Kept {
+    kRead,        // read for every run and stored once confirmed
+    kStoredOnly,  // stored once confirmed, but every run starts from the default
+    kReadOnly,    // read for every run, never stored by the dialog
+    kNot,         // not kept: every run starts from the default
+  } kept;
+  const char* settingKey;  // null when not kept
+  // The value a run starts from when the settings do not give one, by leg; null for the
+  // own call.
+  const char* cwDefault;
+  const char* ssbDefault;
+  // Where stats-replay keeps an operator's choice that the plug-in does not read, to write
+  // it into the file after the plug-in; null for none.
+  const char* replayKey;
+};
+
+// In the order the settings file receives the stored fields, then the others.
+extern const CabrilloHeaderField kCabrilloHeaderFields[22];
+
+// The row of a field of the dialog's texts.
+const CabrilloHeaderField& HeaderField(std::string CabrilloDialogFields::*field);
+
+// "CLUB: " for the club.
+std::string HeaderLineStart(std::string CabrilloDialogFields::*field);
