@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/owned_win32.h"
+
 namespace {
 
 constexpr DISPID kFrequencyMember = 2;
@@ -23,7 +25,7 @@ constexpr DWORD kTakeDownWaitMilliseconds = 1000;
 // What a request window keeps on its own thread.
 struct Answerer {
   // The host's object, in this thread's apartment.
-  IDispatch* hostDispatch = nullptr;
+  Owned<ComInterface<IDispatch>> hostDispatch;
   // COM was initialised here for the link: undone when the window goes.
   bool comInitialised = false;
   // Requests being answered now: more than one when a host call pumps messages.
@@ -39,7 +41,7 @@ WNDPROC systemProcedure = nullptr;
 // starts a control window (no window thread runs then) and by the module's detach.
 std::atomic<HWND> requestWindow{nullptr};
 DWORD requestThreadId = 0;
-HANDLE requestThread = nullptr;
+Owned<KernelHandle> requestThread;
 // Windows of threads that answered before, told to go; taken down at the latest on unload.
 std::vector<HWND> formerWindows;
 
@@ -67,20 +69,18 @@ bool Link(Answerer& answerer) {
   if (!answerer.comInitialised) {
     answerer.comInitialised = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
   }
-  IDispatch*& hostDispatch = answerer.hostDispatch;
+  Owned<ComInterface<IDispatch>>& hostDispatch = answerer.hostDispatch;
   CLSID hostClass;
-  IUnknown* running = nullptr;
+  Owned<ComInterface<IUnknown>> running;
   if (FAILED(CLSIDFromProgID(L"Qorv2.Application", &hostClass)) ||
-      FAILED(GetActiveObject(hostClass, nullptr, &running))) {
-    return hostDispatch != nullptr;
+      FAILED(GetActiveObject(hostClass, nullptr, running.put()))) {
+    return static_cast<bool>(hostDispatch);
   }
-  IDispatch* dispatch = nullptr;
-  if (SUCCEEDED(running->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch)))) {
-    if (hostDispatch != nullptr) hostDispatch->Release();
-    hostDispatch = dispatch;
+  Owned<ComInterface<IDispatch>> dispatch;
+  if (SUCCEEDED(running->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.put())))) {
+    hostDispatch = std::move(dispatch);
   }
-  running->Release();
-  return hostDispatch != nullptr;
+  return static_cast<bool>(hostDispatch);
 }
 
 bool Call(IDispatch* hostDispatch, DISPID member, WORD kind, VARIANTARG* arguments, UINT count,
@@ -91,22 +91,19 @@ bool Call(IDispatch* hostDispatch, DISPID member, WORD kind, VARIANTARG* argumen
   UINT badArgument = 0;
   const HRESULT outcome = hostDispatch->Invoke(member, IID_NULL, LOCALE_USER_DEFAULT, kind,
                                                &parameters, &result, &exception, &badArgument);
-  if (outcome == DISP_E_EXCEPTION) {
-    SysFreeString(exception.bstrSource);
-    SysFreeString(exception.bstrDescription);
-    SysFreeString(exception.bstrHelpFile);
-  }
+  // The exception's texts are ours to free.
+  const Owned<Bstr> texts[] = {Owned<Bstr>(exception.bstrSource),
+                               Owned<Bstr>(exception.bstrDescription),
+                               Owned<Bstr>(exception.bstrHelpFile)};
   return SUCCEEDED(outcome);
 }
 
 bool Frequency(IDispatch* hostDispatch, double& frequency) {
-  VARIANT result;
-  VariantInit(&result);
+  Owned<Variant> result;
   const bool read =
-      Call(hostDispatch, kFrequencyMember, DISPATCH_PROPERTYGET, nullptr, 0, result) &&
-      SUCCEEDED(VariantChangeType(&result, &result, 0, VT_R8));
-  if (read) frequency = result.dblVal;
-  VariantClear(&result);
+      Call(hostDispatch, kFrequencyMember, DISPATCH_PROPERTYGET, nullptr, 0, *result) &&
+      SUCCEEDED(VariantChangeType(&*result, &*result, 0, VT_R8));
+  if (read) frequency = result.get().dblVal;
   return read;
 }
 
@@ -116,26 +113,20 @@ bool EntryText(IDispatch* hostDispatch, int field, std::string& text) {
   VariantInit(&argument);
   argument.vt = VT_I4;
   argument.lVal = field;
-  VARIANT result;
-  VariantInit(&result);
-  if (!Call(hostDispatch, kEntryTextMember, DISPATCH_METHOD, &argument, 1, result)) return false;
-  text = result.vt == VT_BSTR ? Narrow(result.bstrVal) : std::string();
-  VariantClear(&result);
+  Owned<Variant> result;
+  if (!Call(hostDispatch, kEntryTextMember, DISPATCH_METHOD, &argument, 1, *result)) return false;
+  text = result.get().vt == VT_BSTR ? Narrow(result.get().bstrVal) : std::string();
   return true;
 }
 
 bool SendCommand(IDispatch* hostDispatch, const std::string& command) {
-  VARIANT argument;
-  VariantInit(&argument);
-  argument.vt = VT_BSTR;
-  argument.bstrVal = Wide(command);
-  VARIANT result;
-  VariantInit(&result);
-  const bool sent = argument.bstrVal != nullptr &&
-                    Call(hostDispatch, kCommandMember, DISPATCH_METHOD, &argument, 1, result);
-  VariantClear(&argument);
-  VariantClear(&result);
-  return sent;
+  Owned<Variant> argument;
+  VARIANT& text = *argument;
+  text.vt = VT_BSTR;
+  text.bstrVal = Wide(command);
+  Owned<Variant> result;
+  return text.bstrVal != nullptr &&
+         Call(hostDispatch, kCommandMember, DISPATCH_METHOD, &text, 1, *result);
 }
 
 void Answer(Answerer& answerer, HostRequest& request) {
@@ -144,13 +135,13 @@ void Answer(Answerer& answerer, HostRequest& request) {
       request.succeeded = Link(answerer);
       break;
     case HostRequest::Kind::kFrequency:
-      request.succeeded = Frequency(answerer.hostDispatch, request.frequency);
+      request.succeeded = Frequency(answerer.hostDispatch.get(), request.frequency);
       break;
     case HostRequest::Kind::kEntryText:
-      request.succeeded = EntryText(answerer.hostDispatch, request.field, request.text);
+      request.succeeded = EntryText(answerer.hostDispatch.get(), request.field, request.text);
       break;
     case HostRequest::Kind::kCommand:
-      request.succeeded = SendCommand(answerer.hostDispatch, request.command);
+      request.succeeded = SendCommand(answerer.hostDispatch.get(), request.command);
       break;
   }
 }
@@ -170,7 +161,8 @@ void TakePosted(LPARAM posted, Answerer* answerer) {
 
 void LetGo(Answerer* answerer) {
   if (answerer == nullptr) return;
-  if (answerer->hostDispatch != nullptr) answerer->hostDispatch->Release();
+  // The host's object goes before the apartment it lives in.
+  answerer->hostDispatch.reset();
   if (answerer->comInitialised) CoUninitialize();
   delete answerer;
 }
@@ -258,10 +250,10 @@ bool BindHostAutomation() {
     formerWindows.push_back(bound);
   }
   requestWindow = nullptr;
-  if (requestThread != nullptr) CloseHandle(std::exchange(requestThread, nullptr));
+  requestThread.reset();
   const HWND window = MakeRequestWindow();
   if (window == nullptr) return false;
-  requestThread = OpenThread(SYNCHRONIZE, FALSE, thread);
+  requestThread.reset(OpenThread(SYNCHRONIZE, FALSE, thread));
   requestThreadId = thread;
   requestWindow = window;
   return true;
@@ -277,7 +269,7 @@ bool PostHostRequest(std::shared_ptr<HostRequest> request) {
 }
 
 HANDLE HostAutomationThread() {
-  return requestThread;
+  return requestThread.get();
 }
 
 void DismantleHostAutomation() {
@@ -285,6 +277,6 @@ void DismantleHostAutomation() {
   const DWORD end = GetTickCount() + kTakeDownWaitMilliseconds;
   for (const HWND window : formerWindows) TakeDownFromHere(window, end);
   formerWindows.clear();
-  if (requestThread != nullptr) CloseHandle(std::exchange(requestThread, nullptr));
+  requestThread.reset();
   requestThreadId = 0;
 }

@@ -6,12 +6,19 @@
 
 #include <windows.h>
 
+#include "platform/owned_win32.h"
+
 HBRUSH CreateCountedBrush(COLORREF colour);
 HDC CreateCountedDC(HDC compatibleWith);
 HBITMAP CreateCountedBitmap(HDC compatibleWith, int width, int height);
 // DeleteObject of a brush or bitmap made above.
 void DeleteCounted(HGDIOBJ object);
 void DeleteCountedDC(HDC dc);
+
+// Owners that give them back through the two above.
+template <typename Object>
+using CountedObject = Owned<PlainKind<Object, nullptr, DeleteCounted>>;
+using CountedDC = Owned<PlainKind<HDC, nullptr, DeleteCountedDC>>;
 
 // How many of them exist now.
 extern "C" long __cdecl GdiObjectsInUse();

@@ -7,9 +7,8 @@
 namespace {
 
 void Fill(HDC dc, const RECT& area, COLORREF colour) {
-  const HBRUSH brush = CreateCountedBrush(colour);
-  FillRect(dc, &area, brush);
-  DeleteCounted(brush);
+  const CountedObject<HBRUSH> brush(CreateCountedBrush(colour));
+  FillRect(dc, &area, brush.get());
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "windows/gdi_objects.h"
+
 class CMemDC {
  public:
   explicit CMemDC(HDC target);
@@ -17,10 +19,12 @@ class CMemDC {
   HDC dc() const { return dc_; }
 
  private:
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ previousBitmap_ = nullptr;
   HDC target_;
   RECT area_{};
   bool offScreen_;
-  HDC dc_;
+  HDC dc_;  // the target, or the memory DC
+  // The bitmap goes before the DC it was selected into.
+  CountedDC memoryDc_;
+  CountedObject<HBITMAP> bitmap_;
+  HGDIOBJ previousBitmap_ = nullptr;
 };
