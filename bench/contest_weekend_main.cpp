@@ -27,8 +27,8 @@
 
 #include "bench/weekend_host.h"
 #include "platform/ini_file.h"
-#include "plugin/contest/contest_rules.h"
-#include "plugin/contest/qso_record.h"
+#include "contest/contest_rules.h"
+#include "contest/qso_record.h"
 #include "tests/support/temp_folder.h"
 #include "tools/replay.h"
 #include "tools/sample_log.h"

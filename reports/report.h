@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "plugin/contest/band_tables.h"
-#include "plugin/contest/qso_log.h"
-#include "plugin/contest/station.h"
+#include "contest/band_tables.h"
+#include "contest/qso_log.h"
+#include "contest/station.h"
 #include "reports/cabrillo_log.h"
 
 // Puts band texts into the order of the report's rows. The order of equal texts depends on

@@ -10,7 +10,7 @@ from pathlib import Path
 # Lowest first. A folder may include its own files and those of lower layers only.
 LAYERS = [
     ["platform", "res"],
-    ["plugin/contest"],
+    ["contest"],
     ["reports", "windows"],
     ["plugin", "res/generator"],
     ["setup"],

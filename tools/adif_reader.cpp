@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/ascii_text.h"
-#include "plugin/contest/contest_rules.h"
+#include "contest/contest_rules.h"
 #include "tools/log_fields.h"
 #include "tools/log_file.h"
 #include "tools/text_lines.h"

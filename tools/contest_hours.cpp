@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <unordered_set>
 
-#include "plugin/contest/contest_rules.h"
+#include "contest/contest_rules.h"
 
 namespace {
 

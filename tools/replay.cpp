@@ -9,7 +9,7 @@
 
 #include "platform/ascii_text.h"
 #include "platform/ini_file.h"
-#include "plugin/contest/contest_rules.h"
+#include "contest/contest_rules.h"
 #include "tools/header_settings.h"
 #include "tools/log_fields.h"
 #include "tools/whole_file.h"

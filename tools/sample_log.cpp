@@ -10,7 +10,7 @@
 #include <stdexcept>
 
 #include "platform/ascii_text.h"
-#include "plugin/contest/contest_rules.h"
+#include "contest/contest_rules.h"
 
 namespace {
 

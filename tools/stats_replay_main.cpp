@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/ascii_text.h"
-#include "plugin/contest/contest_rules.h"
+#include "contest/contest_rules.h"
 #include "tools/contest_hours.h"
 #include "tools/header_settings.h"
 #include "tools/html_page.h"

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "platform/ascii_text.h"
-#include "plugin/contest/contest_rules.h"
+#include "contest/contest_rules.h"
 #include "res/multiplier_ids.h"
 
 namespace {

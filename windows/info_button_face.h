@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/contest/band_tables.h"
+#include "contest/band_tables.h"
 
 // What the button paints: a snapshot the refresh hands it.
 struct InfoButtonState {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "plugin/contest/contest_rules.h"
+#include "contest/contest_rules.h"
 
 TEST(ContestRules, PrefixAndAreaTablesCompareExactly) {
   EXPECT_TRUE(IsUkEiPrefix("GW"));

@@ -9,7 +9,7 @@
 #include <ostream>
 #include <tuple>
 
-#include "plugin/contest/contest_rules.h"
+#include "contest/contest_rules.h"
 #include "tests/model/reference_log.h"
 #include "tests/support/temp_folder.h"
 #include "tools/contest_hours.h"

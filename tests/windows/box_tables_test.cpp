@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "plugin/contest/contest_rules.h"
+#include "contest/contest_rules.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "plugin/contest/qso_log.h"
+#include "contest/qso_log.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "plugin/contest/contest_rules.h"
+#include "contest/contest_rules.h"
 
 #include <algorithm>
 

@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "plugin/contest/qso_record.h"
+#include "contest/qso_record.h"
 
 class QsoLog {
  public:

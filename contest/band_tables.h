@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/contest/contest_rules.h"
+#include "contest/contest_rules.h"
 
 // One worked-with row: band name, mode, time, zone, spare column.
 using BandStatusRow = std::array<std::string, 5>;
