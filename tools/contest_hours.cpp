@@ -8,6 +8,7 @@
 #include <unordered_set>
 
 #include "contest/contest_rules.h"
+#include "platform/text_format.h"
 
 namespace {
 
@@ -91,12 +92,6 @@ void FindOffTimes(const std::vector<long long>& times, long long start, long lon
     from = time;
   }
   gapUntil(end);
-}
-
-std::string Format(const char* pattern, long long value, int width) {
-  char text[32];
-  std::snprintf(text, sizeof text, pattern, width, value);
-  return text;
 }
 
 }  // namespace
@@ -190,9 +185,7 @@ std::string HourAndMinute(const OleDate& time) {
 }
 
 std::string Duration(int minutes) {
-  char text[24];
-  std::snprintf(text, sizeof text, "%dh%02d", minutes / 60, minutes % 60);
-  return text;
+  return Formatted("%dh%02d", minutes / 60, minutes % 60);
 }
 
 std::string RatesLine(const ContestHours& hours) {
@@ -221,9 +214,10 @@ std::string HourTable(const ContestHours& hours) {
   text += "  QSOs Points  DXCC  Area       Score\n";
   auto numbers = [&](const std::vector<int>& byBand, int qsos, int points, int dxcc, int areas,
                      long long score) {
-    for (size_t b = 0; b < byBand.size(); ++b) text += Format("%*lld", byBand[b], widths[b]);
-    text += Format("%*lld", qsos, 6) + Format("%*lld", points, 7) + Format("%*lld", dxcc, 6) +
-            Format("%*lld", areas, 6) + Format("%*lld", score, 12) + '\n';
+    for (size_t b = 0; b < byBand.size(); ++b) {
+      text += Formatted("%*d", widths[b], byBand[b]);
+    }
+    text += Formatted("%6d%7d%6d%6d%12lld\n", qsos, points, dxcc, areas, score);
   };
   bool anyBonus = false;
   for (const ContestHour& hour : hours.hours) {

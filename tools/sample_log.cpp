@@ -2,15 +2,15 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdarg>
 #include <cstdio>
 #include <map>
 #include <random>
 #include <set>
 #include <stdexcept>
 
-#include "platform/ascii_text.h"
 #include "contest/contest_rules.h"
+#include "platform/ascii_text.h"
+#include "platform/text_format.h"
 
 namespace {
 
@@ -295,22 +295,12 @@ class LogMaker {
   std::map<std::string, std::string> areaOf_;
 };
 
-std::string Printed(const char* format, ...) __attribute__((format(printf, 1, 2)));
-std::string Printed(const char* format, ...) {
-  char line[256];
-  va_list arguments;
-  va_start(arguments, format);
-  std::vsnprintf(line, sizeof line, format, arguments);
-  va_end(arguments);
-  return line;
-}
-
 OleDate TimeOf(const SampleLogPlan& plan, int second) {
   return OleDate{FromCalendar(plan.contestStart).m_dt + second / 86400.0, OleDate::kValid};
 }
 
 std::string Serial(int number) {
-  return Printed("%03d", number);
+  return Formatted("%03d", number);
 }
 
 void AddField(std::string& out, const char* name, const std::string& value) {
@@ -336,7 +326,7 @@ std::string AdifLog(const SampleLogPlan& plan, const std::vector<Qso>& qsos) {
     AddField(out, "TIME_ON", FormatDate(time, "%H%M%S"));
     AddField(out, "BAND", std::string(kBandNames[qso.band]));
     AddField(out, "FREQ",
-             Printed("%d.%04d", qso.frequencyHz / 1000000, qso.frequencyHz % 1000000 / 100));
+             Formatted("%d.%04d", qso.frequencyHz / 1000000, qso.frequencyHz % 1000000 / 100));
     AddField(out, "MODE", plan.cwLeg ? "CW" : "SSB");
     AddField(out, "RST_SENT", rst);
     AddField(out, "RST_RCVD", rst);
@@ -365,10 +355,11 @@ std::string CabrilloLog(const SampleLogPlan& plan, const std::vector<Qso>& qsos)
   for (const Qso& qso : qsos) {
     const std::string received =
         Serial(qso.receivedNumber) + (qso.receivedArea.empty() ? "" : " " + qso.receivedArea);
-    out += Printed("QSO: %5d %s %s %-13s %-3s %-6s %-13s %-3s %s\r\n", qso.frequencyHz / 1000,
-                   cw ? "CW" : "PH", FormatDate(TimeOf(plan, qso.second), "%Y-%m-%d %H%M").c_str(),
-                   plan.ownCall.c_str(), cw ? "599" : "59", (Serial(qso.sentNumber) + sent).c_str(),
-                   qso.call.c_str(), cw ? "599" : "59", received.c_str());
+    out +=
+        Formatted("QSO: %5d %s %s %-13s %-3s %-6s %-13s %-3s %s\r\n", qso.frequencyHz / 1000,
+                  cw ? "CW" : "PH", FormatDate(TimeOf(plan, qso.second), "%Y-%m-%d %H%M").c_str(),
+                  plan.ownCall.c_str(), cw ? "599" : "59", (Serial(qso.sentNumber) + sent).c_str(),
+                  qso.call.c_str(), cw ? "599" : "59", received.c_str());
   }
   return out + "END-OF-LOG:\r\n";
 }

@@ -6,8 +6,7 @@ CMemDC::CMemDC(HDC target)
   memoryDc_.reset(CreateCountedDC(target));
   dc_ = memoryDc_.get();
   GetClipBox(target, &area_);
-  bitmap_.reset(
-      CreateCountedBitmap(target, area_.right - area_.left, area_.bottom - area_.top));
+  bitmap_.reset(CreateCountedBitmap(target, area_.right - area_.left, area_.bottom - area_.top));
   previousBitmap_ = SelectObject(dc_, bitmap_.get());
   SetWindowOrgEx(dc_, area_.left, area_.top, nullptr);
 }
