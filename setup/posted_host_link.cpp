@@ -1,6 +1,6 @@
 #include "setup/posted_host_link.h"
 
-#include "setup/window_thread.h"
+#include "setup/thread_signals.h"
 
 void PostedHostLink::Link() {
   linked_ = Ask(std::make_shared<HostRequest>(HostRequest::Kind::kLink));

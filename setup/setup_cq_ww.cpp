@@ -1,7 +1,7 @@
 #include "setup/setup_cq_ww.h"
 
 #include "res/control_window_ids.h"
-#include "setup/window_thread.h"
+#include "setup/thread_signals.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include <atomic>
 
-#include "platform/thread_exit_win32.h"
 #include "setup/host_automation.h"
 #include "setup/posted_host_link.h"
 #include "setup/setup_cq_ww.h"
+#include "setup/thread_signals.h"
 
 namespace {
 
@@ -15,18 +15,13 @@ namespace {
 constexpr DWORD kThreadWaitMilliseconds = 2000;
 
 std::atomic<HWND> controlWindow{nullptr};
-std::atomic<bool> stopRequested{false};
-// The module is being unloaded: the host's thread holds the system's loader lock.
-std::atomic<bool> unloading{false};
-// Set while no window thread runs; created by the first start.
-std::atomic<HANDLE> threadDone{nullptr};
 // Set once the window thread has passed its start-up.
 std::atomic<HANDLE> threadStarted{nullptr};
 std::atomic<DWORD> windowThreadId{0};
 // Kept only to end a thread that cannot stop in time when the module goes.
 std::atomic<HANDLE> windowThread{nullptr};
-// Never set: the window thread's last wait, in which it leaves.
-std::atomic<HANDLE> lastWait{nullptr};
+
+WindowThreadSignals& signals = windowThreadSignals;
 
 // Remembers, across control windows, where the host was when it was last told "<SP1>".
 WindowRefresh refresh{contest};
@@ -36,24 +31,6 @@ void RunMessageLoop(const Setup_CQ_WW& window) {
   while (!window.ended() && GetMessageA(&message, nullptr, 0, 0) > 0) {
     DispatchThreadMessage(message);
   }
-}
-
-// Destroying hundreds of boxes would keep the unloading host waiting: the windows only
-// leave the screen, at once.
-BOOL CALLBACK HideWindow(HWND window, LPARAM) {
-  ShowWindow(window, SW_HIDE);
-  return TRUE;
-}
-
-// Windows whose procedure goes with the module are left to the dialog handling of the
-// system, which destroys them with the thread.
-BOOL CALLBACK LetGoOfDialog(HWND window, LPARAM) {
-  char className[16] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (lstrcmpA(className, "#32770") != 0) return TRUE;
-  SetWindowLongPtrA(window, DWLP_DLGPROC, 0);
-  EnumChildWindows(window, LetGoOfDialog, 0);
-  return TRUE;
 }
 
 // Everything that may take the system's loader lock happens before the host's thread hears
@@ -69,8 +46,8 @@ DWORD WINAPI ControlWindowThread(void*) {
     if (opened) controlWindow = window.hwnd();
     SetEvent(threadStarted);
     if (opened) {
-      if (unloading) LeaveWindowsToTheSystem();
-      if (!stopRequested) RunMessageLoop(window);
+      if (signals.unloading) LeaveWindowsToTheSystem();
+      if (!signals.stopRequested) RunMessageLoop(window);
     }
     controlWindow = nullptr;
   }  // every window closes here
@@ -97,36 +74,36 @@ int WaitAnsweringSentMessages(const HANDLE* objects, DWORD count, DWORD millisec
 }  // namespace
 
 bool WindowThreadRunning() {
-  const HANDLE done = threadDone.load();
+  const HANDLE done = signals.done.load();
   return done != nullptr && WaitForSingleObject(done, 0) == WAIT_TIMEOUT;
 }
 
 void StartWindowThread() {
   if (WindowThreadRunning() && !CloseAllWindows()) return;
-  if (threadDone.load() == nullptr) {
-    threadDone = CreateEventA(nullptr, TRUE, TRUE, nullptr);
+  if (signals.done.load() == nullptr) {
+    signals.done = CreateEventA(nullptr, TRUE, TRUE, nullptr);
     threadStarted = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    lastWait = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    signals.lastWait = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   }
-  if (threadDone.load() == nullptr || threadStarted.load() == nullptr ||
-      lastWait.load() == nullptr) {
+  if (signals.done.load() == nullptr || threadStarted.load() == nullptr ||
+      signals.lastWait.load() == nullptr) {
     return;
   }
   BindHostAutomation();
-  stopRequested = false;
-  ResetEvent(threadDone);
+  signals.stopRequested = false;
+  ResetEvent(signals.done);
   ResetEvent(threadStarted);
   if (const HANDLE ended = windowThread.exchange(nullptr)) CloseHandle(ended);
   DWORD id = 0;
   const HANDLE thread = CreateThread(nullptr, 0, ControlWindowThread, nullptr, 0, &id);
   if (thread == nullptr) {
-    SetEvent(threadDone);
+    SetEvent(signals.done);
     return;
   }
   windowThreadId = id;
   windowThread = thread;
   // Until the thread has passed its start-up an unload would wait for it in vain.
-  const HANDLE startedOrDone[] = {threadStarted.load(), threadDone.load()};
+  const HANDLE startedOrDone[] = {threadStarted.load(), signals.done.load()};
   WaitAnsweringSentMessages(startedOrDone, 2, kThreadWaitMilliseconds);
 }
 
@@ -138,20 +115,20 @@ void PostRefreshRequest(bool arm) {
 
 bool CloseAllWindows() {
   if (!WindowThreadRunning()) return true;
-  stopRequested = true;
+  signals.stopRequested = true;
   if (const HWND window = controlWindow.load()) {
     PostMessageA(window, WM_CLOSE, 0, 0);
   } else {
     // Still opening: wakes a host call it may wait in, so that it gives up.
     PostThreadMessageA(windowThreadId, WM_NULL, 0, 0);
   }
-  const HANDLE done = threadDone.load();
+  const HANDLE done = signals.done.load();
   return WaitAnsweringSentMessages(&done, 1, kThreadWaitMilliseconds) == 0;
 }
 
 void UnloadWindows() {
   const HANDLE thread = windowThread.exchange(nullptr);
-  unloading = true;
+  signals.unloading = true;
   if (!CloseAllWindows() && thread != nullptr) {
     // The thread waits for something the module's unloading holds (the system's loader
     // lock) although it passed its start-up before the host got control back. It would run
@@ -160,34 +137,8 @@ void UnloadWindows() {
     WaitForSingleObject(thread, kThreadWaitMilliseconds);
   }
   DismantleHostAutomation();
-  for (std::atomic<HANDLE>* handle : {&threadDone, &threadStarted, &lastWait}) {
+  for (std::atomic<HANDLE>* handle : {&signals.done, &threadStarted, &signals.lastWait}) {
     if (const HANDLE open = handle->exchange(nullptr)) CloseHandle(open);
   }
   if (thread != nullptr) CloseHandle(thread);
-}
-
-// As a dialog's own loop does, the dialog keys work in every window of the thread.
-void DispatchThreadMessage(MSG& message) {
-  const HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-  if (root != nullptr && IsDialogMessageA(root, &message)) return;
-  TranslateMessage(&message);
-  DispatchMessageA(&message);
-}
-
-bool WindowThreadStopRequested() {
-  return stopRequested;
-}
-
-bool ModuleUnloading() {
-  return unloading;
-}
-
-void LeaveWindowsToTheSystem() {
-  EnumThreadWindows(GetCurrentThreadId(), HideWindow, 0);
-  EnumThreadWindows(GetCurrentThreadId(), LetGoOfDialog, 0);
-  LeaveWindowThread();
-}
-
-void LeaveWindowThread() {
-  SignalDoneAndExitThread(threadDone, lastWait);
 }

@@ -20,24 +20,3 @@ void PostRefreshRequest(bool arm);
 bool CloseAllWindows();
 // The module's detach: closes every window and lets go of what the windows used.
 void UnloadWindows();
-
-// The window thread.
-
-// Hands one message of the thread to its window, with the dialog keys working in every
-// dialog of the thread.
-void DispatchThreadMessage(MSG& message);
-
-// True once the host's thread asked the window thread to stop.
-bool WindowThreadStopRequested();
-// True while the module is unloaded: the host's thread waits holding the system's loader
-// lock, which destroying some windows needs (a control's first use of a function its
-// library loads late, for one).
-bool ModuleUnloading();
-// Leaves the thread with its windows hidden and left to the system: they stay, answered by
-// the system alone, until the system destroys them with the thread, right after the
-// unload (the thread's end waits for the loader lock the unload holds).
-[[noreturn]] void LeaveWindowsToTheSystem();
-// Tells the host's thread that the window thread is done and ends the thread; no code of
-// the module runs after the signal, since the module may be unloaded at once. Its windows
-// must be gone before.
-[[noreturn]] void LeaveWindowThread();
