@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/synthetic_log.h"
-#include "tests/support/host_calls.h"
-#include "tests/support/temp_folder.h"
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
 
 namespace {
 

@@ -26,10 +26,12 @@
 #include <vector>
 
 #include "bench/weekend_host.h"
-#include "platform/ini_file.h"
 #include "contest/contest_rules.h"
 #include "contest/qso_record.h"
-#include "tests/support/temp_folder.h"
+#include "contest/settings_file.h"
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
+#include "platform/ini_file.h"
 #include "tools/replay.h"
 #include "tools/sample_log.h"
 #include "tools/whole_file.h"
@@ -137,7 +139,7 @@ fs::path ProblemLineFile() {
 // The settings an operator leaves behind when they want every window at the next start.
 void WantEveryWindow(const ReplayStation& station) {
   WriteSettings(station, {});
-  const IniFile settings(kPluginIniSection, kPluginIniPath);
+  const IniFile settings(kSettingsSection, kSettingsPath);
   settings.Write("Start", "0");
   settings.Write("setup_mode_cw", station.cwLeg ? "1" : "0");
   settings.Write("setup_mode_ssb", station.cwLeg ? "0" : "1");
@@ -150,9 +152,8 @@ void WantEveryWindow(const ReplayStation& station) {
 int CheckCall(const StatsLibrary& stats, const std::string& typed, const HostQso& qso,
               const std::string& typedPrefix) {
   char output[100];
-  return stats.CheckCall0(typed.c_str(), 0, 0, qso.mode.c_str(), "", "", "", "", "", "", "", "", "",
-                          typedPrefix.c_str(), 0, 0, 0, 0.0, 0.0, "", "", "", "", "",
-                          qso.band.c_str(), nullptr, output, nullptr);
+  return Check(typed.c_str(), qso.mode.c_str(), typedPrefix.c_str(), qso.band.c_str(), nullptr,
+               output, stats);
 }
 
 std::string Key(const HostQso& qso) {

@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "bench/synthetic_log.h"
-#include "tests/support/temp_folder.h"
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
 #include "tools/replay.h"
 
 namespace {
 
-const char* const kUnused = "";
 constexpr int kRepeats = 3;  // the best of three: the least disturbed by the rest of the machine
 
 using Clock = std::chrono::steady_clock;
@@ -49,7 +49,7 @@ std::vector<HostQso> HostQsos(const SyntheticLog& log) {
 }
 
 // Seconds for one GetResult0.
-double Report(const StatsLibrary& stats) {
+double ReportSeconds(const StatsLibrary& stats) {
   int status = 0;
   const auto begin = Clock::now();
   const char* report = stats.GetResult0(&status);
@@ -80,10 +80,8 @@ double CheckCalls(const StatsLibrary& stats, const SyntheticLog& log, int checks
   const auto begin = Clock::now();
   for (int i = 0; i < checks; ++i) {
     const size_t n = static_cast<size_t>(i) * 7919 % log.calls.size();
-    answers += stats.CheckCall0(log.calls[n].c_str(), 0, 0, "CW", kUnused, kUnused, kUnused,
-                                kUnused, kUnused, kUnused, kUnused, kUnused, kUnused, "K", 0, 0, 0,
-                                0.0, 0.0, kUnused, kUnused, kUnused, kUnused, kUnused,
-                                i % 2 ? log.bands[n] : "10m", nullptr, output, nullptr);
+    answers += Check(log.calls[n].c_str(), "CW", "K", i % 2 ? log.bands[n] : "10m", nullptr, output,
+                     stats);
   }
   const double seconds = Seconds(Clock::now() - begin);
   answerSink = answers;
@@ -108,7 +106,7 @@ int main(int argc, char** argv) {
       for (int repeat = 0; repeat < kRepeats; ++repeat) {
         add = std::min(add, LoadLog(stats, qsos));
         check = std::min(check, CheckCalls(stats, log, 100000));
-        report = std::min(report, Report(stats));
+        report = std::min(report, ReportSeconds(stats));
       }
       std::printf("| %s | %d | %.2f | %.0f | %.1f |\n", label.c_str(), size, add * 1e6, check * 1e9,
                   report * 1e3);
@@ -117,7 +115,8 @@ int main(int argc, char** argv) {
     for (size_t i = 0; i < qsos.size(); ++i) qsos[i].band = "b" + std::to_string(i * 7919 % 20000);
     LoadLog(stats, qsos);
     double report = 1e9;
-    for (int repeat = 0; repeat < kRepeats; ++repeat) report = std::min(report, Report(stats));
+    for (int repeat = 0; repeat < kRepeats; ++repeat)
+      report = std::min(report, ReportSeconds(stats));
     std::printf("| %s | 20000, a band text each | | | %.1f |\n", label.c_str(), report * 1e3);
   } catch (const StatsLibraryError& error) {
     std::fprintf(stderr, "%s\n", error.what());

@@ -5,11 +5,11 @@
 
 #include <string>
 
+#include "host/host_calls.h"
+#include "host/scripted_host.h"
+#include "host/temp_folder.h"
 #include "plugin/entry_points.h"
 #include "setup/window_refresh.h"
-#include "tests/setup/scripted_host.h"
-#include "tests/support/host_calls.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tests/support/temp_folder.h"
+#include "host/temp_folder.h"
 #include "tools/contest_hours.h"
 #include "tools/html_page.h"
 #include "tools/replay.h"

@@ -7,24 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "tests/reports/host_calls.h"
-#include "tests/support/temp_folder.h"
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
 
 namespace {
 
-const StatsEntryPoints kStats{&ResetStats0, &AddData0, &GetResult0};
-
-struct HostStation {
+struct Worked {
   const char* prefix;
   const char* continent;
 };
 
 // A UK/EI own station scores by time of day too: the most work per QSO.
 void FillLog(int qsoCount, int cabrilloExport) {
-  ResetFor(kStats, {"G4ZZ", "G", "EU", cabrilloExport});
+  Reset({"G4ZZ", "G", "EU", cabrilloExport});
   static const std::array<const char*, 5> kBands = {"80m", "40m", "20m", "15m", "10m"};
   static const std::array<const char*, 6> kAreas = {"5LN", "12AB", "7 BA", "123SW", "9KT", "44XX"};
-  std::vector<HostStation> stations;
+  std::vector<Worked> stations;
   static std::vector<std::string> prefixes;  // the texts outlive the calls
   prefixes.clear();
   for (int i = 0; i < 300; ++i) prefixes.push_back("P" + std::to_string(i));
@@ -36,15 +34,15 @@ void FillLog(int qsoCount, int cabrilloExport) {
   uint32_t random = 12345;
   for (int i = 0; i < qsoCount; ++i) {
     random = random * 1664525u + 1013904223u;
-    const HostStation& station =
+    const Worked& station =
         stations[random % 4 == 0 ? random % 2 : (random >> 8) % stations.size()];
     const std::string call = "C" + std::to_string((random >> 4) % (qsoCount / 2 + 1));
     const bool ukEi = station.prefix[0] == 'G';
     const double minute = 48.0 * 60 * i / qsoCount;
-    AddQso(kStats, "G4ZZ",
-           {call.c_str(), station.prefix, station.continent, kBands[(random >> 12) % kBands.size()],
-            ContestDay(0, 0, minute * 60), ukEi ? kAreas[(random >> 16) % kAreas.size()] : "5",
-            (random >> 20) % 2 ? "CW" : "SSB", 14025000});
+    Add({"G4ZZ", call.c_str(), station.prefix, station.continent,
+         kBands[(random >> 12) % kBands.size()], ContestDay(0, 0, minute * 60),
+         ukEi ? kAreas[(random >> 16) % kAreas.size()] : "5", (random >> 20) % 2 ? "CW" : "SSB",
+         14025000});
   }
 }
 

@@ -2,8 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "tests/support/contest_session.h"
-#include "tests/support/temp_folder.h"
+#include "host/contest_session.h"
+#include "host/temp_folder.h"
 
 namespace {
 

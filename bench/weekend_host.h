@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "tools/stats_library.h"
+#include "host/stats_library.h"
 
 class WeekendHost {
  public:

@@ -6,8 +6,8 @@
 #include <psapi.h>  // after windows.h, which it needs
 
 #include "bench/weekend_host.h"
+#include "host/fake_host_win32.h"
 #include "res/control_window_ids.h"
-#include "tests/setup/fake_host.h"
 
 namespace {
 

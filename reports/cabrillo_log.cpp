@@ -97,8 +97,12 @@ std::string CabrilloLog::WriteLogFile(bool cwLeg, long long claimedScore,
   for (const std::string& line : qsoLines) text += line;
   text += "END-OF-LOG:\r\n";
 
-  const std::string fileName = fileBaseName + ".cbr";
+  const std::string fileName = CabrilloFileName(fileBaseName);
   // The operator must not send in a log that was never written; an earlier log stays
   // whole when this one cannot be.
   return (ReplaceFileWhole(fileName, text) ? "File produced: " : "File not produced: ") + fileName;
+}
+
+std::string CabrilloFileName(std::string_view fileBaseName) {
+  return std::string(fileBaseName) + ".cbr";
 }

@@ -30,6 +30,9 @@ class CabrilloLog {
   std::string WriteLogFile(bool cwLeg, long long claimedScore, const std::string& hostFolder) const;
 };
 
+// "<fileBaseName>.cbr": the name of the Cabrillo file (FileBaseName makes the base).
+std::string CabrilloFileName(std::string_view fileBaseName);
+
 // The Cabrillo mode of a logged mode: "CW", "PH" for SSB (either in any letter case), else "??".
 const char* CabrilloMode(std::string_view loggedMode);
 

@@ -1,6 +1,8 @@
 // ADIF: an optional header ending in <EOH>, then records of fields <NAME:LENGTH[:TYPE]>data,
 // each record ending in <EOR>. Field names ignore case; the length counts bytes.
 
+#include "tools/adif_reader.h"
+
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -8,7 +10,7 @@
 #include "platform/ascii_text.h"
 #include "contest/contest_rules.h"
 #include "tools/log_fields.h"
-#include "tools/log_file.h"
+#include "tools/log_record.h"
 #include "tools/text_lines.h"
 
 namespace {

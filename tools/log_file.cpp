@@ -1,8 +1,8 @@
 #include "tools/log_file.h"
 
-#include <algorithm>
-
 #include "platform/ascii_text.h"
+#include "tools/adif_reader.h"
+#include "tools/cabrillo_reader.h"
 
 namespace {
 
@@ -27,24 +27,4 @@ LogFile ReadLog(std::string_view text, const SendsAreaCode& sendsAreaCode) {
   if (StartsWithNoCase(start, "START-OF-LOG:")) return ReadCabrillo(text, sendsAreaCode);
   if (LooksLikeAdif(start)) return ReadAdif(text);
   throw LogError("neither an ADIF log nor a Cabrillo log");
-}
-
-bool NamesThisContest(std::string_view contest) {
-  std::string letters;
-  for (const char c : UpperAscii(contest)) {
-    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')) letters += c;
-  }
-  // Not the UKEICC's other contests ("UKEICC-80M").
-  return letters == "UKEI" || letters.rfind("UKEIDX", 0) == 0 || letters.rfind("UKEICCDX", 0) == 0;
-}
-
-std::vector<ReasonCount> CountReasons(const std::vector<LogProblem>& problems) {
-  std::vector<ReasonCount> counts;
-  for (const LogProblem& problem : problems) {
-    auto found = std::find_if(counts.begin(), counts.end(),
-                              [&](const ReasonCount& count) { return count.what == problem.what; });
-    if (found == counts.end()) found = counts.insert(counts.end(), ReasonCount{problem.what});
-    found->Add(problem.line, problem.detail);
-  }
-  return counts;
 }

@@ -1,90 +1,10 @@
 #pragma once
-// A contest log read from an ADIF or a Cabrillo file: the QSOs in log order, as the host
-// would hand them to the plug-in, and the records that could not be read.
+// A contest log read from an ADIF or a Cabrillo file, whichever it is.
 
-#include <functional>
-#include <stdexcept>
-#include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
-#include "platform/ole_date.h"
-
-struct LogQso {
-  int line = 0;         // where the record starts in the file
-  std::string ownCall;  // as logged with the QSO; may be empty
-  std::string call;
-  OleDate time;
-  unsigned frequencyHz = 0;
-  bool frequencyFromBand = false;  // the log gave no usable frequency: the band's lower edge
-  std::string band;                // "20m"
-  std::string mode;                // "CW", "SSB", or as logged
-  std::string rstSent, rstReceived;
-  std::string sentExchange;      // as logged: "001", "001 LN"
-  std::string receivedExchange;  // as logged: "012", "012 LN", "12LN"
-  // A UK/EI area code that the log keeps apart from the received exchange (ADIF STATE or
-  // CNTY); it belongs to the exchange only when the worked station is a UK/EI one.
-  std::string receivedArea;
-};
-
-struct LogProblem {
-  LogProblem() = default;
-  LogProblem(int line, std::string what, std::string detail = {})
-      : line(line), what(std::move(what)), detail(std::move(detail)) {}
-  int line = 0;
-  std::string what;    // the reason, worded alike for every record of its kind, ADIF or Cabrillo
-  std::string detail;  // what this record holds that gives the reason; may be empty
-};
-
-// Why a record is skipped, the same words for ADIF and Cabrillo.
-inline constexpr const char* kNoCall = "no worked call";
-inline constexpr const char* kNoDateAndTime = "no valid date and time";
-inline constexpr const char* kNoFrequency = "no usable frequency or band";
-inline constexpr const char* kShortQsoLine = "QSO line too short";
-inline constexpr const char* kBrokenRecord = "broken ADIF record";
-
-// How often one reason came up, and where first.
-struct ReasonCount {
-  ReasonCount(std::string what) : what(std::move(what)) {}  // NOLINT: a reason is its words
-  std::string what;
-  int count = 0;
-  int firstLine = 0;
-  std::string firstDetail;
-  void Add(int line, const std::string& detail = {}) {
-    if (count++ == 0) {
-      firstLine = line;
-      firstDetail = detail;
-    }
-  }
-};
-
-// One count per reason, in the order the reasons first came up.
-std::vector<ReasonCount> CountReasons(const std::vector<LogProblem>& problems);
-
-struct LogFile {
-  std::string ownCall;  // Cabrillo CALLSIGN:, ADIF STATION_CALLSIGN or OPERATOR
-  std::string contest;  // Cabrillo CONTEST:, the first ADIF CONTEST_ID; empty when not named
-  std::vector<LogQso> qsos;
-  std::vector<LogProblem> problems;  // records skipped, in file order
-  std::vector<LogProblem> warnings;  // about records read all the same; line 0: the whole file
-};
-
-class LogError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// Whether an own call is a UK/EI station's, which sends its area code with every number:
-// the sent exchange of a Cabrillo QSO line of this contest is one field wider.
-using SendsAreaCode = std::function<bool(std::string_view ownCall)>;
+#include "tools/log_record.h"
 
 // Reads an ADIF or a Cabrillo log, told apart by content; throws LogError for anything else.
 // A file of blank space only holds no QSO.
 LogFile ReadLog(std::string_view text, const SendsAreaCode& sendsAreaCode);
-LogFile ReadAdif(std::string_view text);
-LogFile ReadCabrillo(std::string_view text, const SendsAreaCode& sendsAreaCode);
-
-// Whether a contest name of a log names the UK/EI DX Contest as loggers write it
-// ("UKEIDXCW", "UKEI-DX", "UK/EI DX", "UKEI", "UKEICC-DX").
-bool NamesThisContest(std::string_view contest);

@@ -7,9 +7,14 @@
 #include <optional>
 #include <unordered_set>
 
+#include "contest/contest_rules.h"
+#include "contest/settings_file.h"
+#include "host/host_calls.h"
 #include "platform/ascii_text.h"
 #include "platform/ini_file.h"
-#include "contest/contest_rules.h"
+#include "reports/cabrillo_header.h"
+#include "reports/cabrillo_log.h"
+#include "reports/stats_file.h"
 #include "tools/header_settings.h"
 #include "tools/log_fields.h"
 #include "tools/whole_file.h"
@@ -84,12 +89,6 @@ std::string ReadFileOrNothing(const std::string& path) {
   } catch (const FileError&) {
     return {};
   }
-}
-
-// The own call is a call sign: letters, digits and "/", which a file name cannot hold.
-std::string CabrilloFileName(std::string call) {
-  std::replace(call.begin(), call.end(), '/', '_');
-  return call + ".cbr";
 }
 
 // When the file was last written; none when there is no such file.
@@ -264,16 +263,12 @@ std::string OwnAreaCode(const std::vector<HandedQso>& handed, const ReplayOption
   return {};
 }
 
-// AddData0 and RemoveData0 take the same arguments.
-template <typename Entry>
-int Pass(Entry entry, const HostQso& qso) {
-  OleDate time = qso.time;
-  OleDate noDate{0.0, OleDate::kNull};
-  return entry(qso.ownCall.c_str(), qso.call.c_str(), &time, &noDate, &noDate, &noDate, 0,
-               qso.frequencyHz, qso.mode.c_str(), qso.rstSent.c_str(), qso.rstReceived.c_str(),
-               qso.sentNumber.c_str(), qso.exchange.c_str(), "", "", "", "", "", "", "", "", "",
-               qso.worked.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "", qso.worked.continent.c_str(), "",
-               qso.band.c_str(), "");
+// The QSO's texts as AddData0 and RemoveData0 receive them.
+Qso Passed(const HostQso& qso) {
+  return {qso.ownCall.c_str(),          qso.call.c_str(),    qso.worked.prefix.c_str(),
+          qso.worked.continent.c_str(), qso.band.c_str(),    qso.time,
+          qso.exchange.c_str(),         qso.mode.c_str(),    qso.frequencyHz,
+          qso.sentNumber.c_str(),       qso.rstSent.c_str(), qso.rstReceived.c_str()};
 }
 
 HostQso AsHostPasses(const HandedQso& handed, const ReplayStation& station,
@@ -340,14 +335,14 @@ void HandToPlugin(const StatsLibrary& stats, const std::vector<HostQso>& qsos,
 // the rest.
 void KeepHeaderForStation(const ReplayStation& station, const ReplayOptions& options,
                           std::vector<LogProblem>& warnings) {
-  const IniFile settings(kPluginIniSection, kPluginIniPath);
+  const IniFile settings(kSettingsSection, kSettingsPath);
   const std::string savedFor = settings.Read(kHeaderCallKey);
   if (!savedFor.empty() && savedFor != station.ownCall) {
     const bool operatorsGiven =
         std::any_of(options.headerSettings.begin(), options.headerSettings.end(),
                     [](const auto& setting) { return setting.first == "Operators"; });
     std::string what =
-        std::string("the Cabrillo header in ") + kPluginIniPath + " was saved for " + savedFor;
+        std::string("the Cabrillo header in ") + kSettingsPath + " was saved for " + savedFor;
     if (!operatorsGiven) {
       settings.Write("Operators", station.ownCall);
       what += ": OPERATORS is now " + station.ownCall;
@@ -362,12 +357,12 @@ void KeepHeaderForStation(const ReplayStation& station, const ReplayOptions& opt
 void WriteSettings(const ReplayStation& station, const ReplayOptions& options) {
   std::error_code ignored;
   std::filesystem::create_directory("Plugins", ignored);
-  const IniFile settings(kPluginIniSection, kPluginIniPath);
+  const IniFile settings(kSettingsSection, kSettingsPath);
   settings.Write("Mode", station.cwLeg ? "1" : "0");
   settings.Write("setup_areacode", station.areaCode);
   for (const auto& [key, value] : options.headerSettings) {
     if (!settings.Write(key, value)) {
-      throw ReplayError("the header value " + key + " could not be stored in " + kPluginIniPath);
+      throw ReplayError("the header value " + key + " could not be stored in " + kSettingsPath);
     }
   }
   // Every other reset opens the plug-in's windows; this marks them as just shown, so the
@@ -376,13 +371,12 @@ void WriteSettings(const ReplayStation& station, const ReplayOptions& options) {
 }
 
 void ResetFor(const StatsLibrary& stats, const ReplayStation& station, bool cabrillo) {
-  OleDate start = station.contestStart;
-  OleDate end = station.contestEnd;
   // The host folder is where the plug-in looks for the host program's version: the
   // current folder, which holds none.
-  stats.ResetStats0("", cabrillo ? 1 : 0, station.ownCall.c_str(), &start, &end, "", "", "", "", "",
-                    "", "", "", "", station.placement.prefix.c_str(), 0, 0, 0, 0.0, 0.0, "",
-                    station.placement.continent.c_str(), "");
+  Reset({station.ownCall.c_str(), station.placement.prefix.c_str(),
+         station.placement.continent.c_str(), cabrillo ? 1 : 0, "", station.contestStart,
+         station.contestEnd},
+        stats);
 }
 
 std::string DupeKey(const HostQso& qso) {
@@ -390,11 +384,11 @@ std::string DupeKey(const HostQso& qso) {
 }
 
 int AddQso(const StatsLibrary& stats, const HostQso& qso) {
-  return Pass(stats.AddData0, qso);
+  return Add(Passed(qso), stats);
 }
 
 int RemoveQso(const StatsLibrary& stats, const HostQso& qso) {
-  return Pass(stats.RemoveData0, qso);
+  return Remove(Passed(qso), stats);
 }
 
 SendsAreaCode UkEiStations(const CtyDatabase& cty) {
@@ -450,7 +444,7 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   if (options.cabrillo || !options.headerSettings.empty()) {
     KeepHeaderForStation(station, options, result.warnings);
   }
-  if (options.cabrillo) result.cabrilloFile = CabrilloFileName(station.ownCall);
+  if (options.cabrillo) result.cabrilloFile = CabrilloFileName(FileBaseName(station.ownCall));
   // The plug-in replaces the file only when it writes a whole new one.
   const auto cabrilloBefore = LastWritten(result.cabrilloFile);
   ResetFor(stats, station, options.cabrillo);
@@ -461,14 +455,15 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   result.report = report ? report : "";
 
   // The plug-in names its files after the contest's end and the own call.
-  result.problemLinesFile = "VurovODUVIR_EI_" + FormatDate(station.contestEnd, "%d_%m_%Y") + ".txt";
+  result.problemLinesFile =
+      StatsFileName(StatsFileDateTag(station.contestStart, station.contestEnd));
   result.summary.areaWarnings =
       CountOccurrences(ReadFileOrNothing(result.problemLinesFile), kAreaWarning);
   if (options.cabrillo) {
     const auto cabrilloAfter = LastWritten(result.cabrilloFile);
     result.cabrilloProduced =
         cabrilloAfter && cabrilloAfter != cabrilloBefore &&
-        ApplyHeaderSettings(IniFile(kPluginIniSection, kPluginIniPath), result.cabrilloFile);
+        ApplyHeaderSettings(IniFile(kSettingsSection, kSettingsPath), result.cabrilloFile);
   }
   return result;
 }

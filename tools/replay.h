@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "host/stats_library.h"
 #include "platform/ole_date.h"
 #include "tools/cty_database.h"
 #include "tools/log_file.h"
-#include "tools/stats_library.h"
 
 struct ReplayOptions {
   std::string ownCall;                   // empty: the log's own call
@@ -112,8 +112,5 @@ std::string DupeKey(const HostQso& qso);
 int AddQso(const StatsLibrary& stats, const HostQso& qso);
 int RemoveQso(const StatsLibrary& stats, const HostQso& qso);
 
-// The settings file of the plug-in, relative to the current folder, and its section.
-inline constexpr const char* kPluginIniPath = "Plugins\\UK_EI.ini";
-inline constexpr const char* kPluginIniSection = "Settings";
 // The key, of the tool's own, of the call the Cabrillo header in the settings is for.
 inline constexpr const char* kHeaderCallKey = "Header_Call";

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "plugin/entry_points.h"
+#include "host/host_calls.h"
 
 namespace {
 
@@ -20,38 +20,34 @@ struct FuzzHost {
     return texts_[next_++ % kTexts].c_str();
   }
 
-  OleDate* Date() {
-    if (data_.ConsumeBool()) return nullptr;
-    dates_[next_ % kTexts] =
-        OleDate{data_.ConsumeFloatingPoint<double>(), data_.ConsumeIntegralInRange<int>(-1, 3)};
-    return &dates_[next_++ % kTexts];
+  OleDate Date() {
+    return OleDate{data_.ConsumeFloatingPoint<double>(), data_.ConsumeIntegralInRange<int>(-1, 3)};
+  }
+
+  // What AddData0 and RemoveData0 read; a braced list takes its values in order.
+  Qso AnyQso() {
+    return {Text(), Text(), Text(),
+            Text(), Text(), Date(),
+            Text(), Text(), data_.ConsumeIntegral<unsigned>(),
+            Text(), Text(), Text()};
   }
 
   void Call() {
     switch (data_.ConsumeIntegralInRange<int>(0, 7)) {
       case 0:
-        ResetStats0(Text(), data_.ConsumeIntegralInRange<int>(0, 1), Text(), Date(), Date(),
-                    Text(), Text(), Text(), Text(), Text(), Text(), Text(), Text(), Text(), Text(),
-                    0, 0, 0, 0.0, 0.0, Text(), Text(), Text());
+        Reset({Text(), Text(), Text(), data_.ConsumeIntegralInRange<int>(0, 1), Text(), Date(),
+               Date()});
         break;
       case 1:
       case 2:
-        AddData0(Text(), Text(), Date(), Date(), Date(), Date(), 0,
-                 data_.ConsumeIntegral<unsigned>(), Text(), Text(), Text(), Text(), Text(),
-                 Text(), Text(), Text(), Text(), Text(), Text(), Text(), Text(), Text(), Text(),
-                 0, 0, 0, 0.0, 0.0, Text(), Text(), Text(), Text(), Text());
+        Add(AnyQso());
         break;
       case 3:
-        RemoveData0(Text(), Text(), Date(), Date(), Date(), Date(), 0,
-                    data_.ConsumeIntegral<unsigned>(), Text(), Text(), Text(), Text(), Text(),
-                    Text(), Text(), Text(), Text(), Text(), Text(), Text(), Text(), Text(),
-                    Text(), 0, 0, 0, 0.0, 0.0, Text(), Text(), Text(), Text(), Text());
+        Remove(AnyQso());
         break;
       case 4: {
         char output[100];
-        CheckCall0(Text(), 0, 0, Text(), Text(), Text(), Text(), Text(), Text(), Text(), Text(),
-                   Text(), Text(), Text(), 0, 0, 0, 0.0, 0.0, Text(), Text(), Text(), Text(),
-                   Text(), Text(), Text(), data_.ConsumeBool() ? output : nullptr, nullptr);
+        Check(Text(), Text(), Text(), Text(), Text(), data_.ConsumeBool() ? output : nullptr);
         break;
       }
       case 5:
@@ -73,7 +69,6 @@ struct FuzzHost {
   static constexpr size_t kTexts = 64;
   FuzzedDataProvider& data_;
   std::string texts_[kTexts];
-  OleDate dates_[kTexts];
   size_t next_ = 0;
 };
 

@@ -11,11 +11,10 @@
 #include <iterator>
 #include <string>
 
-#include "tools/stats_library.h"
+#include "host/host_calls.h"
+#include "host/stats_library.h"
 
 namespace {
-
-const char* const kUnused = "";
 
 void PrintFile(std::FILE* out, const std::string& name) {
   std::ifstream in(name, std::ios::binary);
@@ -30,41 +29,26 @@ class Session {
   Session(const StatsLibrary& plugin, std::FILE* out) : plugin_(plugin), out_(out) {}
 
   void Reset(const char* call, const char* prefix, const char* continent, int cabrillo) {
-    OleDate start = FromCalendar({2016, 11, 12, 12, 0, 0});
-    OleDate end = FromCalendar({2016, 11, 13, 12, 0, 0});
     Print("ResetStats0",
-          plugin_.ResetStats0("", cabrillo, call, &start, &end, kUnused, kUnused, kUnused, kUnused,
-                              kUnused, kUnused, kUnused, kUnused, kUnused, prefix, 0, 0, 0, 0.0,
-                              0.0, kUnused, continent, kUnused));
+          ::Reset({call, prefix, continent, cabrillo, "", FromCalendar({2016, 11, 12, 12, 0, 0}),
+                   FromCalendar({2016, 11, 13, 12, 0, 0})},
+                  plugin_));
   }
 
   void Add(const char* call, int minute, unsigned hz, const char* mode, const char* exchange,
            const char* prefix, const char* continent, const char* band) {
-    OleDate time = FromCalendar({2016, 11, 12, 12 + minute / 60, minute % 60, 0});
-    OleDate other{};
+    const OleDate time = FromCalendar({2016, 11, 12, 12 + minute / 60, minute % 60, 0});
     Print("AddData0",
-          plugin_.AddData0("G4AAA", call, &time, &other, &other, &other, 0, hz, mode, "599", "599",
-                           "001", exchange, kUnused, kUnused, kUnused, kUnused, kUnused, kUnused,
-                           kUnused, kUnused, kUnused, prefix, 0, 0, 0, 0.0, 0.0, kUnused, continent,
-                           kUnused, band, kUnused));
+          ::Add({"G4AAA", call, prefix, continent, band, time, exchange, mode, hz}, plugin_));
   }
 
   void Remove(const char* call, const char* mode, const char* band) {
-    OleDate time{};
-    Print("RemoveData0",
-          plugin_.RemoveData0("G4AAA", call, &time, &time, &time, &time, 0, 0, mode, "599", "599",
-                              "001", "1", kUnused, kUnused, kUnused, kUnused, kUnused, kUnused,
-                              kUnused, kUnused, kUnused, "", 0, 0, 0, 0.0, 0.0, kUnused, "",
-                              kUnused, band, kUnused));
+    Print("RemoveData0", ::Remove({"G4AAA", call, "", "", band, OleDate{}, "1", mode, 0}, plugin_));
   }
 
   void Check(const char* call, const char* prefix, const char* band) {
     char output[100] = "untouched";
-    const int result =
-        plugin_.CheckCall0(call, 0, 0, "CW", kUnused, kUnused, kUnused, kUnused, kUnused, kUnused,
-                           kUnused, kUnused, kUnused, prefix, 0, 0, 0, 0.0, 0.0, kUnused, kUnused,
-                           kUnused, kUnused, kUnused, band, nullptr, output, nullptr);
-    Print("CheckCall0", result);
+    Print("CheckCall0", ::Check(call, "CW", prefix, band, nullptr, output, plugin_));
     Text("  output", output);
   }
 

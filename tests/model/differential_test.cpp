@@ -7,12 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
 #include "platform/ini_file.h"
 #include "plugin/contest_state.h"
 #include "plugin/entry_points.h"
 #include "tests/model/reference_log.h"
-#include "tests/support/host_calls.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -70,10 +70,10 @@ class RandomSession {
 };
 
 Qso AsHostQso(const ModelQsoInput& q) {
-  return Qso{q.ownCall.c_str(),     q.call.c_str(),       q.time,
-             q.frequencyHz,         q.mode.c_str(),       q.rstSent.c_str(),
-             q.rstReceived.c_str(), q.sentNumber.c_str(), q.exchange.c_str(),
-             q.prefix.c_str(),      q.continent.c_str(),  q.band.c_str()};
+  return Qso{q.ownCall.c_str(),    q.call.c_str(),    q.prefix.c_str(),
+             q.continent.c_str(),  q.band.c_str(),    q.time,
+             q.exchange.c_str(),   q.mode.c_str(),    q.frequencyHz,
+             q.sentNumber.c_str(), q.rstSent.c_str(), q.rstReceived.c_str()};
 }
 
 void ExpectSameLog(const ReferenceLog& model) {
@@ -107,8 +107,10 @@ void ExpectSameReport(ReferenceLog& model) {
             std::to_string(expected.score));
   for (int slot = 0; slot < kBandSlots; ++slot) {
     if (!expected.slotRebuilt[slot]) continue;
-    ASSERT_EQ(contest.results.worked.workedDxccByBand[slot], expected.dxccBySlot[slot]) << "slot " << slot;
-    ASSERT_EQ(contest.results.worked.workedAreasByBand[slot], expected.areasBySlot[slot]) << "slot " << slot;
+    ASSERT_EQ(contest.results.worked.workedDxccByBand[slot], expected.dxccBySlot[slot])
+        << "slot " << slot;
+    ASSERT_EQ(contest.results.worked.workedAreasByBand[slot], expected.areasBySlot[slot])
+        << "slot " << slot;
   }
 }
 
@@ -126,7 +128,7 @@ void Play(unsigned seed, int operations) {
     settings.Write("setup_areacode", session.Below(2) ? "LN" : "");
     const ModelStation station{own[0], own[1], own[2], FromCalendar({2016, 11, 12, 12, 0, 0}),
                                FromCalendar({2016, 11, 13, 12, 0, 0})};
-    Reset(HostStation{"", 0, own[0], station.start, station.end, own[1], own[2]});
+    Reset(HostStation{own[0], own[1], own[2], 0, "", station.start, station.end});
     model.Reset(station, settings.Read("setup_areacode"), settings.ReadInt("Mode") != 0);
   };
 

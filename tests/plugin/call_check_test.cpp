@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
 #include "plugin/entry_points.h"
-#include "tests/support/host_calls.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 class CallCheck : public ::testing::Test {

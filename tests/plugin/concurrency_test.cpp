@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
 #include "plugin/contest_state.h"
 #include "plugin/entry_points.h"
-#include "tests/support/host_calls.h"
-#include "tests/support/temp_folder.h"
 
 TEST(Concurrency, ExportsAndARefreshReaderShareTheState) {
   TempFolder folder;

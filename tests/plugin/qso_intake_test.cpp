@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
 #include "plugin/contest_state.h"
-#include "tests/support/host_calls.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -25,10 +25,10 @@ class QsoIntake : public ::testing::Test {
 }  // namespace
 
 TEST_F(QsoIntake, RefusalsWriteProblemLinesInTheirOrder) {
-  EXPECT_EQ(Add(Qso{.frequencyHz = 1825300, .band = "160m"}), 0);
+  EXPECT_EQ(Add(Qso{.band = "160m", .frequencyHz = 1825300}), 0);
   EXPECT_EQ(Add(Qso{.mode = "RTTY"}), 0);
   // The number check comes before the band check.
-  EXPECT_EQ(Add(Qso{.rstReceived = "", .sentNumber = "", .band = "2m"}), 0);
+  EXPECT_EQ(Add(Qso{.band = "2m", .sentNumber = "", .rstReceived = ""}), 0);
   EXPECT_EQ(Add(Qso{.exchange = ""}), 0);
   EXPECT_EQ(
       ProblemLines(),
@@ -44,12 +44,12 @@ TEST_F(QsoIntake, RefusalsWriteProblemLinesInTheirOrder) {
 
 TEST_F(QsoIntake, StoresTheRecordAsPassed) {
   EXPECT_EQ(Add(Qso{.call = "g4abc",
-                    .frequencyHz = 3799999,
-                    .mode = "cw",
-                    .rstSent = "579",
-                    .rstReceived = "589",
                     .continent = "eu",
-                    .band = "80M"}),
+                    .band = "80M",
+                    .mode = "cw",
+                    .frequencyHz = 3799999,
+                    .rstSent = "579",
+                    .rstReceived = "589"}),
             1);
   const CInfo& qso = Last();
   EXPECT_EQ(qso.call, "g4abc");
@@ -84,17 +84,17 @@ TEST_F(QsoIntake, ReceivedExchangesTakeTheirNormalForm) {
                         Case{"GM", " 42 ", "042 --", ""}, Case{"GW", "1234", "1234 --", ""},
                         // Norwich sends NK, kept as received.
                         Case{"G", "5nk", "005 NK", "NK"}, Case{"G", "12 NK", "012 NK", "NK"}}) {
-    Add(Qso{.exchange = c.exchange, .prefix = c.prefix});
+    Add(Qso{.prefix = c.prefix, .exchange = c.exchange});
     EXPECT_EQ(Last().exchangeReceived, c.normal) << c.exchange;
     EXPECT_EQ(Last().areaCode, c.area) << c.exchange;
   }
 }
 
 TEST_F(QsoIntake, InvalidAreaCodeWarnsButKeepsTheQso) {
-  EXPECT_EQ(Add(Qso{.exchange = "12 zz", .prefix = "GM"}), 1);
-  EXPECT_EQ(Add(Qso{.call = "EI5XX", .exchange = "5 xx", .prefix = "EI"}), 1);
+  EXPECT_EQ(Add(Qso{.prefix = "GM", .exchange = "12 zz"}), 1);
+  EXPECT_EQ(Add(Qso{.call = "EI5XX", .prefix = "EI", .exchange = "5 xx"}), 1);
   EXPECT_EQ(Last().exchangeReceived, "005 xx");
-  EXPECT_EQ(Add(Qso{.call = "G3XYY", .exchange = "123", .prefix = "G"}), 1);
+  EXPECT_EQ(Add(Qso{.call = "G3XYY", .prefix = "G", .exchange = "123"}), 1);
   EXPECT_EQ(ProblemLines(),
             "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599  001  G4ABC  599  12 zz  12 ZZ"
             "  UK/EI Code Area is not acceptable !!!\r\n"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
 #include "plugin/contest_state.h"
-#include "tests/support/host_calls.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ TEST_F(QsoRemoval, RemovesTheFirstMatchAndKeepsTheOrder) {
   Add(Qso{.call = "G3XYZ", .exchange = "2LN"});
   Add(Qso{.exchange = "3LN"});
   // Any time, frequency, RST or exchange finds the record.
-  EXPECT_EQ(Remove(Qso{.time = OleDate{}, .frequencyHz = 7000000, .exchange = "9"}), 1);
+  EXPECT_EQ(Remove(Qso{.time = OleDate{}, .exchange = "9", .frequencyHz = 7000000}), 1);
   EXPECT_EQ(Exchanges(), (std::vector<std::string>{"002 LN", "003 LN"}));
   EXPECT_EQ(Remove(Qso{.call = "G3XYZ", .band = "40m"}), 1);  // no such record
   EXPECT_EQ(contest.log.qsoList.size(), 2u);
@@ -47,13 +47,13 @@ TEST_F(QsoRemoval, DeletingOneOfADupePairLeavesTheOtherCounted) {
 }
 
 TEST_F(QsoRemoval, RefusedArgumentsAndExactMatching) {
-  Add(Qso{.mode = "cw", .band = "20M"});
+  Add(Qso{.band = "20M", .mode = "cw"});
   EXPECT_EQ(Remove(Qso{.mode = "FM"}), 0);
   EXPECT_EQ(Remove(Qso{.mode = "cw", .sentNumber = ""}), 0);
-  EXPECT_EQ(Remove(Qso{.mode = "cw", .exchange = ""}), 0);
+  EXPECT_EQ(Remove(Qso{.exchange = "", .mode = "cw"}), 0);
   EXPECT_EQ(Remove(Qso{.mode = "cw"}), 1);  // 20m is not 20M
   EXPECT_EQ(contest.log.qsoList.size(), 1u);
   // A QSO logged as "cw" can be deleted again.
-  EXPECT_EQ(Remove(Qso{.mode = "cw", .band = "20M"}), 1);
+  EXPECT_EQ(Remove(Qso{.band = "20M", .mode = "cw"}), 1);
   EXPECT_TRUE(contest.log.qsoList.empty());
 }

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "host/contest_session.h"
+#include "host/temp_folder.h"
 #include "plugin/contest_state.h"
-#include "tests/support/contest_session.h"
-#include "tests/support/temp_folder.h"
 
 // STATS_SOAK_CALLS sets a contest-length run (200,000 calls) by hand.
 TEST(Soak, LongSessionWithARefreshingWindowThreadKeepsMemoryFlat) {

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
 #include "platform/ini_file.h"
 #include "plugin/contest_state.h"
 #include "plugin/entry_points.h"
-#include "tests/support/host_calls.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 const char* const kStatsFile = "VurovODUVIR_EI_13_11_2016.txt";

@@ -8,12 +8,13 @@
 #include <filesystem>
 
 #include <atomic>
+#include <optional>
 #include <thread>
 
+#include "host/temp_folder.h"
 #include "res/cabrillo_dialog.h"
-#include "tests/reports/wine_host.h"
-#include "tests/support/keyboard.h"
-#include "tests/support/temp_folder.h"
+#include "tests/reports/dialog_host_win32.h"
+#include "tests/support/keyboard_win32.h"
 
 namespace {
 
@@ -66,13 +67,8 @@ class OutputBoxWatcher {
 
 class CabrilloDialogTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dll_ = LoadLibraryA(STATS_DLL_PATH);
-    ASSERT_NE(dll_, nullptr);
-    stats_ = BindStats(dll_);
-    ASSERT_NE(stats_.resetStats, nullptr);
-  }
-  void TearDown() override { FreeLibrary(dll_); }
+  void SetUp() override { stats_.emplace(STATS_DLL_PATH); }
+  void TearDown() override { stats_.reset(); }
 
   // The host's export run for G4ABC; `operate` plays the operator at the open dialog.
   template <typename Operate>
@@ -84,23 +80,22 @@ class CabrilloDialogTest : public ::testing::Test {
       for (int waited = 0; !IsWindowVisible(dialog) && waited < 10000; waited += 10) Sleep(10);
       operate(dialog);
     });
-    ResetFor(stats_, {"G4ABC", "DL", "EU", 1, hostFolder_.c_str()});
+    Reset({"G4ABC", "DL", "EU", 1, hostFolder_.c_str()}, *stats_);
     operatorThread.join();
   }
 
   std::string ReportWithOutputBoxes(std::string& boxTexts) {
-    AddQso(stats_, "G4ABC", {"G4BB", "G", "EU", "20m", ContestDay(9, 0), "5LN"});
-    AddQso(stats_, "G4ABC", {"DL1AA", "DL", "EU", "40m", ContestDay(9, 1), "7"});
+    Add({"G4ABC", "G4BB", "G", "EU", "20m", ContestDay(9, 0), "5LN"}, *stats_);
+    Add({"G4ABC", "DL1AA", "DL", "EU", "40m", ContestDay(9, 1), "7"}, *stats_);
     OutputBoxWatcher watcher;
-    const std::string report = Report(stats_);
+    const std::string report = Report(*stats_);
     boxTexts = watcher.Finish();
     return report;
   }
 
   TempFolder folder_;
   std::string hostFolder_ = ProgramFolder();
-  HMODULE dll_ = nullptr;
-  StatsEntryPoints stats_{};
+  std::optional<StatsLibrary> stats_;
 };
 
 TEST_F(CabrilloDialogTest, OkKeepsTheHeaderAndTheReportWritesTheFile) {
@@ -264,22 +259,22 @@ TEST_F(CabrilloDialogTest, ClaimedScoreIsInTheFileForEveryReader) {
                : report.substr(equals + 2, report.find('\r', equals) - equals - 2);
   };
   WriteFileBytes("Plugins/UK_EI.ini", "[Settings]\r\nMode=1\r\nStart=1\r\n");
-  ResetFor(stats_, {"G4ABC", "G", "EU"});
-  AddQso(stats_, "G4ABC", {"DL1AA", "DL", "EU", "20m", ContestDay(9, 0)});
-  const std::string first = score(Report(stats_));
+  Reset({"G4ABC", "G", "EU"}, *stats_);
+  Add({"G4ABC", "DL1AA", "DL", "EU", "20m", ContestDay(9, 0), "5"}, *stats_);
+  const std::string first = score(Report(*stats_));
   for (int waited = 0; waited < 2000 && IniValue("Claimed") != first; waited += 10) Sleep(10);
   EXPECT_EQ(IniValue("Claimed"), first);
 
-  AddQso(stats_, "G4ABC", {"SU1SK", "SU", "AF", "20m", ContestDay(9, 1)});
-  const std::string second = score(Report(stats_));
+  Add({"G4ABC", "SU1SK", "SU", "AF", "20m", ContestDay(9, 1), "5"}, *stats_);
+  const std::string second = score(Report(*stats_));
   ASSERT_NE(second, first);
-  FreeLibrary(dll_);
+  stats_.reset();
   EXPECT_EQ(IniValue("Claimed"), second);
 
   SetUp();
-  ResetFor(stats_, {"G4ABC", "G", "EU"});
-  AddQso(stats_, "G4ABC", {"DL1AA", "DL", "EU", "40m", ContestDay(9, 2)});
-  const std::string third = score(Report(stats_));
+  Reset({"G4ABC", "G", "EU"}, *stats_);
+  Add({"G4ABC", "DL1AA", "DL", "EU", "40m", ContestDay(9, 2), "5"}, *stats_);
+  const std::string third = score(Report(*stats_));
   ASSERT_NE(third, second);
   ResetForExport([&](HWND dialog) {
     // Found as soon as it exists: its fields are filled a moment later.

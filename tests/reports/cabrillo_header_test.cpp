@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
 #include "reports/cabrillo_header.h"
-#include "tests/reports/host_calls.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The Cabrillo file: QSO lines of both legs, the header lines, the host version.
 
-#include <filesystem>
 #include <gtest/gtest.h>
+#include <filesystem>
 
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
 #include "reports/cabrillo_log.h"
-#include "tests/reports/host_calls.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 

@@ -3,31 +3,29 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/reports/host_calls.h"
-#include "tests/support/temp_folder.h"
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
 
 namespace {
-
-const StatsEntryPoints kStats{&ResetStats0, &AddData0, &GetResult0};
 
 TEST(ExportRun, ReportIniAndCabrilloFile) {
   TempFolder folder;
   WriteFileBytes("Plugins/UK_EI.ini",
                  "[Settings]\r\nMode=1\r\nName=Jane Doe\r\nClub=RSGB\r\n"
                  "SoapBox=line one<CR><LF>line two<CR><LF>line three\r\n");
-  ResetFor(kStats, {"DL/G4ABC", "DL", "EU", 1});
+  Reset({"DL/G4ABC", "DL", "EU", 1});
   const char* own = "DL/G4ABC";
-  AddQso(kStats, own, {"G4BB", "G", "EU", "20m", ContestDay(9, 0), "5LN"});
-  AddQso(kStats, own, {"G4BB", "G", "EU", "20m", ContestDay(9, 1), "5LN"});  // dupe
-  AddQso(kStats, own, {"", "DL", "EU", "20m", ContestDay(9, 2), "7"});       // no call
-  AddQso(kStats, own, {"DL1AA", "DL", "EU", "40m", ContestDay(9, 3), "15", "cw", 7012000});
-  AddQso(kStats, own, {"GM3YY", "GM", "EU", "80m", ContestDay(9, 4), "1 AB", "CW", 3525000});
+  Add({own, "G4BB", "G", "EU", "20m", ContestDay(9, 0), "5LN"});
+  Add({own, "G4BB", "G", "EU", "20m", ContestDay(9, 1), "5LN"});  // dupe
+  Add({own, "", "DL", "EU", "20m", ContestDay(9, 2), "7"});       // no call
+  Add({own, "DL1AA", "DL", "EU", "40m", ContestDay(9, 3), "15", "cw", 7012000});
+  Add({own, "GM3YY", "GM", "EU", "80m", ContestDay(9, 4), "1 AB", "CW", 3525000});
   // Serials sent without an area code, and Norwich's NK: every QSO line has the same fields.
-  AddQso(kStats, own, {"G3XYY", "G", "EU", "20m", ContestDay(9, 5), "123"});
-  AddQso(kStats, own, {"EI2AB", "EI", "EU", "15m", ContestDay(9, 6), "7", "CW", 21025000});
-  AddQso(kStats, own, {"G4NK", "G", "EU", "20m", ContestDay(9, 7), "3NK"});
+  Add({own, "G3XYY", "G", "EU", "20m", ContestDay(9, 5), "123"});
+  Add({own, "EI2AB", "EI", "EU", "15m", ContestDay(9, 6), "7", "CW", 21025000});
+  Add({own, "G4NK", "G", "EU", "20m", ContestDay(9, 7), "3NK"});
 
-  EXPECT_EQ(Report(kStats),
+  EXPECT_EQ(Report(),
             "  UK/EI DX  CW DX Contest 12.11-13.11.2016 \r\n"
             "\t    Contestant: DL/G4ABC\r\n"
             "Band\tQSOs\tPoints\tDXCC\tArea\r\n"

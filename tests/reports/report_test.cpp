@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
 #include "plugin/contest_state.h"
-#include "tests/reports/host_calls.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 
-const StatsEntryPoints kStats{&ResetStats0, &AddData0, &GetResult0};
 using List = std::vector<std::string>;
 
 class ReportTest : public ::testing::Test {
@@ -19,20 +18,20 @@ class ReportTest : public ::testing::Test {
 
 TEST_F(ReportTest, DxStationInEuropeOnTheCwLeg) {
   Leg("1");
-  ResetFor(kStats, {"DL1ZZ", "DL", "EU"});
+  Reset({"DL1ZZ", "DL", "EU"});
   const char* own = "DL1ZZ";
   // The last QSO (11:00) is the reference of the rate windows.
-  AddQso(kStats, own, {"DL1AA", "DL", "EU", "20m", ContestDay(10, 0)});              // 60:00 before
-  AddQso(kStats, own, {"G3XX", "G", "EU", "160m", ContestDay(10, 30), "5LN"});       // refused
-  AddQso(kStats, own, {"GM3YY", "GM", "EU", "40m", ContestDay(10, 55), "12AB"});     // 05:00
-  AddQso(kStats, own, {"W1AW", "W", "NA", "80m", ContestDay(11, 5)});                // later
-  AddQso(kStats, own, {"DL1AA", "DL", "EU", "20m", ContestDay(10, 59)});             // dupe
-  AddQso(kStats, own, {"", "DL", "EU", "20m", ContestDay(10, 59)});                  // no call
-  AddQso(kStats, own, {"G4BB", "G", "EU", "20m", ContestDay(10, 0, 1), "5LN"});      // 59:59
-  AddQso(kStats, own, {"G4CC", "G", "EU", "20m", ContestDay(10, 50, 0.4), "7 LN"});  // 9:59.6
-  AddQso(kStats, own, {"G4DD", "G", "EU", "40m", ContestDay(11, 0), "9BA"});
+  Add({own, "DL1AA", "DL", "EU", "20m", ContestDay(10, 0), "5"});         // 60:00 before
+  Add({own, "G3XX", "G", "EU", "160m", ContestDay(10, 30), "5LN"});       // refused
+  Add({own, "GM3YY", "GM", "EU", "40m", ContestDay(10, 55), "12AB"});     // 05:00
+  Add({own, "W1AW", "W", "NA", "80m", ContestDay(11, 5), "5"});           // later
+  Add({own, "DL1AA", "DL", "EU", "20m", ContestDay(10, 59), "5"});        // dupe
+  Add({own, "", "DL", "EU", "20m", ContestDay(10, 59), "5"});             // no call
+  Add({own, "G4BB", "G", "EU", "20m", ContestDay(10, 0, 1), "5LN"});      // 59:59
+  Add({own, "G4CC", "G", "EU", "20m", ContestDay(10, 50, 0.4), "7 LN"});  // 9:59.6
+  Add({own, "G4DD", "G", "EU", "40m", ContestDay(11, 0), "9BA"});
 
-  EXPECT_EQ(Report(kStats),
+  EXPECT_EQ(Report(),
             "  UK/EI DX  CW DX Contest 12.11-13.11.2016 \r\n"
             "\t    Contestant: DL1ZZ\r\n"
             "Band\tQSOs\tPoints\tDXCC\tArea\r\n"
@@ -57,15 +56,15 @@ TEST_F(ReportTest, DxStationInEuropeOnTheCwLeg) {
 }
 
 TEST_F(ReportTest, DxStationOutsideEurope) {
-  ResetFor(kStats, {"W1ZZ", "W", "NA"});
-  AddQso(kStats, "W1ZZ", {"G4AA", "G", "EU", "15m", ContestDay(9, 0), "5LN"});  // 4
-  AddQso(kStats, "W1ZZ", {"DL1AA", "DL", "EU", "15m", ContestDay(9, 1)});       // 2
-  AddQso(kStats, "W1ZZ", {"JA1AA", "JA", "AS", "40m", ContestDay(9, 2)});       // 1, doubled
+  Reset({"W1ZZ", "W", "NA"});
+  Add({"W1ZZ", "G4AA", "G", "EU", "15m", ContestDay(9, 0), "5LN"});  // 4
+  Add({"W1ZZ", "DL1AA", "DL", "EU", "15m", ContestDay(9, 1), "5"});  // 2
+  Add({"W1ZZ", "JA1AA", "JA", "AS", "40m", ContestDay(9, 2), "5"});  // 1, doubled
   // Norwich sends NK or NR: one district. A call without a prefix scores but is no DXCC.
-  AddQso(kStats, "W1ZZ", {"G4NK", "G", "EU", "15m", ContestDay(9, 3), "3NK"});  // 4
-  AddQso(kStats, "W1ZZ", {"G4NR", "G", "EU", "15m", ContestDay(9, 4), "4NR"});  // 4
-  AddQso(kStats, "W1ZZ", {"X1XX", "", "NA", "15m", ContestDay(9, 5)});          // 1
-  const std::string report = Report(kStats);
+  Add({"W1ZZ", "G4NK", "G", "EU", "15m", ContestDay(9, 3), "3NK"});  // 4
+  Add({"W1ZZ", "G4NR", "G", "EU", "15m", ContestDay(9, 4), "4NR"});  // 4
+  Add({"W1ZZ", "X1XX", "", "NA", "15m", ContestDay(9, 5), "5"});     // 1
+  const std::string report = Report();
   EXPECT_NE(report.find("\r\n40m\t 1\t 2\t 1\t 0\r\n15m\t 5\t 15\t 2\t 2\r\n"), std::string::npos)
       << report;
   EXPECT_NE(report.find("Score: 17*(3+2) = 85\r\n"), std::string::npos) << report;
@@ -77,18 +76,18 @@ TEST_F(ReportTest, UkEiStationOnTheSsbLegWithBandTextsInOtherCase) {
   contest.settings.Write("setup_areacode", "LN");
   contest.results.worked.workedDxccByBand[0] = {"kept"};
   contest.results.worked.workedDxccByBand[5] = {"kept"};
-  ResetFor(kStats, {"G4ZZ", "G", "EU"});
+  Reset({"G4ZZ", "G", "EU"});
   const char* own = "G4ZZ";
   // Time of day: factor 2 from 01:00 to 04:59 for a UK/EI station.
-  AddQso(kStats, own, {"DL1AA", "DL", "EU", "20m", ContestDay(0, 59, 59), "5", "SSB"});  // 2
-  AddQso(kStats, own, {"W1AW", "W", "NA", "20m", ContestDay(1, 0), "5", "SSB"});         // 8
-  AddQso(kStats, own, {"DL1AA", "DL", "EU", "20M", ContestDay(4, 59, 59), "5", "SSB"});  // 4
-  AddQso(kStats, own, {"GM4XX", "GM", "EU", "80m", ContestDay(5, 0), "12AB", "SSB"});    // 4
-  AddQso(kStats, own, {"G4BB", "G", "EU", "20M", ContestDay(3, 0), "5LN", "SSB"});       // 4
-  AddQso(kStats, own, {"G4CC", "G", "EU", "20m", ContestDay(12, 0), "7 LN", "ssb"});     // 2
-  AddQso(kStats, own, {"G4DD", "G", "EU", "160M", ContestDay(12, 1), "8LN", "SSB"});     // refused
+  Add({own, "DL1AA", "DL", "EU", "20m", ContestDay(0, 59, 59), "5", "SSB"});  // 2
+  Add({own, "W1AW", "W", "NA", "20m", ContestDay(1, 0), "5", "SSB"});         // 8
+  Add({own, "DL1AA", "DL", "EU", "20M", ContestDay(4, 59, 59), "5", "SSB"});  // 4
+  Add({own, "GM4XX", "GM", "EU", "80m", ContestDay(5, 0), "12AB", "SSB"});    // 4
+  Add({own, "G4BB", "G", "EU", "20M", ContestDay(3, 0), "5LN", "SSB"});       // 4
+  Add({own, "G4CC", "G", "EU", "20m", ContestDay(12, 0), "7 LN", "ssb"});     // 2
+  Add({own, "G4DD", "G", "EU", "160M", ContestDay(12, 1), "8LN", "SSB"});     // refused
 
-  EXPECT_EQ(Report(kStats),
+  EXPECT_EQ(Report(),
             "  UK/EI DX  SSB DX Contest 12.11-13.11.2016 \r\n"
             "\t    Contestant: G4ZZ\r\n"
             "Band\tQSOs\tPoints\tDXCC\tArea\r\n"
@@ -112,17 +111,17 @@ TEST_F(ReportTest, UkEiStationOnTheSsbLegWithBandTextsInOtherCase) {
 }
 
 TEST_F(ReportTest, EmptyLogAndExportRun) {
-  ResetFor(kStats, {"DL1ZZ", "DL", "EU"});
-  EXPECT_EQ(Report(kStats),
+  Reset({"DL1ZZ", "DL", "EU"});
+  EXPECT_EQ(Report(),
             "  UK/EI DX  SSB DX Contest 12.11-13.11.2016 \r\n\t    Contestant: DL1ZZ\r\n"
             "Band\tQSOs\tPoints\tDXCC\tArea\r\nTotal\t 0\t 0\t 0\t 0\r\n"
             "\r\nScore: 0*(0+0) = 0\r\n");
 
   // An export run has no rate element but writes the score, and the file from every QSO.
-  ResetFor(kStats, {"DL1ZZ", "DL", "EU", 1});
-  AddQso(kStats, "DL1ZZ", {"G4BB", "G", "EU", "20m", ContestDay(9, 0), "5LN", "SSB"});
-  AddQso(kStats, "DL1ZZ", {"G4BB", "G", "EU", "20m", ContestDay(9, 1), "5LN", "SSB"});
-  EXPECT_EQ(Report(kStats),
+  Reset({"DL1ZZ", "DL", "EU", 1});
+  Add({"DL1ZZ", "G4BB", "G", "EU", "20m", ContestDay(9, 0), "5LN", "SSB"});
+  Add({"DL1ZZ", "G4BB", "G", "EU", "20m", ContestDay(9, 1), "5LN", "SSB"});
+  EXPECT_EQ(Report(),
             "  UK/EI DX  SSB DX Contest 12.11-13.11.2016 \r\n\t    Contestant: DL1ZZ\r\n"
             "Band\tQSOs\tPoints\tDXCC\tArea\r\n20m\t 1\t 2\t 1\t 1\r\nTotal\t 1\t 2\t 1\t 1\r\n"
             "\r\nScore: 2*(1+1) = 4\r\n");

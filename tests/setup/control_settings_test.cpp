@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/setup/scripted_host.h"
-#include "tests/support/host_calls.h"
-#include "tests/support/temp_folder.h"
+#include "host/host_calls.h"
+#include "host/scripted_host.h"
+#include "host/temp_folder.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <thread>
 #include <tuple>
 
+#include "host/fake_host_win32.h"
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
 #include "res/control_window_ids.h"
-#include "tests/reports/host_calls.h"
-#include "tests/setup/fake_host.h"
-#include "tests/support/keyboard.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/keyboard_win32.h"
 
 namespace {
 
@@ -113,8 +113,7 @@ int VisibleWindowsOf(DWORD thread) {
 int CheckCall(StatsLibrary& plugin, const char* call, const char* band = "20m",
               const char* secondBand = nullptr) {
   char output[100] = "untouched";
-  return plugin.CheckCall0(call, 0, 0, "CW", "", "", "", "", "", "", "", "", "", "G", 0, 0, 0, 0.0,
-                           0.0, "", "", "", "", "", band, secondBand, output, nullptr);
+  return Check(call, "CW", "G", band, secondBand, output, plugin);
 }
 
 // What `read` gives once it gives `expected`, or at the end of the wait: the windows work
@@ -147,11 +146,8 @@ class ControlWindowTest : public ::testing::Test {
     host_->Load();
     return *host_;
   }
-  StatsEntryPoints Stats() {
-    StatsLibrary& plugin = host_->plugin();
-    return {plugin.ResetStats0, plugin.AddData0, plugin.GetResult0};
-  }
-  void Reset(const char* prefix = "G") { ResetFor(Stats(), {"G4AAA", prefix, "EU"}); }
+  const StatsEntryPoints& Stats() { return host_->plugin(); }
+  void Reset(const char* prefix = "G") { ::Reset({"G4AAA", prefix, "EU"}, Stats()); }
   // Resets with the window start due; the control window is open and has made its first
   // refresh when a host runs.
   PluginWindows Open(const char* prefix = "G") {
@@ -295,17 +291,17 @@ TEST_F(ControlWindowTest, WindowsFollowTheTypedCallTheBandAndWhatWasWorked) {
   Set("setup_view_zone", "1");
   Set("setup_view_multiplier", "1");
   Set("setup_view_multiplier_extended", "1");
-  const StatsEntryPoints stats = Stats();
+  const StatsEntryPoints& stats = Stats();
   PluginWindows windows = Open();
-  const TestQso qsos[] = {
-      {"G4ABC", "G", "EU", "20m", ContestDay(10, 0), "12LN"},
-      {"GM3XYZ", "GM", "EU", "20m", ContestDay(10, 5), "7AB"},
-      {"DL1AAA", "DL", "EU", "20m", ContestDay(10, 10)},
-      {"SU1SK", "SU", "AF", "20m", ContestDay(10, 20)},
-      {"G4ABC", "G", "EU", "40m", ContestDay(11, 0), "13LN"},
-      {"JA1XX", "JA", "AS", "40m", ContestDay(11, 5)},
+  const Qso qsos[] = {
+      {"G4AAA", "G4ABC", "G", "EU", "20m", ContestDay(10, 0), "12LN"},
+      {"G4AAA", "GM3XYZ", "GM", "EU", "20m", ContestDay(10, 5), "7AB"},
+      {"G4AAA", "DL1AAA", "DL", "EU", "20m", ContestDay(10, 10), "5"},
+      {"G4AAA", "SU1SK", "SU", "AF", "20m", ContestDay(10, 20), "5"},
+      {"G4AAA", "G4ABC", "G", "EU", "40m", ContestDay(11, 0), "13LN"},
+      {"G4AAA", "JA1XX", "JA", "AS", "40m", ContestDay(11, 5), "5"},
   };
-  for (const TestQso& qso : qsos) ASSERT_EQ(AddQso(stats, "G4AAA", qso), 1);
+  for (const Qso& qso : qsos) ASSERT_EQ(Add(qso, stats), 1);
   Report(stats);
   // The first refresh reopened the windows wanted.
   windows = WaitForWindows(host, true, true, true);
@@ -386,7 +382,7 @@ TEST_F(ControlWindowTest, LegChangeRewritesTheProblemFileAndTellsTheHost) {
   Set("Mode", "1");
   const PluginWindows windows = Open();
   ASSERT_NE(windows.control, nullptr);
-  AddQso(Stats(), "G4AAA", {"DL1AAA", "DL", "EU", "160m", ContestDay(10, 0)});
+  Add({"G4AAA", "DL1AAA", "DL", "EU", "160m", ContestDay(10, 0), "5"}, Stats());
   EXPECT_NE(ReadFileBytes("VurovODUVIR_EI_13_11_2016.txt").find("NO CONTEST BAND"),
             std::string::npos);
   host.Pump(300);

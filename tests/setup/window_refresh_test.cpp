@@ -8,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/setup/scripted_host.h"
-#include "tests/support/host_calls.h"
-#include "tests/support/temp_folder.h"
+#include "host/host_calls.h"
+#include "host/scripted_host.h"
+#include "host/temp_folder.h"
 
 namespace {
 
@@ -38,10 +38,10 @@ class WindowRefreshTest : public ::testing::Test {
 };
 
 TEST_F(WindowRefreshTest, TypedCallFillsTheRowsWithItsLastQsoPerBand) {
-  Add(Qso{.call = "W1AW", .time = At(12, 5), .mode = "CW", .prefix = "K", .band = "20m"});
-  Add(Qso{.call = "W1AW", .time = At(13, 40), .mode = "SSB", .prefix = "K", .band = "20m"});
-  Add(Qso{.call = "W1AW", .time = At(14, 1), .mode = "CW", .prefix = "K", .band = "40m"});
-  Add(Qso{.call = "DL1ZZ", .time = At(15, 0), .mode = "CW", .prefix = "DL", .band = "10m"});
+  Add(Qso{.call = "W1AW", .prefix = "K", .band = "20m", .time = At(12, 5), .mode = "CW"});
+  Add(Qso{.call = "W1AW", .prefix = "K", .band = "20m", .time = At(13, 40), .mode = "SSB"});
+  Add(Qso{.call = "W1AW", .prefix = "K", .band = "40m", .time = At(14, 1), .mode = "CW"});
+  Add(Qso{.call = "DL1ZZ", .prefix = "DL", .band = "10m", .time = At(15, 0), .mode = "CW"});
   host.entryText = "W1AW";
 
   const WindowUpdate update = Refresh();

@@ -6,8 +6,9 @@
 #include <fstream>
 #include <tuple>
 
+#include "contest/settings_file.h"
+#include "host/temp_folder.h"
 #include "platform/ini_file.h"
-#include "tests/support/temp_folder.h"
 #include "tests/tools/cty_excerpt.h"
 #include "tools/contest_hours.h"
 #include "tools/html_page.h"
@@ -42,7 +43,7 @@ class Replaying : public ::testing::Test {
     return Replay(stats, cty, ReadLog(log, UkEiStations(cty)), options);
   }
   std::string Setting(const char* key) {
-    return IniFile(kPluginIniSection, kPluginIniPath).Read(key);
+    return IniFile(kSettingsSection, kSettingsPath).Read(key);
   }
 
   TempFolder folder;
@@ -209,7 +210,7 @@ TEST_F(Replaying, TheOperatorsChoicesOverrideTheLog) {
   options.keepOutsidePeriod = true;
   options.keepOtherMode = true;
   // A header saved for another station: its operators are not this one's.
-  const IniFile settings(kPluginIniSection, kPluginIniPath);
+  const IniFile settings(kSettingsSection, kSettingsPath);
   std::filesystem::create_directory("Plugins");
   settings.Write(kHeaderCallKey, "G4ABC");
   settings.Write("Operators", "G4ABC");
@@ -316,7 +317,7 @@ TEST_F(Replaying, SaysWhatTheLogLeavesOpen) {
   // A UK station whose log sends no area code: the run goes on, with a warning, and no
   // area code of an earlier run stays behind in the settings; but its Cabrillo log would
   // lack a field in every QSO line, and is not written.
-  IniFile(kPluginIniSection, kPluginIniPath).Write("setup_areacode", "ZE");
+  IniFile(kSettingsSection, kSettingsPath).Write("setup_areacode", "ZE");
   options.ownCall = "G4XYZ";
   const ReplayResult result =
       Run("<CONTEST_ID:8>CQ-WW-CW <CALL:5>G4ABC <QSO_DATE:8>20161112 <TIME_ON:4>1200 <BAND:3>20m "

@@ -10,8 +10,8 @@
 #include <tuple>
 
 #include "contest/contest_rules.h"
+#include "host/temp_folder.h"
 #include "tests/model/reference_log.h"
-#include "tests/support/temp_folder.h"
 #include "tools/contest_hours.h"
 #include "tools/html_page.h"
 #include "tools/replay.h"

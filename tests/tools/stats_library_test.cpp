@@ -1,4 +1,4 @@
-#include "tools/stats_library.h"
+#include "host/stats_library.h"
 
 #include <gtest/gtest.h>
 

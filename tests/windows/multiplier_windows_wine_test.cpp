@@ -12,7 +12,7 @@
 
 #include "plugin/contest_state.h"
 #include "res/multiplier_ids.h"
-#include "tests/windows/window_thread.h"
+#include "tests/windows/window_thread_win32.h"
 #include "windows/multiplier_windows.h"
 #include "windows/window_colours.h"
 

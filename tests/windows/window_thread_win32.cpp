@@ -1,4 +1,4 @@
-#include "tests/windows/window_thread.h"
+#include "tests/windows/window_thread_win32.h"
 
 #include <stdexcept>
 

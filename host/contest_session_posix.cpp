@@ -1,4 +1,4 @@
-#include "tests/support/contest_session.h"
+#include "host/contest_session.h"
 
 #include <malloc.h>
 
@@ -8,9 +8,9 @@
 #include <thread>
 #include <vector>
 
+#include "host/host_calls.h"
 #include "plugin/contest_state.h"
 #include "plugin/entry_points.h"
-#include "tests/support/host_calls.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ SessionFigures RunContestSession(size_t calls) {
     const char* band = kBands[n % 5];
     const char* prefix = kPrefixes[n % 6];
     Check(call.c_str(), "CW", prefix, band);
-    Add(Qso{.call = call.c_str(), .exchange = "12", .prefix = prefix, .band = band});
+    Add(Qso{.call = call.c_str(), .prefix = prefix, .band = band, .exchange = "12"});
     figures.calls += 2;
     if (churn) {  // the log keeps its size: a recent QSO deleted for every QSO logged
       const size_t recent = n - 10;

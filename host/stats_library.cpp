@@ -1,6 +1,6 @@
-#include "tools/stats_library.h"
+#include "host/stats_library.h"
 
-#include "tools/shared_library.h"
+#include "host/shared_library.h"
 
 // The decorated names are those of plugin/Stats.def.
 const std::array<StatsLibrary::ExportNames, 10> StatsLibrary::kExports = {{

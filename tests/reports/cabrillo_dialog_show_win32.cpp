@@ -5,21 +5,19 @@
 
 #include <fstream>
 
-#include "tests/support/temp_folder.h"
-#include "tests/reports/wine_host.h"
+#include "host/temp_folder.h"
+#include "tests/reports/dialog_host_win32.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) return 2;
   const std::string readyFile = argv[1];
-  const HMODULE dll = LoadLibraryA(STATS_DLL_PATH);
-  if (dll == nullptr) return 1;
-  const StatsEntryPoints stats = BindStats(dll);
-  TempFolder folder;
+  TempFolder folder;  // left after the library, which writes its settings as it goes
+  const StatsLibrary stats(STATS_DLL_PATH);
   WriteFileBytes("Plugins/UK_EI.ini",
-            "[Settings]\r\nMode=1\r\nClaimed=1352\r\nName=Jane Doe\r\n"
-            "Address=1 High Street\r\nAddress_City=London\r\nAddress_PostalCode=N1 9GU\r\n"
-            "Address_Country=England\r\nClub=RSGB\r\nEmail=g4abc@example.org\r\n"
-            "SoapBox=Great conditions on 40m.<CR><LF>73 to all!\r\n");
+                 "[Settings]\r\nMode=1\r\nClaimed=1352\r\nName=Jane Doe\r\n"
+                 "Address=1 High Street\r\nAddress_City=London\r\nAddress_PostalCode=N1 9GU\r\n"
+                 "Address_Country=England\r\nClub=RSGB\r\nEmail=g4abc@example.org\r\n"
+                 "SoapBox=Great conditions on 40m.<CR><LF>73 to all!\r\n");
 
   std::thread operatorThread([&] {
     HWND dialog = WaitForDialog(kHeaderDialogCaption, 60);
@@ -35,8 +33,7 @@ int main(int argc, char** argv) {
     }
     SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
   });
-  ResetFor(stats, {"G4ABC", "G", "EU", 1, ""});
+  Reset({"G4ABC", "G", "EU", 1, ""}, stats);
   operatorThread.join();
-  FreeLibrary(dll);
   return 0;
 }

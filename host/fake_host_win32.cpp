@@ -1,4 +1,4 @@
-#include "tests/setup/fake_host.h"
+#include "host/fake_host_win32.h"
 
 #include <oleauto.h>
 
@@ -206,7 +206,7 @@ PluginWindows FindPluginWindows() {
 }
 
 std::string WindowText(HWND window) {
-  char text[256] = {};
+  char text[1024] = {};
   GetWindowTextA(window, text, sizeof text);
   return text;
 }

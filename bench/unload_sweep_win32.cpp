@@ -14,9 +14,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tests/reports/host_calls.h"
-#include "tests/setup/fake_host.h"
-#include "tests/support/temp_folder.h"
+#include "host/fake_host_win32.h"
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
 
 int main(int argc, char** argv) {
   const int step = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     StatsLibrary& plugin = host.Load();
     WritePrivateProfileStringA("Settings", "Start", "0", ".\\Plugins\\UK_EI.ini");
     const auto start = std::chrono::steady_clock::now();
-    ResetFor({plugin.ResetStats0, plugin.AddData0, plugin.GetResult0}, {"G4AAA", "G", "EU"});
+    Reset({"G4AAA", "G", "EU"}, plugin);
     resets.push_back(std::chrono::duration_cast<std::chrono::milliseconds>(
                          std::chrono::steady_clock::now() - start)
                          .count());

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "host/temp_folder.h"
 #include "platform/ini_file.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 const char* const kPath = "Plugins/UK_EI.ini";

@@ -1,4 +1,4 @@
-#include "tests/support/temp_folder.h"
+#include "host/temp_folder.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,6 @@
 #pragma once
-// A Windows test host: loads Stats.dll, binds its entry points, and finds and drives the
-// plug-in's dialogs from a second thread while the host's thread waits inside an export.
+// A Windows test host: loads Stats.dll, and finds and drives the plug-in's dialogs from a
+// second thread while the host's thread waits inside an export.
 
 #include <windows.h>
 
@@ -8,18 +8,8 @@
 #include <string>
 #include <thread>
 
-#include "tests/reports/host_calls.h"
-
-template <typename Function>
-Function Bind(HMODULE dll, const char* name) {
-  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
-}
-
-inline StatsEntryPoints BindStats(HMODULE dll) {
-  return {Bind<decltype(&ResetStats0)>(dll, "ResetStats0"),
-          Bind<decltype(&AddData0)>(dll, "AddData0"),
-          Bind<decltype(&GetResult0)>(dll, "GetResult0")};
-}
+#include "host/fake_host_win32.h"
+#include "host/host_calls.h"
 
 // This program's folder, with its trailing separator: the host folder of the tests.
 inline std::string ProgramFolder() {
@@ -37,12 +27,6 @@ inline HWND WaitForDialog(const char* caption, double seconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   return nullptr;
-}
-
-inline std::string WindowText(HWND window) {
-  char text[1024] = "";
-  GetWindowTextA(window, text, sizeof text);
-  return text;
 }
 
 inline std::string ItemText(HWND dialog, int id) {

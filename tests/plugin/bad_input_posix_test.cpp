@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include "host/host_calls.h"
+#include "host/temp_folder.h"
 #include "plugin/contest_state.h"
 #include "plugin/entry_points.h"
-#include "tests/support/host_calls.h"
-#include "tests/support/temp_folder.h"
 
 TEST(BadInput, MissingTextsReadAsEmpty) {
   TempFolder folder;
@@ -28,20 +28,20 @@ TEST(BadInput, MissingTextsReadAsEmpty) {
                      nullptr, nullptr, nullptr),
             0);
   // A QSO whose only missing parts are the ones the intake may do without is stored.
-  EXPECT_EQ(AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, "CW", nullptr,
-                     nullptr, "1", "2", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                     nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr,
-                     nullptr, "20m", nullptr),
-            1);
+  EXPECT_EQ(
+      AddData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, "CW", nullptr, nullptr,
+               "1", "2", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+               nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr, nullptr, "20m", nullptr),
+      1);
   EXPECT_EQ(contest.log.qsoList.records().back().exchangeReceived, "002 --");
   EXPECT_EQ(RemoveData0(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, nullptr,
                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                         nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0,
                         nullptr, nullptr, nullptr, nullptr, nullptr),
             0);
-  EXPECT_EQ(CheckCall0(nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                       nullptr, nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr,
-                       nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr),
+  EXPECT_EQ(CheckCall0(nullptr, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                       nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr,
+                       nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr),
             4);
   EXPECT_EQ(CheckCall0(nullptr, 0, 0, "CW", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                        nullptr, nullptr, nullptr, nullptr, 0, 0, 0, 0.0, 0.0, nullptr, nullptr,
@@ -68,11 +68,10 @@ TEST(BadInput, LongAndNonAsciiTextsPassWhole) {
   EXPECT_EQ(contest.station.ownCall, longCall);
 
   EXPECT_EQ(Add(Qso{.call = longCall.c_str(), .exchange = longExchange.c_str()}), 1);
-  EXPECT_EQ(contest.log.qsoList.records().back().exchangeReceived,
-            std::string(9998, '9') + " LN");
+  EXPECT_EQ(contest.log.qsoList.records().back().exchangeReceived, std::string(9998, '9') + " LN");
   EXPECT_EQ(Add(Qso{.call = highBytes.c_str(), .mode = highBytes.c_str()}), 0);
   EXPECT_EQ(Add(Qso{.call = longCall.c_str(), .band = longCall.c_str()}), 0);
-  EXPECT_EQ(Add(Qso{.call = highBytes.c_str(), .exchange = highBytes.c_str(), .prefix = "G"}), 1);
+  EXPECT_EQ(Add(Qso{.call = highBytes.c_str(), .prefix = "G", .exchange = highBytes.c_str()}), 1);
 
   const std::string problems = ReadFileBytes(contest.station.statsFileName);
   EXPECT_NE(problems.find("QSO:  14025  " + highBytes + "  2016-11-12 1205  DL1AAA  599  001  " +

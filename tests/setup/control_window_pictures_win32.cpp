@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <string>
 
-#include "tests/reports/host_calls.h"
-#include "tests/setup/fake_host.h"
+#include "host/fake_host_win32.h"
+#include "host/host_calls.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
 
   FakeHost host;
   StatsLibrary& plugin = host.Load();
-  ResetFor({plugin.ResetStats0, plugin.AddData0, plugin.GetResult0}, {"G4AAA", argv[2], "EU"});
+  Reset({"G4AAA", argv[2], "EU"}, plugin);
   HWND control = nullptr;
   host.PumpUntil(
       [&] {

@@ -1,6 +1,6 @@
 #include <dlfcn.h>
 
-#include "tools/shared_library.h"
+#include "host/shared_library.h"
 
 namespace shared_library {
 

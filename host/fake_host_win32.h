@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/stats_library.h"
+#include "host/stats_library.h"
 
 class FakeHost {
  public:

@@ -1,20 +1,20 @@
 #pragma once
 // The plug-in as a host sees it: a library loaded from a file, with its ten entry points
-// bound by name. Used by the replay tool and by test hosts; the Windows build loads
-// Stats.dll with LoadLibrary, the native build libStats.so with dlopen.
+// bound by name. Used by the replay tool, the benchmarks and the test hosts; the Windows
+// build loads Stats.dll with LoadLibrary, the native build libStats.so with dlopen.
 
 #include <array>
 #include <stdexcept>
 #include <string>
 
-#include "plugin/entry_points.h"
+#include "host/stats_entry_points.h"
 
 class StatsLibraryError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
-class StatsLibrary {
+class StatsLibrary : public StatsEntryPoints {
  public:
   // Which export names to bind: the plain ones, or the names the host's 32-bit compiler
   // gives the declarations (only the Windows library exports those).
@@ -24,7 +24,7 @@ class StatsLibrary {
     const char* plain;
     const char* decorated;
   };
-  // Both names of each entry point, in the order of the members below.
+  // Both names of each entry point, in the order of the table's members.
   static const std::array<ExportNames, 10> kExports;
 
   // Loads the library and binds all ten entry points. Throws StatsLibraryError naming the
@@ -38,17 +38,6 @@ class StatsLibrary {
   const std::string& path() const { return path_; }
   // The address of any exported symbol, or null.
   void* Symbol(const char* name) const;
-
-  decltype(&::GetNumberOfSets) GetNumberOfSets = nullptr;
-  decltype(&::GetSetName) GetSetName = nullptr;
-  decltype(&::SetupSet0) SetupSet0 = nullptr;
-  decltype(&::ResetStats0) ResetStats0 = nullptr;
-  decltype(&::AddData0) AddData0 = nullptr;
-  decltype(&::RemoveData0) RemoveData0 = nullptr;
-  decltype(&::CheckCall0) CheckCall0 = nullptr;
-  decltype(&::IsValidExchg0) IsValidExchg0 = nullptr;
-  decltype(&::GetExchgCount0) GetExchgCount0 = nullptr;
-  decltype(&::GetResult0) GetResult0 = nullptr;
 
  private:
   template <typename Function>

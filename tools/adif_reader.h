@@ -1,0 +1,8 @@
+#pragma once
+// The reader of ADIF logs.
+
+#include <string_view>
+
+#include "tools/log_record.h"
+
+LogFile ReadAdif(std::string_view text);

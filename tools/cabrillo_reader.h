@@ -1,0 +1,8 @@
+#pragma once
+// The reader of Cabrillo logs.
+
+#include <string_view>
+
+#include "tools/log_record.h"
+
+LogFile ReadCabrillo(std::string_view text, const SendsAreaCode& sendsAreaCode);
