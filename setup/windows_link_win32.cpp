@@ -5,7 +5,7 @@
 
 #include "platform/windows_link.h"
 #include "reports/cabrillo_dialog_win32.h"
-#include "setup/window_thread.h"
+#include "setup/window_thread_win32.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/ascii_text.h"
 #include "contest/contest_rules.h"
+#include "platform/ascii_text.h"
 #include "res/multiplier_ids.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "plugin/contest_state.h"
 #include "res/multiplier_ids.h"
 #include "tests/windows/window_thread_win32.h"
-#include "windows/multiplier_windows.h"
+#include "windows/multiplier_windows_win32.h"
 #include "windows/window_colours.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include "plugin/contest_log.h"
 #include "plugin/contest_state.h"
 #include "setup/window_refresh.h"
-#include "windows/multiplier_windows.h"
+#include "windows/multiplier_windows_win32.h"
 
 namespace {
 

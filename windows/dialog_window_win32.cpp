@@ -1,4 +1,4 @@
-#include "windows/dialog_window.h"
+#include "windows/dialog_window_win32.h"
 
 #include <commctrl.h>
 
@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "res/multiplier_ids.h"
-#include "windows/gdi_objects.h"
+#include "windows/gdi_objects_win32.h"
 #include "windows/window_colours.h"
 
 // The linker's name for the start of the image this code is linked into.

@@ -1,4 +1,4 @@
-#include "windows/area_code.h"
+#include "windows/area_code_win32.h"
 
 #include "res/multiplier_ids.h"
 

@@ -1,4 +1,4 @@
-#include "setup/thread_signals.h"
+#include "setup/thread_signals_win32.h"
 
 #include "platform/thread_exit_win32.h"
 

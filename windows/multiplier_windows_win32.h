@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "windows/area_code.h"
-#include "windows/multiplier.h"
-#include "windows/multiplier_mult.h"
+#include "windows/area_code_win32.h"
+#include "windows/multiplier_mult_win32.h"
+#include "windows/multiplier_win32.h"
 
 // Each creates its window from its template with no parent and shows it where `settings`
 // keeps its place; null when the window cannot be created.

@@ -1,4 +1,4 @@
-#include "windows/continent_pages.h"
+#include "windows/continent_pages_win32.h"
 
 ContinentPageDialog::ContinentPageDialog(ContinentPage page)
     : page_(ContinentPages()[page]), grid_(page_) {}

@@ -1,4 +1,4 @@
-#include "setup/host_automation.h"
+#include "setup/host_automation_win32.h"
 
 #include <oleauto.h>
 

@@ -1,4 +1,4 @@
-#include "windows/check_box_grid.h"
+#include "windows/check_box_grid_win32.h"
 
 #include <utility>
 

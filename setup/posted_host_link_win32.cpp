@@ -1,6 +1,6 @@
-#include "setup/posted_host_link.h"
+#include "setup/posted_host_link_win32.h"
 
-#include "setup/thread_signals.h"
+#include "setup/thread_signals_win32.h"
 
 void PostedHostLink::Link() {
   linked_ = Ask(std::make_shared<HostRequest>(HostRequest::Kind::kLink));

@@ -1,4 +1,4 @@
-#include "windows/mem_dc.h"
+#include "windows/mem_dc_win32.h"
 
 CMemDC::CMemDC(HDC target)
     : target_(target), offScreen_(GetDeviceCaps(target, TECHNOLOGY) != DT_RASPRINTER), dc_(target) {

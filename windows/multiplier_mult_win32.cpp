@@ -1,4 +1,4 @@
-#include "windows/multiplier_mult.h"
+#include "windows/multiplier_mult_win32.h"
 
 #include <commctrl.h>
 

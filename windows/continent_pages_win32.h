@@ -3,8 +3,8 @@
 // boxes captioned with DXCC prefixes, ticked for the prefixes worked on the current band.
 // The six differ only in their template and their boxes.
 
-#include "windows/check_box_grid.h"
-#include "windows/dialog_window.h"
+#include "windows/check_box_grid_win32.h"
+#include "windows/dialog_window_win32.h"
 
 class ContinentPageDialog : public DialogWindow {
  public:

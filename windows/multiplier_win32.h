@@ -2,8 +2,8 @@
 // The DXCC window: a resizable window filled by the worked-status button, which lists the
 // prefixes worked on the current band or, while a call is typed, how that call was worked.
 
-#include "windows/dialog_window.h"
-#include "windows/info_button.h"
+#include "windows/dialog_window_win32.h"
+#include "windows/info_button_win32.h"
 
 class Multiplier : public TopLevelDialog {
  public:

@@ -1,13 +1,13 @@
 #pragma once
 // The host link as the window thread uses it: each call is handed to the host's thread that
-// started the control window, which makes it (setup/host_automation.h), and the window
+// started the control window, which makes it (setup/host_automation_win32.h), and the window
 // thread waits for the answer while it goes on serving its own windows. A request of the
 // host's thread to stop, or the end of the answering thread, ends the wait at once: the call
 // then counts as failed.
 
 #include <memory>
 
-#include "setup/host_automation.h"
+#include "setup/host_automation_win32.h"
 #include "setup/host_link.h"
 
 class PostedHostLink final : public HostLink {

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "setup/window_thread.h"
+#include "setup/window_thread_win32.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
   // At process exit (reserved set) the other threads are gone already.

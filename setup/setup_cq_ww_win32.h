@@ -9,10 +9,10 @@
 #include <optional>
 
 #include "setup/control_settings.h"
-#include "setup/posted_host_link.h"
+#include "setup/posted_host_link_win32.h"
 #include "setup/window_refresh.h"
-#include "windows/dialog_window.h"
-#include "windows/multiplier_windows.h"
+#include "windows/dialog_window_win32.h"
+#include "windows/multiplier_windows_win32.h"
 
 // Posted by the host's thread: timers belong to the thread of their window.
 constexpr UINT kArmRefreshMessage = WM_APP + 1;

@@ -1,7 +1,7 @@
-#include "setup/setup_cq_ww.h"
+#include "setup/setup_cq_ww_win32.h"
 
 #include "res/control_window_ids.h"
-#include "setup/thread_signals.h"
+#include "setup/thread_signals_win32.h"
 
 namespace {
 

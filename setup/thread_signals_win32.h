@@ -1,7 +1,7 @@
 #pragma once
 // What the window thread and the host's thread tell each other about the window thread's
 // life, and what the window thread does with it. The host's thread sets the requests and
-// waits, bounded, for `done` (setup/window_thread.h); code on the window thread reads the
+// waits, bounded, for `done` (setup/window_thread_win32.h); code on the window thread reads the
 // requests and gives the `done` signal as its very last act.
 
 #include <windows.h>

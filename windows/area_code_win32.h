@@ -2,8 +2,8 @@
 // The area-code window: a grid of boxes captioned with the 155 UK/EI area codes, ticked for
 // the areas worked on the current band.
 
-#include "windows/check_box_grid.h"
-#include "windows/dialog_window.h"
+#include "windows/check_box_grid_win32.h"
+#include "windows/dialog_window_win32.h"
 
 class AreaCode : public TopLevelDialog {
  public:

@@ -1,13 +1,14 @@
-#include "setup/window_thread.h"
+#include "setup/window_thread_win32.h"
 
 #include <windows.h>
 
 #include <atomic>
 
-#include "setup/host_automation.h"
-#include "setup/posted_host_link.h"
-#include "setup/setup_cq_ww.h"
-#include "setup/thread_signals.h"
+#include "platform/owned_win32.h"
+#include "setup/host_automation_win32.h"
+#include "setup/posted_host_link_win32.h"
+#include "setup/setup_cq_ww_win32.h"
+#include "setup/thread_signals_win32.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ void StartWindowThread() {
   signals.stopRequested = false;
   ResetEvent(signals.done);
   ResetEvent(threadStarted);
-  if (const HANDLE ended = windowThread.exchange(nullptr)) CloseHandle(ended);
+  Owned<KernelHandle>(windowThread.exchange(nullptr)).reset();
   DWORD id = 0;
   const HANDLE thread = CreateThread(nullptr, 0, ControlWindowThread, nullptr, 0, &id);
   if (thread == nullptr) {
@@ -127,18 +128,17 @@ bool CloseAllWindows() {
 }
 
 void UnloadWindows() {
-  const HANDLE thread = windowThread.exchange(nullptr);
+  const Owned<KernelHandle> thread(windowThread.exchange(nullptr));
   signals.unloading = true;
-  if (!CloseAllWindows() && thread != nullptr) {
+  if (!CloseAllWindows() && thread) {
     // The thread waits for something the module's unloading holds (the system's loader
     // lock) although it passed its start-up before the host got control back. It would run
     // on in code that is gone: it is ended here, the last resort.
-    TerminateThread(thread, 1);
-    WaitForSingleObject(thread, kThreadWaitMilliseconds);
+    TerminateThread(thread.get(), 1);
+    WaitForSingleObject(thread.get(), kThreadWaitMilliseconds);
   }
   DismantleHostAutomation();
   for (std::atomic<HANDLE>* handle : {&signals.done, &threadStarted, &signals.lastWait}) {
-    if (const HANDLE open = handle->exchange(nullptr)) CloseHandle(open);
+    Owned<KernelHandle>(handle->exchange(nullptr)).reset();
   }
-  if (thread != nullptr) CloseHandle(thread);
 }

@@ -1,4 +1,4 @@
-#include "windows/gdi_objects.h"
+#include "windows/gdi_objects_win32.h"
 
 #include <atomic>
 

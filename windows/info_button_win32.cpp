@@ -1,7 +1,7 @@
-#include "windows/info_button.h"
+#include "windows/info_button_win32.h"
 
-#include "windows/gdi_objects.h"
-#include "windows/mem_dc.h"
+#include "windows/gdi_objects_win32.h"
+#include "windows/mem_dc_win32.h"
 #include "windows/window_colours.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "windows/multiplier_windows.h"
+#include "windows/multiplier_windows_win32.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "windows/continent_pages.h"
-#include "windows/dialog_window.h"
+#include "windows/continent_pages_win32.h"
+#include "windows/dialog_window_win32.h"
 
 class Multiplier_Mult : public TopLevelDialog {
  public:

@@ -1,4 +1,4 @@
-#include "windows/multiplier.h"
+#include "windows/multiplier_win32.h"
 
 #include "res/multiplier_ids.h"
 

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "windows/gdi_objects.h"
+#include "windows/gdi_objects_win32.h"
 
 class CMemDC {
  public:
