@@ -362,6 +362,22 @@ TEST_F(MultiplierWindowsTest, ContinentPagesTickTheBandsPrefixesOnEveryPage) {
   });
   for (int p = 0; p < kContinentPages; ++p) EXPECT_EQ(checked(ContinentPage(p)), Captions{});
   thread_.Run([&] { window.reset(); });
+
+  // Made hidden, the window has its pages made only when it shows: with the values marked.
+  window = thread_.Run([] {
+    auto hidden = std::make_unique<Multiplier_Mult>();
+    hidden->Create();
+    return hidden;
+  });
+  EXPECT_EQ(thread_.Run([&] { return Pages(window->hwnd())[kEurope]; }), nullptr);
+  thread_.Run([&] {
+    MarkWorkedDxcc(*window, {"DL"});
+    window->Show();
+  });
+  const HWND europe = thread_.Run([&] { return Pages(window->hwnd())[kEurope]; });
+  EXPECT_EQ(thread_.Run([&] { return CheckedBoxes(europe, ContinentPages()[kEurope]); }),
+            Captions{"DL"});
+  thread_.Run([&] { window.reset(); });
 }
 
 TEST_F(MultiplierWindowsTest, DxccWindowKeepsItsButtonSizedToTheClientArea) {
