@@ -83,6 +83,9 @@ INT_PTR Setup_CQ_WW::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kLinkHostMessage:
       LinkHost();
       return TRUE;
+    case kMakeWindowsMessage:
+      MakeNextWindowPart();
+      return TRUE;
     case WM_CLOSE:
       // Sent by the host's thread to stop the window thread.
       KillTimer(hwnd(), kRefreshTimer);
@@ -178,17 +181,30 @@ void Setup_CQ_WW::ShowLegBoxes(Leg leg) {
   CheckDlgButton(hwnd(), IDC_MODE_SSB, leg == Leg::kSsb ? BST_CHECKED : BST_UNCHECKED);
 }
 
-// Each multiplier window is made once, hidden, while the window thread starts: making one
-// later could take the system's loader lock (the system looks up cursors and menus for it)
-// at the moment the host unloads the plug-in. Closing a window hides it; opening shows it
-// again where it was last left.
+// Each multiplier window is made once, hidden; closing a window hides it, opening shows it
+// again where it was last left. What needs the system's loader lock, which the host holds
+// while it unloads the plug-in, is made while the window thread starts: the DXCC window and
+// the extended one with its tab control (which loads a cursor). The rest, the area grid and
+// the extended window's pages, are boxes alone: they are made afterwards, a part per
+// message, so that a close waits at most for one part; or at once when a window opens.
 void Setup_CQ_WW::MakeMultiplierWindows() {
   areaWindow_ = std::make_unique<AreaCode>(contest.settings);
   multiplierWindow_ = std::make_unique<Multiplier>(contest.settings);
   extendedMultiplierWindow_ = std::make_unique<Multiplier_Mult>(contest.settings);
-  for (const View view : {View::kArea, View::kDxcc, View::kDxccExtended}) {
-    WindowOf(view).Create();
+  multiplierWindow_->Create();
+  extendedMultiplierWindow_->Create();
+  PostMessageA(hwnd(), kMakeWindowsMessage, 0, 0);
+}
+
+void Setup_CQ_WW::MakeNextWindowPart() {
+  if (WindowThreadStopRequested()) return;
+  if (areaWindow_->hwnd() == nullptr) {
+    if (!areaWindow_->Create()) return;
+  } else if (extendedMultiplierWindow_->hwnd() == nullptr ||
+             !extendedMultiplierWindow_->MakeNextPage()) {
+    return;
   }
+  PostMessageA(hwnd(), kMakeWindowsMessage, 0, 0);
 }
 
 TopLevelDialog& Setup_CQ_WW::WindowOf(View view) {
@@ -227,7 +243,7 @@ void Setup_CQ_WW::ToggleWindow(View view) {
 
 bool Setup_CQ_WW::OpenView(View view) {
   TopLevelDialog& window = WindowOf(view);
-  if (window.hwnd() == nullptr) return false;
+  if (window.hwnd() == nullptr && !window.Create()) return false;
   window.Show();
   OpenFlag(view, open_) = true;
   settings_.SetView(view, true);

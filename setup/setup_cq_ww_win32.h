@@ -19,6 +19,8 @@ constexpr UINT kArmRefreshMessage = WM_APP + 1;
 constexpr UINT kStopRefreshMessage = WM_APP + 2;
 // Posted by the window to itself: it links the host once it is on the screen.
 constexpr UINT kLinkHostMessage = WM_APP + 3;
+// Posted by the window to itself: it makes the next part of the multiplier windows.
+constexpr UINT kMakeWindowsMessage = WM_APP + 4;
 
 class Setup_CQ_WW : public TopLevelDialog {
  public:
@@ -47,6 +49,7 @@ class Setup_CQ_WW : public TopLevelDialog {
   void ChooseLeg(Leg leg);
   void ShowLegBoxes(Leg leg);
   void MakeMultiplierWindows();
+  void MakeNextWindowPart();
   TopLevelDialog& WindowOf(View view);
   static bool& OpenFlag(View view, OpenWindows& windows);
   void ToggleWindow(View view);

@@ -36,8 +36,9 @@ void RunMessageLoop(const Setup_CQ_WW& window) {
 
 // Everything that may take the system's loader lock happens before the host's thread hears
 // that this thread runs: the resources, the common controls, the thread's first window and
-// every window it will show (the multiplier windows are made hidden). From then on the host
-// may unload the plug-in at any moment.
+// the two DXCC windows, hidden (the extended one's tab control loads a cursor). The area grid
+// and the extended window's pages, boxes alone, follow. From then on the host may unload the
+// plug-in at any moment.
 DWORD WINAPI ControlWindowThread(void*) {
   LoadWindowResources();
   {

@@ -8,7 +8,9 @@ AreaCode::AreaCode(const IniFile& settings)
 INT_PTR AreaCode::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     InitTopLevel();
-    return TRUE;
+    // Made hidden, maybe while another window has the keyboard: it takes the focus only
+    // when it is shown.
+    return FALSE;
   }
   if (const INT_PTR brush = background_.Colour(message, wParam)) return brush;
   return TopLevelDialog::HandleMessage(message, wParam, lParam);

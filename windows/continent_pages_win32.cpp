@@ -8,6 +8,7 @@ bool ContinentPageDialog::Create(HWND parent) {
 }
 
 INT_PTR ContinentPageDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
-  if (message == WM_INITDIALOG) return TRUE;
+  // Made hidden, maybe while another window has the keyboard: no box takes the focus.
+  if (message == WM_INITDIALOG) return FALSE;
   return background_.Colour(message, wParam);
 }

@@ -32,11 +32,17 @@ BOOL CALLBACK AddTemplate(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR foun
 
 // The tab control finds some functions of its library only when it is first created, drawn
 // and destroyed (the theme functions under wine), which takes the loader lock: one tab
-// control goes through all three here.
+// control goes through all three here. It has a parent, as the window's own has: one without
+// draws its parent's background from itself, over a hundred times over.
 void TryTabControl() {
-  const HWND tabs = CreateWindowExA(0, WC_TABCONTROLA, "", WS_POPUP, 0, 0, 100, 30, nullptr,
-                                    nullptr, PluginModule(), nullptr);
-  if (tabs == nullptr) return;
+  const HWND parent = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 100, 30, nullptr, nullptr,
+                                      PluginModule(), nullptr);
+  const HWND tabs = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD, 0, 0, 100, 30, parent, nullptr,
+                                    PluginModule(), nullptr);
+  if (tabs == nullptr) {
+    DestroyWindow(parent);
+    return;
+  }
   TCITEMA item{};
   item.mask = TCIF_TEXT;
   item.pszText = const_cast<char*>("EU");
@@ -50,7 +56,7 @@ void TryTabControl() {
   DeleteObject(bitmap);
   DeleteDC(dc);
   ReleaseDC(nullptr, screen);
-  DestroyWindow(tabs);
+  DestroyWindow(parent);
 }
 
 WindowResources Load() {

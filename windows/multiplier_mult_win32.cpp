@@ -30,6 +30,19 @@ void Multiplier_Mult::ShowPage(int index) {
   }
 }
 
+bool Multiplier_Mult::MakeNextPage() {
+  if (pagesMade_ == kContinentPages) return false;
+  ContinentPageDialog& page = *pages_[pagesMade_++];
+  page.Create(hwnd());
+  page.ShowCheckValues();
+  return true;
+}
+
+void Multiplier_Mult::MakeEveryPage() {
+  while (MakeNextPage()) {
+  }
+}
+
 void Multiplier_Mult::SetCheckValues(ContinentPage page, CheckValues values) {
   pages_[page]->SetCheckValues(std::move(values));
 }
@@ -47,8 +60,6 @@ void Multiplier_Mult::InitDialog() {
   GetWindowRect(tabs_, &tabFrame);
   pageArea_ = {13, 44, 13 + (tabFrame.right - tabFrame.left) - 7,
                44 + (tabFrame.bottom - tabFrame.top) - 38};
-  for (ContinentPageDialog* page : pages_) page->Create(hwnd());
-  ShowPage(0);
   for (int k = 0; k < kContinentPages; ++k) {
     TCITEMA item{};
     item.mask = TCIF_TEXT;
@@ -75,7 +86,10 @@ INT_PTR Multiplier_Mult::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       InitDialog();
       return TRUE;
     case WM_SHOWWINDOW:
-      if (wParam) ShowPage(0);
+      if (wParam) {
+        MakeEveryPage();
+        ShowPage(0);
+      }
       return FALSE;
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(lParam);

@@ -1,6 +1,8 @@
 #pragma once
 // The extended DXCC window: a row of six tab buttons, EU, AF, AS, NA, SA and OC, each
-// showing one continent page of DXCC boxes. Every show starts on the EU page.
+// showing one continent page of DXCC boxes. Every show starts on the EU page. The window
+// is made with its tabs alone; its pages, hundreds of boxes, may be made one at a time
+// later, and are all made by the time it shows.
 
 #include <array>
 
@@ -16,6 +18,8 @@ class Multiplier_Mult : public TopLevelDialog {
   // Shows page `index` (in tab order: EU, AF, AS, NA, SA, OC), hides the other five and
   // selects its tab; any other index changes nothing.
   void ShowPage(int index);
+  // Makes the next page not yet made, with its values; false once every page is made.
+  bool MakeNextPage();
   void SetCheckValues(ContinentPage page, CheckValues values);
   // Shows every page's values in its boxes, Europe first.
   void ShowCheckValues() const;
@@ -25,6 +29,7 @@ class Multiplier_Mult : public TopLevelDialog {
 
  private:
   void InitDialog();
+  void MakeEveryPage();
   void PaintMinimized();
 
   NA_DXCC northAmerica_;
@@ -40,4 +45,5 @@ class Multiplier_Mult : public TopLevelDialog {
   PaleYellowBackground background_;
   HICON icon_;
   HWND tabs_ = nullptr;
+  int pagesMade_ = 0;
 };

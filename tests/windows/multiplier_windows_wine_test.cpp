@@ -12,6 +12,7 @@
 
 #include "plugin/contest_state.h"
 #include "res/multiplier_ids.h"
+#include "tests/support/keyboard_win32.h"
 #include "tests/windows/window_thread_win32.h"
 #include "windows/multiplier_windows_win32.h"
 #include "windows/window_colours.h"
@@ -118,6 +119,16 @@ void MoveAsTheOperator(HWND window, int x, int y) {
                MAKELPARAM(HTCAPTION, WM_MOUSEMOVE));
 }
 
+// Esc or Enter as the operator presses it, to the window with the focus: the window only
+// hides, its object stays until the control window closes it.
+void ExpectKeyHides(WindowThread& thread, HWND window, UINT key) {
+  const HWND focus = FocusOf(GetWindowThreadProcessId(window, nullptr));
+  PressKey(focus != nullptr ? focus : window, key);
+  thread.Run([] {});
+  EXPECT_TRUE(IsWindow(window));
+  EXPECT_FALSE(IsWindowVisible(window));
+}
+
 std::string Setting(const char* key) {
   return contest.settings.Read(key);
 }
@@ -211,13 +222,10 @@ TEST_F(MultiplierWindowsTest, AreaGridComesBackWhereItWasLeft) {
   EXPECT_EQ(Setting("area_y"), "120");
   thread_.Run([&] { window.reset(); });
 
-  // Esc or Enter only hides a window; its object stays until it is closed.
   window = thread_.Run([] { return OpenAreaCode(contest.settings); });
   EXPECT_EQ(Corner(window->hwnd()).x, 300);
   EXPECT_EQ(Corner(window->hwnd()).y, 120);
-  thread_.Run([&] { SendMessageA(window->hwnd(), WM_COMMAND, IDCANCEL, 0); });
-  EXPECT_TRUE(IsWindow(window->hwnd()));
-  EXPECT_FALSE(IsWindowVisible(window->hwnd()));
+  ExpectKeyHides(thread_, window->hwnd(), VK_RETURN);
   thread_.Run([&] { window.reset(); });
 }
 
@@ -304,17 +312,17 @@ TEST_F(MultiplierWindowsTest, ExtendedDxccWindowShowsEuropeFirstAndFollowsItsTab
   thread_.Run([&] { window->ShowPage(kOceania); });
   EXPECT_EQ(thread_.Run([&] { return VisiblePage(hwnd); }), kOceania);
 
-  // Hidden and shown again, it starts on the EU page.
-  thread_.Run([&] {
-    ShowWindow(hwnd, SW_HIDE);
-    ShowWindow(hwnd, SW_SHOW);
-  });
-  EXPECT_EQ(thread_.Run([&] { return VisiblePage(hwnd); }), kEurope);
-
   // Moved by the operator, it notes its new place when the mouse passes.
   thread_.Run([&] { MoveAsTheOperator(hwnd, 520, 90); });
   EXPECT_EQ(Setting("dxcc_extended_x"), "520");
   EXPECT_EQ(Setting("dxcc_extended_y"), "90");
+
+  // Hidden with Esc and shown again, it stands where it was left and starts on the EU page.
+  ExpectKeyHides(thread_, hwnd, VK_ESCAPE);
+  thread_.Run([&] { window->Show(); });
+  EXPECT_EQ(thread_.Run([&] { return VisiblePage(hwnd); }), kEurope);
+  EXPECT_EQ(Corner(hwnd).x, 520);
+  EXPECT_EQ(Corner(hwnd).y, 90);
 
   thread_.Run([&] { window.reset(); });
   EXPECT_FALSE(IsWindow(hwnd));
@@ -354,6 +362,22 @@ TEST_F(MultiplierWindowsTest, ContinentPagesTickTheBandsPrefixesOnEveryPage) {
   });
   for (int p = 0; p < kContinentPages; ++p) EXPECT_EQ(checked(ContinentPage(p)), Captions{});
   thread_.Run([&] { window.reset(); });
+
+  // Made hidden, the window has its pages made only when it shows: with the values marked.
+  window = thread_.Run([] {
+    auto hidden = std::make_unique<Multiplier_Mult>(contest.settings);
+    hidden->Create();
+    return hidden;
+  });
+  EXPECT_EQ(thread_.Run([&] { return Pages(window->hwnd())[kEurope]; }), nullptr);
+  thread_.Run([&] {
+    MarkWorkedDxcc(*window, {"DL"});
+    window->Show();
+  });
+  const HWND europe = thread_.Run([&] { return Pages(window->hwnd())[kEurope]; });
+  EXPECT_EQ(thread_.Run([&] { return CheckedBoxes(europe, ContinentPages()[kEurope]); }),
+            Captions{"DL"});
+  thread_.Run([&] { window.reset(); });
 }
 
 TEST_F(MultiplierWindowsTest, DxccWindowKeepsItsButtonSizedToTheClientArea) {
@@ -386,6 +410,14 @@ TEST_F(MultiplierWindowsTest, DxccWindowKeepsItsButtonSizedToTheClientArea) {
   ASSERT_EQ(client.right, 400);
   ASSERT_EQ(client.bottom, 300);
   EXPECT_TRUE(SameRect(InParent(button), {1, 1, 1 + 396, 1 + 296}));
+
+  thread_.Run([&] { MoveAsTheOperator(hwnd, 430, 70); });
+  EXPECT_EQ(Setting("dxcc_x"), "430");
+  EXPECT_EQ(Setting("dxcc_y"), "70");
+  ExpectKeyHides(thread_, hwnd, VK_ESCAPE);
+  thread_.Run([&] { window->Show(); });
+  EXPECT_EQ(Corner(hwnd).x, 430);
+  EXPECT_EQ(Corner(hwnd).y, 70);
   thread_.Run([&] { window.reset(); });
 }
 

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "setup/thread_signals_win32.h"
+
 namespace {
 
 constexpr UINT kRunJob = WM_APP;
@@ -50,9 +52,6 @@ void WindowThread::Loop() {
                           helperClass.hInstance, nullptr);
   SetEvent(ready_);
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchThreadMessage(message);
   DestroyWindow(helper_);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A thread with a message loop that owns the windows under test, as the plug-in's window
-// thread does. Work runs on it in the order it was posted, after any message posted before.
+// thread does, through the plug-in's own dispatch: keys posted to a window work as the
+// operator's do. Work runs on it in the order it was posted, after any message posted before.
 
 #include <windows.h>
 
