@@ -21,8 +21,17 @@ struct PlainKind {
   static void Release(Type& value) { release(value); }
 };
 
+inline void ReleaseScreenDC(HDC dc) {
+  ReleaseDC(nullptr, dc);
+}
+
 using KernelHandle = PlainKind<HANDLE, nullptr, CloseHandle>;
 using Bstr = PlainKind<BSTR, nullptr, SysFreeString>;
+using Window = PlainKind<HWND, nullptr, DestroyWindow>;
+using ScreenDC = PlainKind<HDC, nullptr, ReleaseScreenDC>;
+using MemoryDC = PlainKind<HDC, nullptr, DeleteDC>;
+template <typename Object>
+using GdiObject = PlainKind<Object, nullptr, DeleteObject>;
 
 template <typename Interface>
 struct ComInterface {

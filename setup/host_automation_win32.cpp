@@ -156,7 +156,7 @@ void TakePosted(LPARAM posted, Answerer* answerer) {
     Answer(*answerer, request);
     --answerer->answering;
   }
-  SetEvent(request.answered);
+  SetEvent(request.answered.get());
 }
 
 void LetGo(Answerer* answerer) {
@@ -261,7 +261,7 @@ bool BindHostAutomation() {
 
 bool PostHostRequest(std::shared_ptr<HostRequest> request) {
   const HWND window = requestWindow.load();
-  if (window == nullptr || request->answered == nullptr) return false;
+  if (window == nullptr || !request->answered) return false;
   auto* posted = new std::shared_ptr<HostRequest>(std::move(request));
   if (PostMessageA(window, kHostRequestMessage, 0, reinterpret_cast<LPARAM>(posted))) return true;
   delete posted;

@@ -13,6 +13,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/owned_win32.h"
+
 // One call of the window thread, answered on the host's thread.
 struct HostRequest {
   enum class Kind { kLink, kFrequency, kEntryText, kCommand };
@@ -25,14 +27,11 @@ struct HostRequest {
   std::string text;      // kEntryText
 
   // Set once the host's thread has answered.
-  HANDLE answered = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  const Owned<KernelHandle> answered{CreateEventA(nullptr, TRUE, FALSE, nullptr)};
   // The window thread no longer waits: the call is not made.
   std::atomic<bool> abandoned{false};
 
   explicit HostRequest(Kind requested) : kind(requested) {}
-  ~HostRequest() { CloseHandle(answered); }
-  HostRequest(const HostRequest&) = delete;
-  HostRequest& operator=(const HostRequest&) = delete;
 };
 
 // The host's thread, before it starts a control window: the calling thread answers the

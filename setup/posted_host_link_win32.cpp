@@ -31,7 +31,7 @@ bool PostedHostLink::SendCommand(const std::string& command) {
 bool PostedHostLink::Ask(const std::shared_ptr<HostRequest>& request) {
   if (!PostHostRequest(request)) return false;
   // The answering thread may end with the request unanswered.
-  const HANDLE waits[] = {request->answered, HostAutomationThread()};
+  const HANDLE waits[] = {request->answered.get(), HostAutomationThread()};
   const DWORD count = waits[1] != nullptr ? 2 : 1;
   for (;;) {
     if (WindowThreadStopRequested()) {

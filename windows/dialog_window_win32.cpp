@@ -35,28 +35,22 @@ BOOL CALLBACK AddTemplate(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR foun
 // control goes through all three here. It has a parent, as the window's own has: one without
 // draws its parent's background from itself, over a hundred times over.
 void TryTabControl() {
-  const HWND parent = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 100, 30, nullptr, nullptr,
-                                      PluginModule(), nullptr);
-  const HWND tabs = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD, 0, 0, 100, 30, parent, nullptr,
-                                    PluginModule(), nullptr);
-  if (tabs == nullptr) {
-    DestroyWindow(parent);
-    return;
-  }
+  const Owned<Window> parent(CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 100, 30, nullptr,
+                                             nullptr, PluginModule(), nullptr));
+  const HWND tabs = CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD, 0, 0, 100, 30, parent.get(),
+                                    nullptr, PluginModule(), nullptr);
+  if (tabs == nullptr) return;
   TCITEMA item{};
   item.mask = TCIF_TEXT;
   item.pszText = const_cast<char*>("EU");
   SendMessageA(tabs, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  const HDC screen = GetDC(nullptr);
-  const HDC dc = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateCompatibleBitmap(screen, 100, 30);
-  const HGDIOBJ previous = SelectObject(dc, bitmap);
-  SendMessageA(tabs, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-  SelectObject(dc, previous);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-  DestroyWindow(parent);
+  const Owned<ScreenDC> screen(GetDC(nullptr));
+  const Owned<MemoryDC> dc(CreateCompatibleDC(screen.get()));
+  const Owned<GdiObject<HBITMAP>> bitmap(CreateCompatibleBitmap(screen.get(), 100, 30));
+  const HGDIOBJ previous = SelectObject(dc.get(), bitmap.get());
+  SendMessageA(tabs, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()),
+               PRF_CLIENT | PRF_ERASEBKGND);
+  SelectObject(dc.get(), previous);
 }
 
 WindowResources Load() {
@@ -166,14 +160,10 @@ INT_PTR TopLevelDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
 
 PaleYellowBackground::PaleYellowBackground() : brush_(CreateCountedBrush(kPaleYellow)) {}
 
-PaleYellowBackground::~PaleYellowBackground() {
-  DeleteCounted(brush_);
-}
-
 INT_PTR PaleYellowBackground::Colour(UINT message, WPARAM wParam) const {
   if (message < WM_CTLCOLORMSGBOX || message > WM_CTLCOLORSTATIC) return 0;
   const HDC dc = reinterpret_cast<HDC>(wParam);
   SetTextColor(dc, RGB(0, 0, 0));
   SetBkColor(dc, kPaleYellow);
-  return reinterpret_cast<INT_PTR>(brush_);
+  return reinterpret_cast<INT_PTR>(brush_.get());
 }

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "windows/gdi_objects_win32.h"
 #include "windows/window_position.h"
 
 // The module that holds the templates and the icon: the plug-in's DLL, or the program that
@@ -78,13 +79,10 @@ class TopLevelDialog : public DialogWindow {
 class PaleYellowBackground {
  public:
   PaleYellowBackground();
-  ~PaleYellowBackground();
-  PaleYellowBackground(const PaleYellowBackground&) = delete;
-  PaleYellowBackground& operator=(const PaleYellowBackground&) = delete;
 
   // Answers a WM_CTLCOLOR... message; 0 for any other message.
   INT_PTR Colour(UINT message, WPARAM wParam) const;
 
  private:
-  HBRUSH brush_;
+  CountedObject<HBRUSH> brush_;
 };
