@@ -8,8 +8,7 @@ const char* ProduceReport() {
   MutexLock guard(contest.lock);
   ContestLog& log = contest.log;
   SortIntoReportOrder(log.bandsSeen);
-  contest.results =
-      MakeReport(contest.station, log.qsoList, log.bandsSeen, std::move(contest.results));
+  MakeReport(contest.station, log.qsoList, log.bandsSeen, contest.results);
   const long long claimedScore = contest.results.claimedScore;
   const bool exporting = contest.station.cabrilloRequested != 0;
   const std::string message =

@@ -202,8 +202,8 @@ void SortIntoReportOrder(std::vector<std::string>& bands) {
   bands = std::move(sorted);
 }
 
-ReportResults MakeReport(const Station& station, const QsoLog& qsoList,
-                         const std::vector<std::string>& bands, ReportResults results) {
+void MakeReport(const Station& station, const QsoLog& qsoList,
+                const std::vector<std::string>& bands, ReportResults& results) {
   std::string& text = results.text;
   text.clear();
   AppendFormat(text,
@@ -241,7 +241,6 @@ ReportResults MakeReport(const Station& station, const QsoLog& qsoList,
   results.claimedScore = score;
   AppendFormat(text, "\r\nScore: %i*(%i+%i) = ", total.points, total.dxcc, total.areas);
   text += std::to_string(score) + "\r\n";
-  return results;
 }
 
 std::string ExportCabrilloLog(CabrilloLog& cabrillo, const Station& station, const QsoLog& qsoList,
