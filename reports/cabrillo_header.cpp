@@ -89,8 +89,8 @@ void StoreHeader(CabrilloLog& log, const CabrilloDialogFields& confirmed, const 
   }
 
   // Output form: each line of the soapbox gets a "SOAPBOX: " line of its own in the file.
-  h.soapbox =
-      ReplaceAll(ReplaceAll(WithBreakMarkers(h.soapbox), "<CR>", "\r\nSOAPBOX: "), "<LF>", "");
+  const std::string lineBreak = "\r\n" + HeaderLineStart(&CabrilloDialogFields::soapbox);
+  h.soapbox = ReplaceAll(ReplaceAll(WithBreakMarkers(h.soapbox), "<CR>", lineBreak), "<LF>", "");
   log.qsoLines.clear();
 }
 

@@ -23,14 +23,15 @@ void AppendLine(std::string& text, std::string_view tag, const std::string& valu
 
 // The soapbox in its output form: a "SOAPBOX: " line for each of its lines.
 void AppendSoapbox(std::string& text, const std::string& soapbox) {
-  constexpr std::string_view kBreak = "\r\nSOAPBOX: ";
+  const std::string lineStart = HeaderLineStart(&CabrilloDialogFields::soapbox);
+  const std::string lineBreak = "\r\n" + lineStart;
   size_t start = 0;
-  for (size_t found = soapbox.find(kBreak); found != std::string::npos;
-       found = soapbox.find(kBreak, start)) {
-    AppendLine(text, "SOAPBOX: ", soapbox.substr(start, found - start));
-    start = found + kBreak.size();
+  for (size_t found = soapbox.find(lineBreak); found != std::string::npos;
+       found = soapbox.find(lineBreak, start)) {
+    AppendLine(text, lineStart, soapbox.substr(start, found - start));
+    start = found + lineBreak.size();
   }
-  AppendLine(text, "SOAPBOX: ", soapbox.substr(start));
+  AppendLine(text, lineStart, soapbox.substr(start));
 }
 
 }  // namespace

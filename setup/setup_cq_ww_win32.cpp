@@ -232,10 +232,7 @@ void Setup_CQ_WW::ToggleWindow(View view) {
     OpenFlag(view, open_) = false;
     settings_.SetView(view, false);
   } else if (OpenView(view)) {
-    // It shows what the others show, at once; the host is asked for what changed since.
-    OpenWindows opened;
-    OpenFlag(view, opened) = true;
-    Apply(refresh_.Shown(opened), opened);
+    // The host is asked for what changed since.
     ArmRefresh();
   }
   ShowChoices();
@@ -247,6 +244,10 @@ bool Setup_CQ_WW::OpenView(View view) {
   window.Show();
   OpenFlag(view, open_) = true;
   settings_.SetView(view, true);
+  // It shows what the others show, at once, without asking the host.
+  OpenWindows opened;
+  OpenFlag(view, opened) = true;
+  Apply(refresh_.Shown(opened), opened);
   return true;
 }
 
@@ -266,8 +267,6 @@ void Setup_CQ_WW::RefreshWindows() {
   if (reopen.area) OpenView(View::kArea);
   if (reopen.dxcc) OpenView(View::kDxcc);
   if (reopen.dxccExtended) OpenView(View::kDxccExtended);
-  // They show what the others show while the host is asked.
-  Apply(refresh_.Shown(reopen), reopen);
   const OpenWindows asked = OpenNow();
   WindowUpdate update;
   AskHost([&] { update = refresh_.Run(host_, asked); });

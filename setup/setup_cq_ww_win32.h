@@ -53,7 +53,8 @@ class Setup_CQ_WW : public TopLevelDialog {
   TopLevelDialog& WindowOf(View view);
   static bool& OpenFlag(View view, OpenWindows& windows);
   void ToggleWindow(View view);
-  // Shows the view's window and records it open; false when it could not be made.
+  // Shows the view's window with what the others show and records it open; false when it
+  // could not be made.
   bool OpenView(View view);
   void ArmRefresh();
   void RefreshWindows();
