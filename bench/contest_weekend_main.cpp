@@ -32,9 +32,9 @@
 #include "host/host_calls.h"
 #include "host/temp_folder.h"
 #include "platform/ini_file.h"
-#include "tools/replay.h"
-#include "tools/sample_log.h"
-#include "tools/whole_file.h"
+#include "tools/replay/replay.h"
+#include "tools/samples/sample_log.h"
+#include "tools/logs/whole_file.h"
 
 namespace fs = std::filesystem;
 

@@ -16,7 +16,7 @@
 #include "bench/synthetic_log.h"
 #include "host/host_calls.h"
 #include "host/temp_folder.h"
-#include "tools/replay.h"
+#include "tools/replay/replay.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "host/temp_folder.h"
-#include "tools/contest_hours.h"
-#include "tools/html_page.h"
-#include "tools/replay.h"
-#include "tools/sample_log.h"
-#include "tools/whole_file.h"
+#include "tools/hours/contest_hours.h"
+#include "tools/page/html_page.h"
+#include "tools/replay/replay.h"
+#include "tools/samples/sample_log.h"
+#include "tools/logs/whole_file.h"
 
 namespace {
 

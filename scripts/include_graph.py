@@ -15,7 +15,11 @@ LAYERS = [
     ["plugin", "res/generator"],
     ["setup"],
     ["host"],
-    ["tools"],
+    ["tools/logs"],
+    ["tools/replay"],
+    ["tools/check", "tools/hours", "tools/samples"],
+    ["tools/page"],
+    ["tools/stats_replay", "tools"],
     ["tests", "bench"],
 ]
 SUFFIXES = {".h", ".cpp"}

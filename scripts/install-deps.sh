@@ -10,6 +10,7 @@ packages=(
   xvfb xauth imagemagick                                   # windows on a private display
   hamradio-files                                           # cty.dat and MASTER.SCP
   zip                                                      # the release archive
+  ccache                                                   # rebuilds share compilations
   python3                                                  # the include-graph check
   chromium                                                 # renders the replay's web page in a test
 )

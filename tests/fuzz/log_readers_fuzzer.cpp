@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "tools/cty_database.h"
-#include "tools/log_file.h"
+#include "tools/logs/cty_database.h"
+#include "tools/logs/log_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(bytes), size);

@@ -1,4 +1,4 @@
-#include "tools/cty_database.h"
+#include "tools/logs/cty_database.h"
 
 #include <gtest/gtest.h>
 

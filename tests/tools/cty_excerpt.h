@@ -3,7 +3,7 @@
 // tests: England, Scotland with Shetland off the DXCC list, Germany, Italy with African
 // Italy, Turkey with a continent override, the USA, Hawaii and both Russias.
 
-#include "tools/cty_database.h"
+#include "tools/logs/cty_database.h"
 
 inline constexpr const char* kCtyExcerpt =
     "England:                  14:  27:  EU:   52.77:     1.47:     0.0:  G:\r\n"

@@ -1,12 +1,12 @@
-#include "tools/log_file.h"
+#include "tools/logs/log_file.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "tests/tools/cty_excerpt.h"
-#include "tools/log_fields.h"
-#include "tools/replay.h"
+#include "tools/logs/log_fields.h"
+#include "tools/replay/replay.h"
 
 namespace {
 

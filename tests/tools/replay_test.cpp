@@ -1,4 +1,4 @@
-#include "tools/replay.h"
+#include "tools/replay/replay.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include "host/temp_folder.h"
 #include "platform/ini_file.h"
 #include "tests/tools/cty_excerpt.h"
-#include "tools/contest_hours.h"
-#include "tools/html_page.h"
+#include "tools/hours/contest_hours.h"
+#include "tools/page/html_page.h"
 
 namespace {
 

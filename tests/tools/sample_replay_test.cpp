@@ -12,10 +12,10 @@
 #include "contest/contest_rules.h"
 #include "host/temp_folder.h"
 #include "tests/model/reference_log.h"
-#include "tools/contest_hours.h"
-#include "tools/html_page.h"
-#include "tools/replay.h"
-#include "tools/whole_file.h"
+#include "tools/hours/contest_hours.h"
+#include "tools/page/html_page.h"
+#include "tools/replay/replay.h"
+#include "tools/logs/whole_file.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // ADIF: an optional header ending in <EOH>, then records of fields <NAME:LENGTH[:TYPE]>data,
 // each record ending in <EOR>. Field names ignore case; the length counts bytes.
 
-#include "tools/adif_reader.h"
+#include "tools/logs/adif_reader.h"
 
 #include <algorithm>
 #include <optional>
@@ -9,9 +9,9 @@
 
 #include "platform/ascii_text.h"
 #include "contest/contest_rules.h"
-#include "tools/log_fields.h"
-#include "tools/log_record.h"
-#include "tools/text_lines.h"
+#include "tools/logs/log_fields.h"
+#include "tools/logs/log_record.h"
+#include "tools/logs/text_lines.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "tools/cty_database.h"
+#include "tools/logs/cty_database.h"
 
 #include <algorithm>
 #include <array>
 
 #include "platform/ascii_text.h"
-#include "tools/whole_file.h"
+#include "tools/logs/whole_file.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/log_fields.h"
+#include "tools/logs/log_fields.h"
 
 #include <array>
 #include <limits>

@@ -5,8 +5,8 @@
 #include <iostream>
 #include <string>
 
-#include "tools/sample_log.h"
-#include "tools/whole_file.h"
+#include "tools/samples/sample_log.h"
+#include "tools/logs/whole_file.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/contest_hours.h"
+#include "tools/hours/contest_hours.h"
 
 // One reason a QSO or a record of the log was not scored, with the lines it concerns
 // (line 0: the log as a whole).

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/ole_date.h"
-#include "tools/cty_database.h"
+#include "tools/logs/cty_database.h"
 
 struct SampleLogPlan {
   enum class Format { kAdif, kCabrillo };

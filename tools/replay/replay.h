@@ -14,8 +14,8 @@
 
 #include "host/stats_library.h"
 #include "platform/ole_date.h"
-#include "tools/cty_database.h"
-#include "tools/log_file.h"
+#include "tools/logs/cty_database.h"
+#include "tools/logs/log_file.h"
 
 struct ReplayOptions {
   std::string ownCall;                   // empty: the log's own call

@@ -1,4 +1,4 @@
-#include "tools/whole_file.h"
+#include "tools/logs/whole_file.h"
 
 #include <cerrno>
 #include <cstring>

@@ -6,15 +6,15 @@
 // same width, which the number of fields gives. The worked call is taken as logged, even
 // when it does not look like a call: a busted call is still a QSO of the log.
 
-#include "tools/cabrillo_reader.h"
+#include "tools/logs/cabrillo_reader.h"
 
 #include <optional>
 #include <vector>
 
 #include "platform/ascii_text.h"
-#include "tools/log_fields.h"
-#include "tools/log_record.h"
-#include "tools/text_lines.h"
+#include "tools/logs/log_fields.h"
+#include "tools/logs/log_record.h"
+#include "tools/logs/text_lines.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "tools/log_record.h"
+#include "tools/logs/log_record.h"
 
 // Reads an ADIF or a Cabrillo log, told apart by content; throws LogError for anything else.
 // A file of blank space only holds no QSO.

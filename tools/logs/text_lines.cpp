@@ -1,4 +1,4 @@
-#include "tools/text_lines.h"
+#include "tools/logs/text_lines.h"
 
 #include <algorithm>
 

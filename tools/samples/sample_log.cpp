@@ -1,4 +1,4 @@
-#include "tools/sample_log.h"
+#include "tools/samples/sample_log.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "tools/replay.h"
+#include "tools/replay/replay.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,9 +15,9 @@
 #include "reports/cabrillo_header.h"
 #include "reports/cabrillo_log.h"
 #include "reports/stats_file.h"
-#include "tools/header_settings.h"
-#include "tools/log_fields.h"
-#include "tools/whole_file.h"
+#include "tools/replay/header_settings.h"
+#include "tools/logs/log_fields.h"
+#include "tools/logs/whole_file.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/contest_hours.h"
+#include "tools/hours/contest_hours.h"
 
 #include <algorithm>
 #include <climits>

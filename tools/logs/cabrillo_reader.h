@@ -3,6 +3,6 @@
 
 #include <string_view>
 
-#include "tools/log_record.h"
+#include "tools/logs/log_record.h"
 
 LogFile ReadCabrillo(std::string_view text, const SendsAreaCode& sendsAreaCode);

@@ -8,12 +8,12 @@
 
 #include "platform/ascii_text.h"
 #include "contest/contest_rules.h"
-#include "tools/contest_hours.h"
-#include "tools/header_settings.h"
-#include "tools/html_page.h"
-#include "tools/log_fields.h"
-#include "tools/replay.h"
-#include "tools/whole_file.h"
+#include "tools/hours/contest_hours.h"
+#include "tools/replay/header_settings.h"
+#include "tools/page/html_page.h"
+#include "tools/logs/log_fields.h"
+#include "tools/replay/replay.h"
+#include "tools/logs/whole_file.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "tools/log_file.h"
+#include "tools/logs/log_file.h"
 
 #include "platform/ascii_text.h"
-#include "tools/adif_reader.h"
-#include "tools/cabrillo_reader.h"
+#include "tools/logs/adif_reader.h"
+#include "tools/logs/cabrillo_reader.h"
 
 namespace {
 

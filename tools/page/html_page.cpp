@@ -1,4 +1,4 @@
-#include "tools/html_page.h"
+#include "tools/page/html_page.h"
 
 #include <algorithm>
 

@@ -3,6 +3,6 @@
 
 #include <string_view>
 
-#include "tools/log_record.h"
+#include "tools/logs/log_record.h"
 
 LogFile ReadAdif(std::string_view text);

@@ -1,4 +1,4 @@
-#include "tools/header_settings.h"
+#include "tools/replay/header_settings.h"
 
 #include <algorithm>
 #include <vector>
@@ -6,7 +6,7 @@
 #include "platform/ascii_text.h"
 #include "platform/file_replace.h"
 #include "reports/cabrillo_header_fields.h"
-#include "tools/whole_file.h"
+#include "tools/logs/whole_file.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/log_record.h"
+#include "tools/logs/log_record.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/replay.h"
+#include "tools/replay/replay.h"
 
 // One band line of the plug-in's report, or its Total line.
 struct ReportRow {
