@@ -6,7 +6,8 @@
 
 namespace shared_library {
 
-// The library's handle, or null with `error` set to the loader's reason.
+// The library (its path in UTF-8) opened: the handle, or null with `error` set to the
+// loader's reason.
 void* Open(const std::string& path, std::string& error);
 // The address of an exported symbol, or null.
 void* Find(void* library, const char* name);

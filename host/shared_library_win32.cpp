@@ -1,11 +1,14 @@
 #include <windows.h>
 
+#include <filesystem>
+
 #include "host/shared_library.h"
 
 namespace shared_library {
 
 void* Open(const std::string& path, std::string& error) {
-  HMODULE library = LoadLibraryA(path.c_str());
+  // The tool's names are in UTF-8: its folder may have any letters.
+  HMODULE library = LoadLibraryW(std::filesystem::u8path(path).c_str());
   if (library == nullptr) error = "Windows error " + std::to_string(GetLastError());
   return reinterpret_cast<void*>(library);
 }

@@ -52,3 +52,7 @@ bool ReplaceFileWhole(const std::string& path, std::string_view content) {
   unlink(temporary.c_str());
   return false;
 }
+
+bool ReplaceFileWhole(const std::filesystem::path& path, std::string_view content) {
+  return ReplaceFileWhole(path.native(), content);
+}

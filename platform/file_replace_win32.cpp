@@ -16,12 +16,12 @@ std::wstring Wide(const std::string& text) {
 
 // A new file beside `path` under a name no other writer uses; INVALID_HANDLE_VALUE when
 // none can be made.
-HANDLE CreateTemporaryBeside(const std::string& path, std::string& temporary) {
+HANDLE CreateTemporaryBeside(const std::wstring& path, std::wstring& temporary) {
   std::random_device random;
   for (int attempt = 0; attempt < 16; ++attempt) {
-    temporary = path + "." + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(random()) + ".tmp";
-    const HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+    temporary = path + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                std::to_wstring(random()) + L".tmp";
+    const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE || GetLastError() != ERROR_FILE_EXISTS) return file;
   }
@@ -42,21 +42,25 @@ bool WriteAll(HANDLE file, std::string_view content) {
 }  // namespace
 
 bool ReplaceFileWhole(const std::string& path, std::string_view content) {
+  return ReplaceFileWhole(std::filesystem::path(Wide(path)), content);
+}
+
+bool ReplaceFileWhole(const std::filesystem::path& path, std::string_view content) {
   // A read-only file is kept, as the system's own writers keep it (wine's move would not).
-  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+  const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
     return false;
   }
-  std::string temporary;
-  const HANDLE file = CreateTemporaryBeside(path, temporary);
+  std::wstring temporary;
+  const HANDLE file = CreateTemporaryBeside(path.native(), temporary);
   if (file == INVALID_HANDLE_VALUE) return false;
   bool written = WriteAll(file, content) && FlushFileBuffers(file);
   written = CloseHandle(file) && written;
   // A folder in the way makes the move fail.
-  if (written && MoveFileExW(Wide(temporary).c_str(), Wide(path).c_str(),
+  if (written && MoveFileExW(temporary.c_str(), path.c_str(),
                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }
-  DeleteFileA(temporary.c_str());
+  DeleteFileW(temporary.c_str());
   return false;
 }

@@ -11,7 +11,9 @@
 #include "platform/ini_file.h"
 #include "tests/tools/cty_excerpt.h"
 #include "tools/hours/contest_hours.h"
+#include "tools/logs/whole_file.h"
 #include "tools/page/html_page.h"
+#include "tools/stats_replay/page_beside_log.h"
 
 namespace {
 
@@ -178,6 +180,17 @@ TEST_F(Replaying, PagesTheContestWithWhatWasNotScored) {
             std::string::npos);
   EXPECT_EQ(page.find('\r'), std::string::npos);
   EXPECT_NE(page.find("<svg id=\"multipliers-per-band\" data-bars=\"6\""), std::string::npos);
+
+  // A dropped log's page goes beside it, over an earlier page of that log and nothing else.
+  const std::filesystem::path dropped = std::filesystem::current_path() / "G4XYZ.adi";
+  EXPECT_TRUE(IsPageOfLog(page, "<G4XYZ & co>.adi"));
+  EXPECT_FALSE(IsPageOfLog(page, "G4XYZ.adi"));
+  WriteWholeFile("G4XYZ.html", "<!DOCTYPE html>\n<p class=\"meta\">G4XYZ.adi &middot; ");
+  const PlacesBesideLog places = PlacesBeside(dropped);
+  EXPECT_EQ(places.page, dropped.parent_path() / "G4XYZ (2).html");
+  EXPECT_EQ(places.filesFolder, dropped.parent_path() / "G4XYZ files");
+  WriteWholeFile("G4XYZ (2).html", HtmlPage("C:\\Contest logs\\G4XYZ.adi", "", hours, {}));
+  EXPECT_EQ(PlacesBeside(dropped).page, places.page);
 }
 
 TEST_F(Replaying, QsosKeptFromOutsideTheHoursCountInTheTotalsOnly) {

@@ -8,14 +8,15 @@
 #include "platform/file_replace.h"
 
 std::string ReadWholeFile(const std::string& path) {
+  const std::filesystem::path file = std::filesystem::u8path(path);
   std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  const std::filesystem::file_status status = std::filesystem::status(file, error);
   if (status.type() == std::filesystem::file_type::not_found) throw FileError("no such file");
   if (status.type() == std::filesystem::file_type::directory) {
     throw FileError("a folder, not a file");
   }
   errno = 0;
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  std::ifstream in(file, std::ios::binary | std::ios::ate);
   if (!in) {
     throw FileError(std::string("cannot be read: ") +
                     (errno != 0 ? std::strerror(errno) : "unknown reason"));
@@ -30,7 +31,7 @@ std::string ReadWholeFile(const std::string& path) {
 
 void WriteWholeFile(const std::string& path, const std::string& bytes) {
   errno = 0;
-  if (!ReplaceFileWhole(path, bytes)) {
+  if (!ReplaceFileWhole(std::filesystem::u8path(path), bytes)) {
     throw FileError(std::string("cannot be written: ") +
                     (errno != 0 ? std::strerror(errno) : "unknown reason"));
   }

@@ -1,5 +1,5 @@
 #pragma once
-// A whole file read or written at once, as bytes.
+// A whole file read or written at once, as bytes. Its name is in UTF-8, on Windows too.
 
 #include <stdexcept>
 #include <string>

@@ -1,6 +1,7 @@
 #include "tools/page/html_page.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -15,6 +16,11 @@ constexpr int kHourBar = 20;
 constexpr int kBandStep = 64;  // a band's two multiplier bars and the gap after them
 constexpr int kMultiplierBar = 24;
 constexpr int kBandColours = 8;  // colour classes band-0 ... band-7, then again
+
+// How every page starts, and the line that names its log.
+constexpr std::string_view kPageStart = "<!DOCTYPE html>\n<html lang=\"en\"><head>";
+constexpr std::string_view kLogLineStart = "<p class=\"meta\">";
+constexpr std::string_view kLogLineSeparator = " &middot; ";
 
 constexpr const char* kStyle = R"(
 :root{color-scheme:light dark;--bg:#fff;--fg:#1f2328;--muted:#59636e;--line:#d1d9e0;
@@ -325,14 +331,15 @@ std::string HtmlPage(const std::string& logName, const std::string& report,
   const ReportTable& whole = hours.whole;
   std::string html;
   html.reserve(64 * 1024);
+  html += kPageStart;
   html +=
-      "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">\n"
+      "<meta charset=\"utf-8\">\n"
       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
       "<title>" +
       Escaped(station.ownCall) + ": UK/EI DX Contest " + leg + "</title>\n<style>" + kStyle +
       "</style></head>\n<body>\n<h1>" + Escaped(station.ownCall) + ": UK/EI DX Contest, " + leg +
-      " leg</h1>\n<p class=\"meta\">" + Escaped(logName) + " &middot; " +
-      FormatDate(station.contestStart, "%Y-%m-%d %H%M") + " to " +
+      " leg</h1>\n" + std::string(kLogLineStart) + Escaped(logName) +
+      std::string(kLogLineSeparator) + FormatDate(station.contestStart, "%Y-%m-%d %H%M") + " to " +
       FormatDate(station.contestEnd, "%Y-%m-%d %H%M") + " UTC" +
       (station.areaCode.empty() ? "" : " &middot; area " + Escaped(station.areaCode)) +
       "</p>\n<ul class=\"facts\">" + Fact("Claimed score", Number(whole.score)) +
@@ -368,4 +375,17 @@ std::string HtmlPage(const std::string& logName, const std::string& report,
   }
   html += "</div>\n</body></html>\n";
   return html;
+}
+
+bool IsPageOfLog(const std::string& bytes, const std::string& logFileName) {
+  if (bytes.compare(0, kPageStart.size(), kPageStart) != 0) return false;
+  const size_t start = bytes.find(kLogLineStart);
+  if (start == std::string::npos) return false;
+  const size_t nameStart = start + kLogLineStart.size();
+  const size_t end = bytes.find(kLogLineSeparator, nameStart);
+  const size_t newline = bytes.find('\n', nameStart);
+  if (end == std::string::npos || end > newline) return false;
+  const std::string logName = bytes.substr(nameStart, end - nameStart);
+  const size_t folderEnd = logName.find_last_of("/\\");
+  return logName.substr(folderEnd == std::string::npos ? 0 : folderEnd + 1) == Escaped(logFileName);
 }

@@ -24,3 +24,6 @@ std::vector<LeftOutGroup> LeftOutGroups(const LogFile& log, const ReplayResult& 
 // `report`: as the plug-in returned it; `logName`: how the page names the log.
 std::string HtmlPage(const std::string& logName, const std::string& report,
                      const ContestHours& hours, const std::vector<LeftOutGroup>& leftOut);
+
+// Whether `bytes` are a page HtmlPage made of a log of that file name, in whatever folder.
+bool IsPageOfLog(const std::string& bytes, const std::string& logFileName);

@@ -6,14 +6,17 @@
 #include <optional>
 #include <string>
 
-#include "platform/ascii_text.h"
 #include "contest/contest_rules.h"
+#include "platform/ascii_text.h"
 #include "tools/hours/contest_hours.h"
-#include "tools/replay/header_settings.h"
-#include "tools/page/html_page.h"
 #include "tools/logs/log_fields.h"
-#include "tools/replay/replay.h"
 #include "tools/logs/whole_file.h"
+#include "tools/page/html_page.h"
+#include "tools/replay/header_settings.h"
+#include "tools/replay/replay.h"
+#if defined(_WIN32)
+#include "tools/stats_replay/dropped_log_win32.h"
+#endif
 
 namespace {
 
@@ -87,10 +90,11 @@ std::pair<std::string, std::string> HeaderSetting(const std::string& text) {
   return {*key, std::move(value)};
 }
 
-Arguments ParseArguments(int argc, char** argv) {
+Arguments ParseArguments(const std::vector<std::string>& argv) {
+  const size_t argc = argv.size();
   Arguments arguments;
-  for (int i = 1; i < argc; ++i) {
-    const std::string option = argv[i];
+  for (size_t i = 1; i < argc; ++i) {
+    const std::string& option = argv[i];
     if (option == "--help" || option == "-h") {
       arguments.help = true;
       return arguments;
@@ -151,7 +155,7 @@ Arguments ParseArguments(int argc, char** argv) {
 
 std::string DefaultCty(const char* toolPath) {
 #if defined(_WIN32)
-  return (std::filesystem::path(toolPath).parent_path() / "cty.dat").string();
+  return (std::filesystem::u8path(toolPath).parent_path() / "cty.dat").u8string();
 #else
   (void)toolPath;
   return kDefaultCty;
@@ -160,12 +164,13 @@ std::string DefaultCty(const char* toolPath) {
 
 // The build puts the tool beside the library, and so does an installation.
 std::string DefaultLibrary(const char* toolPath) {
-  const std::filesystem::path beside = std::filesystem::path(toolPath).parent_path() / kLibraryFile;
+  const std::filesystem::path beside =
+      std::filesystem::u8path(toolPath).parent_path() / kLibraryFile;
   std::error_code error;
   if (!std::filesystem::exists(beside, error)) {
     throw UsageError(std::string("no ") + kLibraryFile + " beside the tool: give --library PATH");
   }
-  return beside.string();
+  return beside.u8string();
 }
 
 void PrintWarnings(const std::string& file, const std::vector<LogProblem>& warnings) {
@@ -285,16 +290,15 @@ int Run(const Arguments& arguments, const char* toolPath) {
   return 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// `commandLine`: the tool's path, then its arguments.
+int RunCommandLine(const std::vector<std::string>& commandLine) {
   try {
-    const Arguments arguments = ParseArguments(argc, argv);
+    const Arguments arguments = ParseArguments(commandLine);
     if (arguments.help) {
       std::cout << kUsage;
       return 0;
     }
-    return Run(arguments, argv[0]);
+    return Run(arguments, commandLine[0].c_str());
   } catch (const UsageError& error) {
     std::cerr << "stats-replay: " << error.what() << " (see --help)\n";
     return 2;
@@ -302,4 +306,16 @@ int main(int argc, char** argv) {
     std::cerr << "stats-replay: " << error.what() << '\n';
     return 1;
   }
+}
+
+}  // namespace
+
+int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
+#if defined(_WIN32)
+  const std::vector<std::string> commandLine = Utf8CommandLine();
+  if (StartedWithDroppedLog(commandLine)) return ReplayDroppedLog(commandLine, RunCommandLine);
+#else
+  const std::vector<std::string> commandLine(argv, argv + argc);
+#endif
+  return RunCommandLine(commandLine);
 }
