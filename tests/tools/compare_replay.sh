@@ -24,6 +24,8 @@ run() {  # folder, program...
 options=(--cty /usr/share/hamradio-files/cty.dat "$@")
 run native "$native"
 run windows "$wine_run" "$windows"
+# The runner's skip: no 32-bit Windows program can start on this machine.
+[ "$(cat "$work/windows.rc")" != 77 ] || { cat "$work/windows.err"; exit 77; }
 sed -i -e 's/\r$//' -e '/^X connection to .* broken/d' "$work/windows.out" "$work/windows.err"
 status=0
 for part in rc out err; do
