@@ -76,6 +76,20 @@ expect "a page over the log" 2 "--html ./problems.adi: that is the log file" \
   "$tool" --html ./problems.adi "$(basename "$problems")"
 expect "the Cabrillo file written" 0 "^Cabrillo log: G4XYZ.cbr$" \
   "$tool" --cabrillo "$(basename "$problems")"
+# No output over the log or over another output, under any of its names; nothing written.
+cp G4XYZ.cbr before.cbr && ln -s problems.adi linked.adi
+expect "a Cabrillo log over the log" 2 "the Cabrillo log G4XYZ.cbr: that is the log file G4XYZ.cbr" \
+  "$tool" --cabrillo G4XYZ.cbr
+expect "a page over the Cabrillo log" 2 "^stats-replay: --html G4XYZ.cbr: that is the Cabrillo log" \
+  "$tool" --cabrillo --html G4XYZ.cbr problems.adi
+expect "a page over the settings" 2 "--html Plugins/UK_EI.ini: that is the plug-in's settings" \
+  "$tool" --html Plugins/UK_EI.ini problems.adi
+expect "a page over a link to the log" 2 "--html linked.adi: that is the log file" \
+  "$tool" --html linked.adi problems.adi
+if ! cmp -s G4XYZ.cbr before.cbr || ! grep -q '^\[Settings\]' Plugins/UK_EI.ini; then
+  echo "FAIL: a refused run wrote over a file"
+  failures=$((failures + 1))
+fi
 # A Cabrillo log that cannot be written, and a header value that cannot be stored.
 rm -f G4XYZ.cbr && mkdir G4XYZ.cbr
 expect "the Cabrillo file not written" 1 "File not produced: G4XYZ.cbr" \

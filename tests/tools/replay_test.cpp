@@ -12,6 +12,7 @@
 #include "tests/tools/cty_excerpt.h"
 #include "tools/hours/contest_hours.h"
 #include "tools/page/html_page.h"
+#include "tools/replay/output_files.h"
 
 namespace {
 
@@ -199,6 +200,35 @@ TEST_F(Replaying, QsosKeptFromOutsideTheHoursCountInTheTotalsOnly) {
   EXPECT_EQ(hours.offMinutes, 60 + 45 + 22 * 60 + 15);
   EXPECT_NE(HourTable(hours).find("\n2 QSOs from outside the 24 hours are in the totals only\n"),
             std::string::npos);
+}
+
+// A run writes none of its files over its log or over another of them, whatever the names.
+TEST_F(Replaying, KnowsAFileByItsOtherNames) {
+#if defined(_WIN32)
+  constexpr bool kCaseIgnored = true;
+#else
+  constexpr bool kCaseIgnored = false;
+#endif
+  std::ofstream("G4XYZ.cbr") << "log";
+  std::filesystem::create_directory("Plugins");
+  std::filesystem::create_hard_link("G4XYZ.cbr", "linked.cbr");
+  const std::tuple<const char*, const char*, bool> cases[] = {
+      {"G4XYZ.cbr", "./G4XYZ.cbr", true},
+      {"G4XYZ.cbr", "Plugins/../G4XYZ.cbr", true},
+      {"G4XYZ.cbr", "linked.cbr", true},
+      {"page.htm", "Plugins/../page.htm", true},  // neither exists yet
+      {"Plugins\\UK_EI.ini", "Plugins/UK_EI.ini", true},
+      {"G4XYZ.cbr", "g4xyz.CBR", kCaseIgnored},
+      {"page.htm", "PAGE.htm", kCaseIgnored},
+      {"G4XYZ.cbr", "G4XYZ.cbr.htm", false},
+  };
+  for (const auto& [a, b, same] : cases) EXPECT_EQ(SameFile(a, b), same) << a << " " << b;
+  ReplayStation station;
+  station.ownCall = "G4XYZ";
+  EXPECT_EQ(OverwrittenFile({"the log file", "./G4XYZ.cbr"}, PluginFiles(station, true)),
+            "the Cabrillo log G4XYZ.cbr: that is the log file ./G4XYZ.cbr");
+  EXPECT_EQ(OverwrittenFile({"the log file", "G4XYZ.cbr"}, PluginFiles(station, false)),
+            std::nullopt);
 }
 
 TEST_F(Replaying, TheOperatorsChoicesOverrideTheLog) {

@@ -15,9 +15,9 @@
 #include "reports/cabrillo_header.h"
 #include "reports/cabrillo_log.h"
 #include "reports/stats_file.h"
-#include "tools/replay/header_settings.h"
 #include "tools/logs/log_fields.h"
 #include "tools/logs/whole_file.h"
+#include "tools/replay/header_settings.h"
 
 namespace {
 
@@ -370,6 +370,15 @@ void WriteSettings(const ReplayStation& station, const ReplayOptions& options) {
   settings.Write("Start", "1");
 }
 
+// The plug-in names its files after the contest's end and the own call.
+std::string ProblemLinesFile(const ReplayStation& station) {
+  return StatsFileName(StatsFileDateTag(station.contestStart, station.contestEnd));
+}
+
+std::string CabrilloFile(const ReplayStation& station) {
+  return CabrilloFileName(FileBaseName(station.ownCall));
+}
+
 void ResetFor(const StatsLibrary& stats, const ReplayStation& station, bool cabrillo) {
   // The host folder is where the plug-in looks for the host program's version: the
   // current folder, which holds none.
@@ -444,7 +453,7 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   if (options.cabrillo || !options.headerSettings.empty()) {
     KeepHeaderForStation(station, options, result.warnings);
   }
-  if (options.cabrillo) result.cabrilloFile = CabrilloFileName(FileBaseName(station.ownCall));
+  if (options.cabrillo) result.cabrilloFile = CabrilloFile(station);
   // The plug-in replaces the file only when it writes a whole new one.
   const auto cabrilloBefore = LastWritten(result.cabrilloFile);
   ResetFor(stats, station, options.cabrillo);
@@ -454,9 +463,7 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   const char* report = stats.GetResult0(&status);
   result.report = report ? report : "";
 
-  // The plug-in names its files after the contest's end and the own call.
-  result.problemLinesFile =
-      StatsFileName(StatsFileDateTag(station.contestStart, station.contestEnd));
+  result.problemLinesFile = ProblemLinesFile(station);
   result.summary.areaWarnings =
       CountOccurrences(ReadFileOrNothing(result.problemLinesFile), kAreaWarning);
   if (options.cabrillo) {

@@ -102,6 +102,11 @@ std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
 // leaves them closed.
 void WriteSettings(const ReplayStation& station, const ReplayOptions& options);
 
+// The plug-in's files of the station, in the current folder: the problem lines of its
+// contest period, the Cabrillo log named after its call.
+std::string ProblemLinesFile(const ReplayStation& station);
+std::string CabrilloFile(const ReplayStation& station);
+
 // ResetStats0 with the station; `cabrillo`: a run for export.
 void ResetFor(const StatsLibrary& stats, const ReplayStation& station, bool cabrillo);
 
