@@ -32,6 +32,11 @@ expect "no readable QSO" 1 "no QSO left to hand to the plug-in: none of the log'
 expect "why it was not read" 1 \
   "^  no valid date and time: 1 records skipped, the first at line 2 \(QSO_DATE missing\)$" \
   "$tool" broken.adi
+expect "hours of nothing" 1 "none of the log's 1 records could be read" "$tool" --hours broken.adi
+if [ -e Plugins ] || ls Vurov* >/dev/null 2>&1; then
+  echo "FAIL: a run with no QSO to hand over wrote the plug-in's files"
+  failures=$((failures + 1))
+fi
 expect "an empty log" 1 "no QSO left to hand to the plug-in: the log holds no QSO" "$tool" empty.adi
 expect "not a log" 1 "table.csv: neither an ADIF log nor a Cabrillo log" "$tool" table.csv
 expect "a missing log" 1 "missing.adi: no such file" "$tool" missing.adi
