@@ -100,10 +100,25 @@ rm -f G4XYZ.cbr && mkdir G4XYZ.cbr
 expect "the Cabrillo file not written" 1 "File not produced: G4XYZ.cbr" \
   "$tool" --cabrillo "$(basename "$problems")"
 rmdir G4XYZ.cbr
+# Settings the plug-in would not read as given: the run stops before the replay, in one line.
+cp Plugins/UK_EI.ini settings.ini
+printf '[Settings]\r\nMode=0\r\nsetup_areacode=NI\r\n' >Plugins/UK_EI.ini
 chmod 444 Plugins/UK_EI.ini
-expect "a header value not stored" 1 "the header value Name could not be stored" \
+expect "the leg not stored" 1 "^stats-replay: Mode=1 could not be stored in Plugins.UK_EI.ini \
+\(a read-only or unusable file, or a full disk\): nothing replayed$" "$tool" --cabrillo problems.adi
+expect "a header value not stored" 1 "Mode=1 could not be stored" \
   "$tool" --header NAME=Jean problems.adi
-chmod 644 Plugins/UK_EI.ini
+if [ "$("$tool" --cabrillo problems.adi 2>&1 | wc -l)" -ne 1 ] || [ -e G4XYZ.cbr ]; then
+  echo "FAIL: a run on settings it could not write said more than one line or exported"
+  failures=$((failures + 1))
+fi
+chmod 644 Plugins/UK_EI.ini && mv Plugins/UK_EI.ini settings.ini.ro && mkdir Plugins/UK_EI.ini
+expect "a folder for settings" 1 "Mode=1 could not be stored" "$tool" --hours problems.adi
+if [ "$("$tool" problems.adi 2>&1 | grep -c '^Stats: Plugins/UK_EI.ini cannot be read')" -ne 1 ]; then
+  echo "FAIL: the notice of unusable settings not said once"
+  failures=$((failures + 1))
+fi
+rmdir Plugins/UK_EI.ini && mv settings.ini Plugins/UK_EI.ini
 expect "an unknown header tag" 2 "--header FOO=1: TAG=VALUE with a TAG of OPERATORS" \
   "$tool" --header FOO=1 broken.adi
 # Header values stay in the plug-in's INI file for the next export.

@@ -330,6 +330,15 @@ void HandToPlugin(const StatsLibrary& stats, const std::vector<HostQso>& qsos,
   if (dupes.count > 0) result.reasons.push_back(dupes);
 }
 
+// A value the plug-in must read as the tool gives it: when it cannot be stored, the plug-in
+// would score with what the file holds, or with its defaults, and the run stops.
+void Store(const IniFile& settings, const std::string& key, const std::string& value) {
+  if (!settings.Write(key, value)) {
+    throw ReplayError(key + "=" + value + " could not be stored in " + kSettingsPath +
+                      " (a read-only or unusable file, or a full disk): nothing replayed");
+  }
+}
+
 // The Cabrillo header in the settings belongs to the call it was saved for: exporting for
 // another call takes the operators from the new call, unless given, with a word to check
 // the rest.
@@ -344,12 +353,12 @@ void KeepHeaderForStation(const ReplayStation& station, const ReplayOptions& opt
     std::string what =
         std::string("the Cabrillo header in ") + kSettingsPath + " was saved for " + savedFor;
     if (!operatorsGiven) {
-      settings.Write("Operators", station.ownCall);
+      Store(settings, "Operators", station.ownCall);
       what += ": OPERATORS is now " + station.ownCall;
     }
     warnings.push_back({0, what + "; check its other values (see --header)"});
   }
-  settings.Write(kHeaderCallKey, station.ownCall);
+  Store(settings, kHeaderCallKey, station.ownCall);
 }
 
 }  // namespace
@@ -358,16 +367,12 @@ void WriteSettings(const ReplayStation& station, const ReplayOptions& options) {
   std::error_code ignored;
   std::filesystem::create_directory("Plugins", ignored);
   const IniFile settings(kSettingsSection, kSettingsPath);
-  settings.Write("Mode", station.cwLeg ? "1" : "0");
-  settings.Write("setup_areacode", station.areaCode);
-  for (const auto& [key, value] : options.headerSettings) {
-    if (!settings.Write(key, value)) {
-      throw ReplayError("the header value " + key + " could not be stored in " + kSettingsPath);
-    }
-  }
+  Store(settings, "Mode", station.cwLeg ? "1" : "0");
+  Store(settings, "setup_areacode", station.areaCode);
+  for (const auto& [key, value] : options.headerSettings) Store(settings, key, value);
   // Every other reset opens the plug-in's windows; this marks them as just shown, so the
   // replay's reset leaves them closed.
-  settings.Write("Start", "1");
+  Store(settings, "Start", "1");
 }
 
 // The plug-in names its files after the contest's end and the own call.
