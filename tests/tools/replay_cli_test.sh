@@ -129,6 +129,23 @@ if ! grep -q $'^CATEGORY-POWER: LOW\r$' G4XYZ.cbr || ! grep -q $'^NAME: Jean Smi
   head -22 G4XYZ.cbr
   failures=$((failures + 1))
 fi
+# The plug-in's export fits but the header's rewrite does not (a file size limit, as a full
+# disk): the earlier log stays whole, and the run says so.
+cp G4XYZ.cbr before.cbr
+limited() {  # largest file in bytes, command...
+  python3 -c 'import os, resource, signal, sys
+signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+resource.setrlimit(resource.RLIMIT_FSIZE, (int(sys.argv[1]),) * 2)
+os.execv(sys.argv[2], sys.argv[2:])' "$@"
+}
+expect "the header values not written" 1 \
+  "File not produced: G4XYZ.cbr \(its header values could not be written into it; the file is as" \
+  limited $(($(stat -c %s G4XYZ.cbr) + 40)) "$tool" --cabrillo --header "LOCATION=$(printf '%080d' 0)" \
+  problems.adi
+if ! cmp -s G4XYZ.cbr before.cbr || ls G4XYZ.cbr.* >/dev/null 2>&1; then
+  echo "FAIL: the earlier Cabrillo log was not kept whole, or its copy left behind"
+  failures=$((failures + 1))
+fi
 # The Cabrillo log of the CW leg holds no SSB QSO, whatever the options say.
 printf 'START-OF-LOG: 3.0\nQSO: 14025 CW 2016-11-12 1300 G4XYZ 599 1 LN DL1ABC 599 2\n%s\n' \
   'QSO: 14250 PH 2016-11-12 1301 G4XYZ 59 2 LN DL2ABC 59 3' >mixed.log

@@ -18,6 +18,7 @@
 #include "tools/logs/log_fields.h"
 #include "tools/logs/whole_file.h"
 #include "tools/replay/header_settings.h"
+#include "tools/replay/kept_file.h"
 
 namespace {
 
@@ -454,11 +455,21 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   const std::vector<HostQso> qsos = PlanReplay(cty, log, options, result);
   if (qsos.empty()) return result;
   const ReplayStation& station = result.station;
+  // The plug-in writes the Cabrillo log, the tool then its header values: an earlier log
+  // stays whole until both have succeeded.
+  std::optional<KeptFile> earlier;
+  if (options.cabrillo) {
+    result.cabrilloFile = CabrilloFile(station);
+    try {
+      earlier.emplace(result.cabrilloFile);
+    } catch (const FileError& error) {
+      throw ReplayError(result.cabrilloFile + ": " + error.what() + ": nothing replayed");
+    }
+  }
   WriteSettings(station, options);
   if (options.cabrillo || !options.headerSettings.empty()) {
     KeepHeaderForStation(station, options, result.warnings);
   }
-  if (options.cabrillo) result.cabrilloFile = CabrilloFile(station);
   // The plug-in replaces the file only when it writes a whole new one.
   const auto cabrilloBefore = LastWritten(result.cabrilloFile);
   ResetFor(stats, station, options.cabrillo);
@@ -473,9 +484,15 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
       CountOccurrences(ReadFileOrNothing(result.problemLinesFile), kAreaWarning);
   if (options.cabrillo) {
     const auto cabrilloAfter = LastWritten(result.cabrilloFile);
+    const bool written = cabrilloAfter && cabrilloAfter != cabrilloBefore;
     result.cabrilloProduced =
-        cabrilloAfter && cabrilloAfter != cabrilloBefore &&
+        written &&
         ApplyHeaderSettings(IniFile(kSettingsSection, kSettingsPath), result.cabrilloFile);
+    if (written && !result.cabrilloProduced) {
+      result.cabrilloFault = "its header values could not be written into it; " +
+                             (earlier->Restore() ? std::string("the file is as it was before")
+                                                 : "the earlier file is " + earlier->keptPath());
+    }
   }
   return result;
 }

@@ -63,6 +63,8 @@ struct ReplayResult {
   std::string problemLinesFile;
   std::string cabrilloFile;
   bool cabrilloProduced = false;  // written whole by this run, with the header values
+  // Why a Cabrillo log the plug-in wrote was taken back, and what stands; empty when none was.
+  std::string cabrilloFault;
 };
 
 class ReplayError : public std::runtime_error {

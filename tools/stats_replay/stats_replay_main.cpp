@@ -275,7 +275,9 @@ int Run(const Arguments& arguments, const char* toolPath) {
             << " (refused QSOs and dupes in detail)\n";
   if (result.cabrilloProduced) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
   if (!result.cabrilloFile.empty() && !result.cabrilloProduced) {
-    std::cerr << "stats-replay: File not produced: " << result.cabrilloFile << '\n';
+    std::cerr << "stats-replay: File not produced: " << result.cabrilloFile;
+    if (!result.cabrilloFault.empty()) std::cerr << " (" << result.cabrilloFault << ')';
+    std::cerr << '\n';
     return 1;
   }
   if (arguments.hours) std::cout << '\n' << HourTable(*hours);
