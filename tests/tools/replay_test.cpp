@@ -12,6 +12,7 @@
 #include "tests/tools/cty_excerpt.h"
 #include "tools/hours/contest_hours.h"
 #include "tools/page/html_page.h"
+#include "tools/replay/kept_file.h"
 #include "tools/replay/output_files.h"
 
 namespace {
@@ -229,6 +230,26 @@ TEST_F(Replaying, KnowsAFileByItsOtherNames) {
             "the Cabrillo log G4XYZ.cbr: that is the log file ./G4XYZ.cbr");
   EXPECT_EQ(OverwrittenFile({"the log file", "G4XYZ.cbr"}, PluginFiles(station, false)),
             std::nullopt);
+}
+
+// An earlier Cabrillo log kept while a new one is written comes back whole when put back.
+TEST_F(Replaying, KeepsTheEarlierFileUntilTheNewOneStands) {
+  std::ofstream("G4XYZ.cbr") << "earlier";
+  for (const bool restore : {true, false}) {
+    KeptFile earlier("G4XYZ.cbr");
+    ASSERT_EQ(earlier.keptPath(), "G4XYZ.cbr.earlier");
+    std::filesystem::remove("G4XYZ.cbr");  // the writer's replacement, as a new file
+    std::ofstream("G4XYZ.cbr") << "new";
+    if (restore) {
+      EXPECT_TRUE(earlier.Restore());
+    }
+    EXPECT_EQ(ReadFileBytes("G4XYZ.cbr"), restore ? "earlier" : "new");
+  }
+  EXPECT_FALSE(std::filesystem::exists("G4XYZ.cbr.earlier"));
+  KeptFile none("G4ABC.cbr");  // none to keep: putting back removes the new one
+  std::ofstream("G4ABC.cbr") << "new";
+  EXPECT_TRUE(none.Restore());
+  EXPECT_FALSE(std::filesystem::exists("G4ABC.cbr"));
 }
 
 TEST_F(Replaying, TheOperatorsChoicesOverrideTheLog) {
