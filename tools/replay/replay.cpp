@@ -44,7 +44,9 @@ std::string OwnCall(const LogFile& log, const ReplayOptions& options) {
   for (size_t i = 0; call.empty() && i < log.qsos.size(); ++i) call = log.qsos[i].ownCall;
   if (call.empty()) throw ReplayError("the log does not name the own call: give --call");
   // It names the Cabrillo log and its file.
-  if (!IsCallSign(call)) throw ReplayError("own call '" + call + "' is no call sign: give --call");
+  if (!IsCallSign(call)) {
+    throw ReplayError("own call '" + Excerpt(call) + "' is no call sign: give --call");
+  }
   return call;
 }
 
@@ -430,7 +432,7 @@ std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
   }
   if (!log.contest.empty() && !NamesThisContest(log.contest)) {
     result.warnings.push_back(
-        {0, "the log is of the contest '" + log.contest +
+        {0, "the log is of the contest '" + Excerpt(log.contest) +
                 "', not of the UK/EI DX Contest: scored by the UK/EI DX rules all the same"});
   }
   station.contestStart = ContestStart(log, options);
