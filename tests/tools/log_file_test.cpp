@@ -129,15 +129,44 @@ TEST(AdifLog, SkipsBrokenRecordsAndGoesOn) {
                      {8, "no usable frequency or band: FREQ and BAND missing"},
                      {9, "broken ADIF record: field CALL has no valid length"},
                      {10, "broken ADIF record: tag <CALL> has no length"},
-                     {13, "no usable frequency or band: FREQ and BAND missing"},
+                     {13, "no valid date and time: QSO_DATE missing"},
                      {19, "broken ADIF record: field CALL runs past the end of the file"},
                  });
   ASSERT_EQ(log.warnings.size(), 1u);
   EXPECT_EQ(log.warnings[0].line, 11);
   EXPECT_EQ(log.warnings[0].what,
-            "2 fields (the first here) run by their length into the next tag: each ended at that "
+            "1 fields (the first here) run by their length into the next tag: each ended at that "
             "tag, and its record read");
-  EXPECT_EQ(CountReasons(log.problems).at(1).count, 2);  // one line per reason
+  EXPECT_EQ(CountReasons(log.problems).at(1).count, 3);  // one line per reason
+}
+
+// A stated length stands unless it cuts a tag in two, runs past the end of the file or
+// takes in the record's <EOR>: then the field ends at its first tag, with a warning.
+TEST(AdifLog, LengthsAtTheirEdgesLoseNoQso) {
+  using namespace std::string_literals;
+  const std::string qso = "<CALL:5>G4ABC <QSO_DATE:8>20161112 <TIME_ON:4>1200 <BAND:3>20m ";
+  const std::tuple<std::string, size_t, size_t> cases[] = {
+      {qso + "<COMMENT:30>cu <3 73 <EOR>\n" + qso + "<EOR>\n", 2, 1},  // "<3" is no tag
+      {qso + "<EOR>\n" + qso + "<COMMENT:40>tnx <EOR>", 2, 1},
+      {qso + "<COMMENT:7>a <EOR><3", 1, 1},
+      {qso + "<NOTES:17>QSY <CALL:5>F5ABC,<EOR>", 1, 0},  // a whole tag is the field's text
+  };
+  for (const auto& [text, qsos, warnings] : cases) {
+    const LogFile log = ReadLog(text);
+    EXPECT_TRUE(log.problems.empty()) << text;
+    EXPECT_EQ(log.warnings.size(), warnings) << text;
+    ASSERT_EQ(log.qsos.size(), qsos) << text;
+    EXPECT_EQ(log.qsos.back().call, "G4ABC") << text;
+  }
+  EXPECT_EQ(ReadLog(qso + "<STX_STRING:2>LN <EOR>").qsos.at(0).sentExchange, "LN");
+  // A NUL would cut the call the plug-in reads; a malformed tag is quoted in part.
+  const LogFile broken = ReadLog("<"s + std::string(1 << 20, 'X') + "> <EOR>\n<CALL:5>G4\0BC "s +
+                                 qso.substr(14) + "<EOR>");
+  EXPECT_TRUE(broken.qsos.empty());
+  ASSERT_EQ(broken.problems.size(), 2u);
+  EXPECT_EQ(broken.problems[1].line, 2);
+  EXPECT_EQ(broken.problems[1].detail, "field CALL holds a NUL character");
+  EXPECT_EQ(CountReasons(broken.problems).at(0).firstDetail.size(), 60u);
 }
 
 TEST(AdifLog, FrequenciesInMhzOrElseTheBandsLowerEdge) {
@@ -341,6 +370,8 @@ TEST(LogFields, FrequenciesTimesAndBands) {
   EXPECT_FALSE(QsoTime(2016, 4, 31, 0, 0, 0));
   EXPECT_FALSE(QsoTime(2016, 13, 1, 0, 0, 0));
   EXPECT_FALSE(QsoTime(-1, 1, 1, 0, 0, 0));
+  EXPECT_TRUE(QsoTime(9998, 12, 31, 23, 59, 59));
+  EXPECT_FALSE(QsoTime(9999, 12, 31, 12, 0, 0));  // its contest would end past the calendar
 }
 
 }  // namespace

@@ -32,6 +32,11 @@ expect "no readable QSO" 1 "no QSO left to hand to the plug-in: none of the log'
 expect "why it was not read" 1 \
   "^  no valid date and time: 1 records skipped, the first at line 2 \(QSO_DATE missing\)$" \
   "$tool" broken.adi
+expect "hours of nothing" 1 "none of the log's 1 records could be read" "$tool" --hours broken.adi
+if [ -e Plugins ] || ls Vurov* >/dev/null 2>&1; then
+  echo "FAIL: a run with no QSO to hand over wrote the plug-in's files"
+  failures=$((failures + 1))
+fi
 expect "an empty log" 1 "no QSO left to hand to the plug-in: the log holds no QSO" "$tool" empty.adi
 expect "not a log" 1 "table.csv: neither an ADIF log nor a Cabrillo log" "$tool" table.csv
 expect "a missing log" 1 "missing.adi: no such file" "$tool" missing.adi
@@ -76,15 +81,44 @@ expect "a page over the log" 2 "--html ./problems.adi: that is the log file" \
   "$tool" --html ./problems.adi "$(basename "$problems")"
 expect "the Cabrillo file written" 0 "^Cabrillo log: G4XYZ.cbr$" \
   "$tool" --cabrillo "$(basename "$problems")"
+# No output over the log or over another output, under any of its names; nothing written.
+cp G4XYZ.cbr before.cbr && ln -s problems.adi linked.adi
+expect "a Cabrillo log over the log" 2 "the Cabrillo log G4XYZ.cbr: that is the log file G4XYZ.cbr" \
+  "$tool" --cabrillo G4XYZ.cbr
+expect "a page over the Cabrillo log" 2 "^stats-replay: --html G4XYZ.cbr: that is the Cabrillo log" \
+  "$tool" --cabrillo --html G4XYZ.cbr problems.adi
+expect "a page over the settings" 2 "--html Plugins/UK_EI.ini: that is the plug-in's settings" \
+  "$tool" --html Plugins/UK_EI.ini problems.adi
+expect "a page over a link to the log" 2 "--html linked.adi: that is the log file" \
+  "$tool" --html linked.adi problems.adi
+if ! cmp -s G4XYZ.cbr before.cbr || ! grep -q '^\[Settings\]' Plugins/UK_EI.ini; then
+  echo "FAIL: a refused run wrote over a file"
+  failures=$((failures + 1))
+fi
 # A Cabrillo log that cannot be written, and a header value that cannot be stored.
 rm -f G4XYZ.cbr && mkdir G4XYZ.cbr
 expect "the Cabrillo file not written" 1 "File not produced: G4XYZ.cbr" \
   "$tool" --cabrillo "$(basename "$problems")"
 rmdir G4XYZ.cbr
+# Settings the plug-in would not read as given: the run stops before the replay, in one line.
+cp Plugins/UK_EI.ini settings.ini
+printf '[Settings]\r\nMode=0\r\nsetup_areacode=NI\r\n' >Plugins/UK_EI.ini
 chmod 444 Plugins/UK_EI.ini
-expect "a header value not stored" 1 "the header value Name could not be stored" \
+expect "the leg not stored" 1 "^stats-replay: Mode=1 could not be stored in Plugins.UK_EI.ini \
+\(a read-only or unusable file, or a full disk\): nothing replayed$" "$tool" --cabrillo problems.adi
+expect "a header value not stored" 1 "Mode=1 could not be stored" \
   "$tool" --header NAME=Jean problems.adi
-chmod 644 Plugins/UK_EI.ini
+if [ "$("$tool" --cabrillo problems.adi 2>&1 | wc -l)" -ne 1 ] || [ -e G4XYZ.cbr ]; then
+  echo "FAIL: a run on settings it could not write said more than one line or exported"
+  failures=$((failures + 1))
+fi
+chmod 644 Plugins/UK_EI.ini && mv Plugins/UK_EI.ini settings.ini.ro && mkdir Plugins/UK_EI.ini
+expect "a folder for settings" 1 "Mode=1 could not be stored" "$tool" --hours problems.adi
+if [ "$("$tool" problems.adi 2>&1 | grep -c '^Stats: Plugins/UK_EI.ini cannot be read')" -ne 1 ]; then
+  echo "FAIL: the notice of unusable settings not said once"
+  failures=$((failures + 1))
+fi
+rmdir Plugins/UK_EI.ini && mv settings.ini Plugins/UK_EI.ini
 expect "an unknown header tag" 2 "--header FOO=1: TAG=VALUE with a TAG of OPERATORS" \
   "$tool" --header FOO=1 broken.adi
 # Header values stay in the plug-in's INI file for the next export.
@@ -93,6 +127,23 @@ expect "an unknown header tag" 2 "--header FOO=1: TAG=VALUE with a TAG of OPERAT
 if ! grep -q $'^CATEGORY-POWER: LOW\r$' G4XYZ.cbr || ! grep -q $'^NAME: Jean Smith\r$' G4XYZ.cbr; then
   echo "FAIL: the Cabrillo header lacks the values given by --header:"
   head -22 G4XYZ.cbr
+  failures=$((failures + 1))
+fi
+# The plug-in's export fits but the header's rewrite does not (a file size limit, as a full
+# disk): the earlier log stays whole, and the run says so.
+cp G4XYZ.cbr before.cbr
+limited() {  # largest file in bytes, command...
+  python3 -c 'import os, resource, signal, sys
+signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+resource.setrlimit(resource.RLIMIT_FSIZE, (int(sys.argv[1]),) * 2)
+os.execv(sys.argv[2], sys.argv[2:])' "$@"
+}
+expect "the header values not written" 1 \
+  "File not produced: G4XYZ.cbr \(its header values could not be written into it; the file is as" \
+  limited $(($(stat -c %s G4XYZ.cbr) + 40)) "$tool" --cabrillo --header "LOCATION=$(printf '%080d' 0)" \
+  problems.adi
+if ! cmp -s G4XYZ.cbr before.cbr || ls G4XYZ.cbr.* >/dev/null 2>&1; then
+  echo "FAIL: the earlier Cabrillo log was not kept whole, or its copy left behind"
   failures=$((failures + 1))
 fi
 # The Cabrillo log of the CW leg holds no SSB QSO, whatever the options say.

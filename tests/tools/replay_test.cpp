@@ -13,6 +13,8 @@
 #include "tools/hours/contest_hours.h"
 #include "tools/logs/whole_file.h"
 #include "tools/page/html_page.h"
+#include "tools/replay/kept_file.h"
+#include "tools/replay/output_files.h"
 #include "tools/stats_replay/page_beside_log.h"
 
 namespace {
@@ -212,6 +214,55 @@ TEST_F(Replaying, QsosKeptFromOutsideTheHoursCountInTheTotalsOnly) {
   EXPECT_EQ(hours.offMinutes, 60 + 45 + 22 * 60 + 15);
   EXPECT_NE(HourTable(hours).find("\n2 QSOs from outside the 24 hours are in the totals only\n"),
             std::string::npos);
+}
+
+// A run writes none of its files over its log or over another of them, whatever the names.
+TEST_F(Replaying, KnowsAFileByItsOtherNames) {
+#if defined(_WIN32)
+  constexpr bool kCaseIgnored = true;
+#else
+  constexpr bool kCaseIgnored = false;
+#endif
+  std::ofstream("G4XYZ.cbr") << "log";
+  std::filesystem::create_directory("Plugins");
+  std::filesystem::create_hard_link("G4XYZ.cbr", "linked.cbr");
+  const std::tuple<const char*, const char*, bool> cases[] = {
+      {"G4XYZ.cbr", "./G4XYZ.cbr", true},
+      {"G4XYZ.cbr", "Plugins/../G4XYZ.cbr", true},
+      {"G4XYZ.cbr", "linked.cbr", true},
+      {"page.htm", "Plugins/../page.htm", true},  // neither exists yet
+      {"Plugins\\UK_EI.ini", "Plugins/UK_EI.ini", true},
+      {"G4XYZ.cbr", "g4xyz.CBR", kCaseIgnored},
+      {"page.htm", "PAGE.htm", kCaseIgnored},
+      {"G4XYZ.cbr", "G4XYZ.cbr.htm", false},
+  };
+  for (const auto& [a, b, same] : cases) EXPECT_EQ(SameFile(a, b), same) << a << " " << b;
+  ReplayStation station;
+  station.ownCall = "G4XYZ";
+  EXPECT_EQ(OverwrittenFile({"the log file", "./G4XYZ.cbr"}, PluginFiles(station, true)),
+            "the Cabrillo log G4XYZ.cbr: that is the log file ./G4XYZ.cbr");
+  EXPECT_EQ(OverwrittenFile({"the log file", "G4XYZ.cbr"}, PluginFiles(station, false)),
+            std::nullopt);
+}
+
+// An earlier Cabrillo log kept while a new one is written comes back whole when put back.
+TEST_F(Replaying, KeepsTheEarlierFileUntilTheNewOneStands) {
+  std::ofstream("G4XYZ.cbr") << "earlier";
+  for (const bool restore : {true, false}) {
+    KeptFile earlier("G4XYZ.cbr");
+    ASSERT_EQ(earlier.keptPath(), "G4XYZ.cbr.earlier");
+    std::filesystem::remove("G4XYZ.cbr");  // the writer's replacement, as a new file
+    std::ofstream("G4XYZ.cbr") << "new";
+    if (restore) {
+      EXPECT_TRUE(earlier.Restore());
+    }
+    EXPECT_EQ(ReadFileBytes("G4XYZ.cbr"), restore ? "earlier" : "new");
+  }
+  EXPECT_FALSE(std::filesystem::exists("G4XYZ.cbr.earlier"));
+  KeptFile none("G4ABC.cbr");  // none to keep: putting back removes the new one
+  std::ofstream("G4ABC.cbr") << "new";
+  EXPECT_TRUE(none.Restore());
+  EXPECT_FALSE(std::filesystem::exists("G4ABC.cbr"));
 }
 
 TEST_F(Replaying, TheOperatorsChoicesOverrideTheLog) {

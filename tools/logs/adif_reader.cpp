@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "platform/ascii_text.h"
 #include "contest/contest_rules.h"
+#include "platform/ascii_text.h"
 #include "tools/logs/log_fields.h"
 #include "tools/logs/log_record.h"
 #include "tools/logs/text_lines.h"
@@ -223,7 +223,8 @@ class AdifParser {
       MoveTo(open);
       const size_t close = text_.find('>', open);
       if (close == std::string_view::npos) {
-        Problem(line_, "tag without its closing '>'");
+        // After the last record, a "<" such as that of "<3" is no tag but text.
+        if (!record_.empty() || broken_) Problem(line_, "tag without its closing '>'");
         DropRecord();
         break;
       }
@@ -264,18 +265,11 @@ class AdifParser {
       return true;
     }
     const size_t dataEnd = dataStart + static_cast<size_t>(length);
-    if (!EndsField(dataEnd)) {
-      // A length that reaches into a real tag would swallow the end of the record, and with
-      // it the next record: the field ends at that tag instead.
-      const std::string_view reach = text_.substr(dataStart, dataEnd - dataStart);
-      for (size_t open = reach.find('<'); open != std::string_view::npos;
-           open = reach.find('<', open + 1)) {
-        if (AdifTagAt(text_.substr(dataStart + open)).empty()) continue;
-        if (repairedFields_++ == 0) firstRepairLine_ = line_;
-        record_.emplace_back(name, reach.substr(0, open));
-        MoveTo(dataStart + open);
-        return true;
-      }
+    if (const size_t cut = WrongLengthEnd(dataStart, dataEnd); cut != std::string_view::npos) {
+      if (repairedFields_++ == 0) firstRepairLine_ = line_;
+      record_.emplace_back(name, text_.substr(dataStart, cut - dataStart));
+      MoveTo(cut);
+      return true;
     }
     if (dataEnd > text_.size()) {
       Problem(line_, "field " + name + " runs past the end of the file");
@@ -285,6 +279,24 @@ class AdifParser {
     record_.emplace_back(name, text_.substr(dataStart, static_cast<size_t>(length)));
     MoveTo(dataEnd);
     return true;
+  }
+
+  // Where a field whose stated length is wrong ends: at its first tag, when the length
+  // ends neither at blank space nor at a tag but inside a tag, past the end of the file or
+  // after the record's <EOR> (it would swallow the next record). Whole field tags inside
+  // a length that is not wrong are its text. Nothing when the length stands.
+  size_t WrongLengthEnd(size_t dataStart, size_t dataEnd) const {
+    if (EndsField(dataEnd)) return std::string_view::npos;
+    bool wrong = dataEnd > text_.size();
+    size_t firstTag = std::string_view::npos;
+    for (size_t open = text_.find('<', dataStart); open < std::min(dataEnd, text_.size());
+         open = text_.find('<', open + 1)) {
+      const std::string_view tag = AdifTagAt(text_.substr(open));
+      if (tag.empty()) continue;
+      firstTag = std::min(firstTag, open);
+      wrong = wrong || open + tag.size() > dataEnd || EqualNoCase(tag, "<EOR>");
+    }
+    return wrong ? firstTag : std::string_view::npos;
   }
 
   // Whether a field's stated length ends it where the text allows: at the end, before
@@ -299,6 +311,12 @@ class AdifParser {
   void EndRecord() {
     if (broken_) {
       Problem(recordLine_, brokenWhy_);
+    } else if (const auto cut = std::find_if(
+                   record_.begin(), record_.end(),
+                   [](const auto& field) { return field.second.find('\0') != std::string::npos; });
+               cut != record_.end()) {
+      // The plug-in would read the text only up to it.
+      Problem(recordLine_, "field " + cut->first + " holds a NUL character");
     } else if (!record_.empty()) {
       LogProblem problem;
       if (std::optional<LogQso> qso = QsoOfRecord(record_, recordLine_, problem)) {

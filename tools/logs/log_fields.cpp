@@ -79,8 +79,9 @@ std::optional<unsigned> FrequencyHz(std::string_view text, unsigned unit) {
 
 std::optional<OleDate> QsoTime(int year, int month, int day, int hour, int minute, int second) {
   const CalendarTime wanted{year, month, day, hour, minute, second};
-  if (year < 1900 || month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 || hour > 23 ||
-      minute < 0 || minute > 59 || second < 0 || second > 59) {
+  // The contest's 24 hours from the QSO's day end inside the host's calendar (to 9999).
+  if (year < 1900 || year > 9998 || month < 1 || month > 12 || day < 1 || day > 31 || hour < 0 ||
+      hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59) {
     return std::nullopt;
   }
   // A day past the month's end comes back as a day of the next month.

@@ -13,6 +13,12 @@ bool NamesThisContest(std::string_view contest) {
   return letters == "UKEI" || letters.rfind("UKEIDX", 0) == 0 || letters.rfind("UKEICCDX", 0) == 0;
 }
 
+std::string Excerpt(std::string_view text) {
+  constexpr size_t kLongest = 60;
+  if (text.size() <= kLongest) return std::string(text);
+  return std::string(text.substr(0, kLongest - 3)) + "...";
+}
+
 std::vector<ReasonCount> CountReasons(const std::vector<LogProblem>& problems) {
   std::vector<ReasonCount> counts;
   for (const LogProblem& problem : problems) {

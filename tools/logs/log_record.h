@@ -44,6 +44,10 @@ inline constexpr const char* kNoFrequency = "no usable frequency or band";
 inline constexpr const char* kShortQsoLine = "QSO line too short";
 inline constexpr const char* kBrokenRecord = "broken ADIF record";
 
+// At most about 60 characters of a text of the log, "..." marking the cut: a message
+// quotes no more of a malformed record.
+std::string Excerpt(std::string_view text);
+
 // How often one reason came up, and where first.
 struct ReasonCount {
   ReasonCount(std::string what) : what(std::move(what)) {}  // NOLINT: a reason is its words
@@ -54,7 +58,7 @@ struct ReasonCount {
   void Add(int line, const std::string& detail = {}) {
     if (count++ == 0) {
       firstLine = line;
-      firstDetail = detail;
+      firstDetail = Excerpt(detail);
     }
   }
 };

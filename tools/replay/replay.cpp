@@ -15,9 +15,10 @@
 #include "reports/cabrillo_header.h"
 #include "reports/cabrillo_log.h"
 #include "reports/stats_file.h"
-#include "tools/replay/header_settings.h"
 #include "tools/logs/log_fields.h"
 #include "tools/logs/whole_file.h"
+#include "tools/replay/header_settings.h"
+#include "tools/replay/kept_file.h"
 
 namespace {
 
@@ -43,7 +44,9 @@ std::string OwnCall(const LogFile& log, const ReplayOptions& options) {
   for (size_t i = 0; call.empty() && i < log.qsos.size(); ++i) call = log.qsos[i].ownCall;
   if (call.empty()) throw ReplayError("the log does not name the own call: give --call");
   // It names the Cabrillo log and its file.
-  if (!IsCallSign(call)) throw ReplayError("own call '" + call + "' is no call sign: give --call");
+  if (!IsCallSign(call)) {
+    throw ReplayError("own call '" + Excerpt(call) + "' is no call sign: give --call");
+  }
   return call;
 }
 
@@ -330,6 +333,15 @@ void HandToPlugin(const StatsLibrary& stats, const std::vector<HostQso>& qsos,
   if (dupes.count > 0) result.reasons.push_back(dupes);
 }
 
+// A value the plug-in must read as the tool gives it: when it cannot be stored, the plug-in
+// would score with what the file holds, or with its defaults, and the run stops.
+void Store(const IniFile& settings, const std::string& key, const std::string& value) {
+  if (!settings.Write(key, value)) {
+    throw ReplayError(key + "=" + value + " could not be stored in " + kSettingsPath +
+                      " (a read-only or unusable file, or a full disk): nothing replayed");
+  }
+}
+
 // The Cabrillo header in the settings belongs to the call it was saved for: exporting for
 // another call takes the operators from the new call, unless given, with a word to check
 // the rest.
@@ -344,12 +356,12 @@ void KeepHeaderForStation(const ReplayStation& station, const ReplayOptions& opt
     std::string what =
         std::string("the Cabrillo header in ") + kSettingsPath + " was saved for " + savedFor;
     if (!operatorsGiven) {
-      settings.Write("Operators", station.ownCall);
+      Store(settings, "Operators", station.ownCall);
       what += ": OPERATORS is now " + station.ownCall;
     }
     warnings.push_back({0, what + "; check its other values (see --header)"});
   }
-  settings.Write(kHeaderCallKey, station.ownCall);
+  Store(settings, kHeaderCallKey, station.ownCall);
 }
 
 }  // namespace
@@ -358,16 +370,21 @@ void WriteSettings(const ReplayStation& station, const ReplayOptions& options) {
   std::error_code ignored;
   std::filesystem::create_directory("Plugins", ignored);
   const IniFile settings(kSettingsSection, kSettingsPath);
-  settings.Write("Mode", station.cwLeg ? "1" : "0");
-  settings.Write("setup_areacode", station.areaCode);
-  for (const auto& [key, value] : options.headerSettings) {
-    if (!settings.Write(key, value)) {
-      throw ReplayError("the header value " + key + " could not be stored in " + kSettingsPath);
-    }
-  }
+  Store(settings, "Mode", station.cwLeg ? "1" : "0");
+  Store(settings, "setup_areacode", station.areaCode);
+  for (const auto& [key, value] : options.headerSettings) Store(settings, key, value);
   // Every other reset opens the plug-in's windows; this marks them as just shown, so the
   // replay's reset leaves them closed.
-  settings.Write("Start", "1");
+  Store(settings, "Start", "1");
+}
+
+// The plug-in names its files after the contest's end and the own call.
+std::string ProblemLinesFile(const ReplayStation& station) {
+  return StatsFileName(StatsFileDateTag(station.contestStart, station.contestEnd));
+}
+
+std::string CabrilloFile(const ReplayStation& station) {
+  return CabrilloFileName(FileBaseName(station.ownCall));
 }
 
 void ResetFor(const StatsLibrary& stats, const ReplayStation& station, bool cabrillo) {
@@ -415,7 +432,7 @@ std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
   }
   if (!log.contest.empty() && !NamesThisContest(log.contest)) {
     result.warnings.push_back(
-        {0, "the log is of the contest '" + log.contest +
+        {0, "the log is of the contest '" + Excerpt(log.contest) +
                 "', not of the UK/EI DX Contest: scored by the UK/EI DX rules all the same"});
   }
   station.contestStart = ContestStart(log, options);
@@ -440,11 +457,21 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   const std::vector<HostQso> qsos = PlanReplay(cty, log, options, result);
   if (qsos.empty()) return result;
   const ReplayStation& station = result.station;
+  // The plug-in writes the Cabrillo log, the tool then its header values: an earlier log
+  // stays whole until both have succeeded.
+  std::optional<KeptFile> earlier;
+  if (options.cabrillo) {
+    result.cabrilloFile = CabrilloFile(station);
+    try {
+      earlier.emplace(result.cabrilloFile);
+    } catch (const FileError& error) {
+      throw ReplayError(result.cabrilloFile + ": " + error.what() + ": nothing replayed");
+    }
+  }
   WriteSettings(station, options);
   if (options.cabrillo || !options.headerSettings.empty()) {
     KeepHeaderForStation(station, options, result.warnings);
   }
-  if (options.cabrillo) result.cabrilloFile = CabrilloFileName(FileBaseName(station.ownCall));
   // The plug-in replaces the file only when it writes a whole new one.
   const auto cabrilloBefore = LastWritten(result.cabrilloFile);
   ResetFor(stats, station, options.cabrillo);
@@ -454,16 +481,20 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   const char* report = stats.GetResult0(&status);
   result.report = report ? report : "";
 
-  // The plug-in names its files after the contest's end and the own call.
-  result.problemLinesFile =
-      StatsFileName(StatsFileDateTag(station.contestStart, station.contestEnd));
+  result.problemLinesFile = ProblemLinesFile(station);
   result.summary.areaWarnings =
       CountOccurrences(ReadFileOrNothing(result.problemLinesFile), kAreaWarning);
   if (options.cabrillo) {
     const auto cabrilloAfter = LastWritten(result.cabrilloFile);
+    const bool written = cabrilloAfter && cabrilloAfter != cabrilloBefore;
     result.cabrilloProduced =
-        cabrilloAfter && cabrilloAfter != cabrilloBefore &&
+        written &&
         ApplyHeaderSettings(IniFile(kSettingsSection, kSettingsPath), result.cabrilloFile);
+    if (written && !result.cabrilloProduced) {
+      result.cabrilloFault = "its header values could not be written into it; " +
+                             (earlier->Restore() ? std::string("the file is as it was before")
+                                                 : "the earlier file is " + earlier->keptPath());
+    }
   }
   return result;
 }

@@ -63,6 +63,8 @@ struct ReplayResult {
   std::string problemLinesFile;
   std::string cabrilloFile;
   bool cabrilloProduced = false;  // written whole by this run, with the header values
+  // Why a Cabrillo log the plug-in wrote was taken back, and what stands; empty when none was.
+  std::string cabrilloFault;
 };
 
 class ReplayError : public std::runtime_error {
@@ -74,9 +76,9 @@ class ReplayError : public std::runtime_error {
 // exchange of a Cabrillo log.
 SendsAreaCode UkEiStations(const CtyDatabase& cty);
 
-// Throws ReplayError when the log leaves the own call or the leg open, or is to be exported
-// by a UK/EI station whose own area code is not known. When no QSO is left to hand over,
-// the plug-in is not called, and the result says why.
+// Throws ReplayError when the log leaves the own call or the leg open, is to be exported
+// by a UK/EI station whose own area code is not known, or the settings cannot be written. When no
+// QSO is left to hand over, the plug-in is not called, and the result says why.
 ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
                     const ReplayOptions& options);
 
@@ -99,8 +101,14 @@ std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
 
 // The leg, the own area code and the Cabrillo header values into the plug-in's INI file,
 // as the operator sets them, with the windows marked as just shown so that the next reset
-// leaves them closed.
+// leaves them closed. Throws ReplayError when a value cannot be stored: the plug-in would
+// not read what the replay says it scores.
 void WriteSettings(const ReplayStation& station, const ReplayOptions& options);
+
+// The plug-in's files of the station, in the current folder: the problem lines of its
+// contest period, the Cabrillo log named after its call.
+std::string ProblemLinesFile(const ReplayStation& station);
+std::string CabrilloFile(const ReplayStation& station);
 
 // ResetStats0 with the station; `cabrillo`: a run for export.
 void ResetFor(const StatsLibrary& stats, const ReplayStation& station, bool cabrillo);

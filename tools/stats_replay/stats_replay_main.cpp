@@ -13,6 +13,7 @@
 #include "tools/logs/whole_file.h"
 #include "tools/page/html_page.h"
 #include "tools/replay/header_settings.h"
+#include "tools/replay/output_files.h"
 #include "tools/replay/replay.h"
 #if defined(_WIN32)
 #include "tools/stats_replay/dropped_log_win32.h"
@@ -204,6 +205,15 @@ void PrintSummary(const ReplayResult& result, const LogFile& log) {
   PrintReasons(CountReasons(log.problems), "records skipped");
 }
 
+// Before anything is written: no file the run writes may be the log or another of them.
+void RefuseOverwrites(const Arguments& arguments, const ReplayStation& station) {
+  std::vector<NamedFile> outputs = PluginFiles(station, arguments.replay.cabrillo);
+  if (!arguments.htmlFile.empty()) outputs.push_back({"--html", arguments.htmlFile});
+  if (const auto clash = OverwrittenFile({"the log file", arguments.logFile}, outputs)) {
+    throw UsageError(*clash);
+  }
+}
+
 // The report's lines end in CR LF; the terminal's in LF.
 std::string TerminalText(const std::string& text) {
   std::string out;
@@ -236,14 +246,13 @@ int Run(const Arguments& arguments, const char* toolPath) {
     }
   }();
   PrintWarnings(arguments.logFile, log.warnings);
-  std::error_code noFile;
-  if (!arguments.htmlFile.empty() &&
-      std::filesystem::equivalent(arguments.htmlFile, arguments.logFile, noFile)) {
-    throw UsageError("--html " + arguments.htmlFile + ": that is the log file");
-  }
+  // With nothing to hand over, nothing is written.
+  ReplayResult planned;
+  const bool handsQsos = !PlanReplay(cty, log, arguments.replay, planned).empty();
+  if (handsQsos) RefuseOverwrites(arguments, planned.station);
   // Before the replay, whose reset leaves the plug-in's files as the replay alone makes them.
   std::optional<ContestHours> hours;
-  if (arguments.hours || !arguments.htmlFile.empty()) {
+  if (handsQsos && (arguments.hours || !arguments.htmlFile.empty())) {
     hours = PlayHours(stats, cty, log, arguments.replay);
   }
   const ReplayResult result = Replay(stats, cty, log, arguments.replay);
@@ -271,7 +280,9 @@ int Run(const Arguments& arguments, const char* toolPath) {
             << " (refused QSOs and dupes in detail)\n";
   if (result.cabrilloProduced) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
   if (!result.cabrilloFile.empty() && !result.cabrilloProduced) {
-    std::cerr << "stats-replay: File not produced: " << result.cabrilloFile << '\n';
+    std::cerr << "stats-replay: File not produced: " << result.cabrilloFile;
+    if (!result.cabrilloFault.empty()) std::cerr << " (" << result.cabrilloFault << ')';
+    std::cerr << '\n';
     return 1;
   }
   if (arguments.hours) std::cout << '\n' << HourTable(*hours);
