@@ -4,8 +4,12 @@
 #include <cctype>
 #include <numeric>
 
+#include "contest/contest_rules.h"
+#include "contest/settings_file.h"
 #include "platform/ascii_text.h"
+#include "platform/ini_file.h"
 #include "platform/text_format.h"
+#include "tools/replay/header_settings.h"
 
 namespace {
 
@@ -126,8 +130,8 @@ class Checker {
     }
   }
 
-  // Each area code that is not the one received most often (the first of equals), paired
-  // with the first QSO that has that one.
+  // Each area code that is not the one received most often (of equals, a valid one, then
+  // the first received), paired with the first QSO that has that one.
   void CheckAreas(const std::vector<size_t>& station) {
     std::vector<std::string> areas;
     std::vector<std::pair<std::string, int>> counts;  // in the order first received
@@ -140,19 +144,28 @@ class Checker {
       ++count->second;
     }
     if (counts.size() < 2) return;
+    const auto rank = [](const std::pair<std::string, int>& count) {
+      return 2 * count.second + (IsValidAreaCode(count.first) ? 1 : 0);
+    };
     const auto& [most, times] =
         *std::max_element(counts.begin(), counts.end(),
-                          [](const auto& a, const auto& b) { return a.second < b.second; });
+                          [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
+    const bool mostOften =
+        std::count_if(counts.begin(), counts.end(),
+                      [times = times](const auto& count) { return count.second == times; }) == 1;
     const HostQso* firstOfMost =
         &qsos_[station[std::find(areas.begin(), areas.end(), most) - areas.begin()]];
     int withArea = 0;
     for (const auto& count : counts) withArea += count.second;
     for (size_t at = 0; at < station.size(); ++at) {
       if (areas[at].empty() || areas[at] == most) continue;
-      Add(FindingKind::kAreaDisagrees, &qsos_[station[at]], firstOfMost,
-          "area " + areas[at] + " received, " + most + " at line " +
-              std::to_string(firstOfMost->line) + "; " + most + " is received most often (" +
-              std::to_string(times) + " of " + std::to_string(withArea) + " QSOs)");
+      std::string what = "area " + areas[at] + " received, " + most + " at line " +
+                         std::to_string(firstOfMost->line);
+      if (mostOften) {
+        what += "; " + most + " is received most often (" + std::to_string(times) + " of " +
+                std::to_string(withArea) + " QSOs)";
+      }
+      Add(FindingKind::kAreaDisagrees, &qsos_[station[at]], firstOfMost, std::move(what));
     }
   }
 
@@ -293,6 +306,16 @@ std::string KindName(FindingKind kind, int count) {
       return one ? "category the log contradicts" : "categories the log contradicts";
   }
   return {};
+}
+
+CategoryHeader KeptCategoryHeader() {
+  const IniFile settings(kSettingsSection, kSettingsPath);
+  const auto kept = [&](std::string_view tag) {
+    const std::optional<std::string> key = HeaderSettingKey(tag);
+    return key ? settings.Read(*key) : std::string();
+  };
+  return {kept("CATEGORY-OPERATOR"), kept("OPERATORS"), kept("CATEGORY-BAND"),
+          kept("CATEGORY-MODE"), kept("CATEGORY-TIME")};
 }
 
 LogCheck CheckLog(const KnownCalls& knownCalls, const ReplayStation& station,

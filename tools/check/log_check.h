@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/check/known_calls.h"
+#include "tools/logs/known_calls.h"
 #include "tools/replay/off_times.h"
 #include "tools/replay/replay.h"
 
@@ -25,7 +25,7 @@ inline constexpr int kFindingKinds = 6;
 struct Finding {
   FindingKind kind;
   int line = 0;       // the QSO's line in the log; 0: the log's header
-  int otherLine = 0;  // the other QSO of a pair, earlier in time; 0 when there is none
+  int otherLine = 0;  // the other QSO of a pair; 0 when there is none
   std::string call;   // the worked call; the own call for a finding about the header
   std::string what;   // "likely G4ABC (not in MASTER.SCP, worked once)"
 };
@@ -45,6 +45,9 @@ struct CategoryHeader {
   std::string mode;              // CATEGORY-MODE
   std::string time;              // CATEGORY-TIME
 };
+
+// The header as the next export writes it: the values kept in the plug-in's INI file.
+CategoryHeader KeptCategoryHeader();
 
 // The time on the air: the contest's 24 hours less the breaks of 60 minutes or more.
 struct OperatingTime {

@@ -1,4 +1,4 @@
-#include "tools/check/known_calls.h"
+#include "tools/logs/known_calls.h"
 
 #include <algorithm>
 
