@@ -65,6 +65,10 @@ expect "a log with problems" 0 \
   "$tool" "$(basename "$problems")"
 expect "one line per reason" 0 "^  not a contest mode: 1 QSOs, the first at line 7 \(RTTY\)$" \
   "$tool" "$(basename "$problems")"
+expect "the check before submission" 0 "^Before you submit:$" "$tool" "$(basename "$problems")"
+expect "nothing for the adjudicator to find" 0 "^  nothing found$" "$tool" "$(basename "$problems")"
+expect "no check-partial file" 1 "^stats-replay: /no/MASTER.SCP: no such file$" \
+  "$tool" --scp /no/MASTER.SCP "$(basename "$problems")"
 expect "the hour table's totals" 0 "^Total +0 +1 +3 +2 +6 +24 +5 +2 +168$" \
   "$tool" --hours "$(basename "$problems")"
 expect "the hour table's rates" 0 "^Best 60 minutes: 6 QSOs from 1205; best 10 minutes: 5 QSOs \
