@@ -185,6 +185,7 @@ constexpr const char* kCabrillo =
     "QSO: 14025 CW 2016-11-12 1210 G4XYZ 599 008 LN 599 016 LN 017\r\n"
     "QSO: 21025 RY 2016-11-12 1211 G4XYZ 599 009 LN DL5ABC 599 018 0\r\n"
     "END-OF-LOG:\r\n"
+    "CALLSIGN: G4AAA\r\n"
     "QSO: 3.5 CW 2016-11-12 1212 G4XYZ 599 010 LN DL6ABC 599 019\r\n"
     "START-OF-LOG: 3.0\r\n"
     "QSO: 14025 CW 2016-11-12 1213 G4XYZ 599 011 LN DL7ABC 599 020\r\n"
@@ -192,7 +193,9 @@ constexpr const char* kCabrillo =
 
 TEST(CabrilloLog, SplitsQsoLinesIntoTheirFields) {
   const LogFile log = ReadLog(kCabrillo);
-  EXPECT_EQ(log.ownCall, "G4XYZ");
+  EXPECT_EQ(log.ownCall, "G4XYZ");  // a CALLSIGN: after END-OF-LOG: is no header's
+  EXPECT_EQ(log.header, (std::vector<std::pair<std::string, std::string>>{
+                            {"CALLSIGN", "g4xyz"}, {"CONTEST", "UKEIDXCW"}}));
   ASSERT_EQ(log.qsos.size(), 5u);
 
   const LogQso& first = log.qsos[0];
@@ -230,9 +233,9 @@ TEST(CabrilloLog, SplitsQsoLinesIntoTheirFields) {
   EXPECT_EQ(stray.frequencyHz, 3500000u);
   EXPECT_TRUE(stray.frequencyFromBand);
   ASSERT_EQ(log.warnings.size(), 2u);
-  EXPECT_EQ(log.warnings[0].line, 15);
+  EXPECT_EQ(log.warnings[0].line, 16);
   EXPECT_EQ(log.warnings[0].what, "a second log starts here: its 2 QSO lines are not read");
-  EXPECT_EQ(log.warnings[1].line, 14);
+  EXPECT_EQ(log.warnings[1].line, 15);
   EXPECT_EQ(log.warnings[1].what,
             "1 QSO lines (the first here) stand after END-OF-LOG: read all the same");
 }

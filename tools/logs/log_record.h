@@ -65,6 +65,10 @@ std::vector<ReasonCount> CountReasons(const std::vector<LogProblem>& problems);
 struct LogFile {
   std::string ownCall;  // Cabrillo CALLSIGN:, ADIF STATION_CALLSIGN or OPERATOR
   std::string contest;  // Cabrillo CONTEST:, the first ADIF CONTEST_ID; empty when not named
+  // A Cabrillo log's header lines before END-OF-LOG:, in file order: the tag upper-cased
+  // ("CATEGORY-POWER", "SOAPBOX" once per line), the value without surrounding blanks. QSO
+  // lines and the log's start and end are not in it; an ADIF log has none.
+  std::vector<std::pair<std::string, std::string>> header;
   std::vector<LogQso> qsos;
   std::vector<LogProblem> problems;  // records skipped, in file order
   std::vector<LogProblem> warnings;  // about records read all the same; line 0: the whole file
