@@ -59,6 +59,9 @@ struct ReasonCount {
   }
 };
 
+// A count and what it counts, in agreement: "1 QSO", "2 QSOs", "0 area warnings".
+std::string Counted(int count, std::string_view noun);
+
 // One count per reason, in the order the reasons first came up.
 std::vector<ReasonCount> CountReasons(const std::vector<LogProblem>& problems);
 
