@@ -78,14 +78,43 @@ TEST(AdifLog, ReadsTheFieldsOfEachRecordWhateverTheCaseAndSpacing) {
   const LogQso& third = log.qsos[2];
   EXPECT_EQ(third.band, "10m");
   EXPECT_EQ(third.mode, "SSB");
-  EXPECT_EQ(third.receivedExchange, "0042");  // SRX_STRING wins over SRX and STATE
-  EXPECT_EQ(third.receivedArea, "");
+  EXPECT_EQ(third.receivedExchange, "42");  // SRX's number wins over SRX_STRING's
+  EXPECT_EQ(third.receivedArea, "CA");
 
   EXPECT_EQ(log.qsos[3].sentExchange, "5 LN");
   EXPECT_EQ(log.qsos[3].receivedExchange, "46");
   EXPECT_EQ(log.qsos[3].receivedArea, "BH");
   EXPECT_EQ(log.qsos[4].sentExchange, "6 LN");
   EXPECT_EQ(log.qsos[4].receivedArea, "CK");
+}
+
+TEST(AdifLog, ReadsExchangesAsLoggersWriteThem) {
+  struct Case {
+    const char* fields;
+    const char* sent;
+    const char* received;
+    const char* receivedArea;
+  };
+  const Case cases[] = {
+      // The number kept, and letters alone the area text, valid or not.
+      {"<STX:1>1<SRX:3>721<SRX_STRING:2>XQ", "1", "721", "XQ"},
+      // An RST in front is no part of the exchange; 59 before letters is a number.
+      {"<STX_STRING:10>5NN 001 LN<SRX_STRING:10>599 724 LN", "001 LN", "724", "LN"},
+      {"<STX_STRING:5>59 LN<SRX_STRING:6>59 724", "59 LN", "724", ""},
+      {"<STX_STRING:6>001/LN<SRX_STRING:6>731-LN", "001 LN", "731", "LN"},
+      {"<STX_STRING:2>LN<SRX_STRING:6>731,ln", "LN", "731", "LN"},
+      // Another contest's exchange is kept whole.
+      {"<STX_STRING:4>JEAN<SRX_STRING:10>HANS NTC44", "JEAN", "HANS NTC44", ""},
+  };
+  for (const Case& c : cases) {
+    const LogFile log = ReadLog(std::string("<CALL:6>GM3ABC<QSO_DATE:8>20161112<TIME_ON:4>1200"
+                                            "<BAND:3>20m") +
+                                c.fields + "<EOR>");
+    ASSERT_EQ(log.qsos.size(), 1u) << c.fields;
+    EXPECT_EQ(log.qsos[0].sentExchange, c.sent) << c.fields;
+    EXPECT_EQ(log.qsos[0].receivedExchange, c.received) << c.fields;
+    EXPECT_EQ(log.qsos[0].receivedArea, c.receivedArea) << c.fields;
+  }
 }
 
 TEST(AdifLog, SkipsBrokenRecordsAndGoesOn) {

@@ -35,7 +35,7 @@ constexpr const char* kUkLog =
     "<CALL:6>DL2ABC <QSO_DATE:8>20161112 <TIME_ON:4>1210 <FREQ:6>14.080 <MODE:4>RTTY "
     "<RST_SENT:3>599 <RST_RCVD:3>599 <STX:3>006 <SRX:1>8 <EOR>\n"
     "<CALL:6>2M0ZET <QSO_DATE:8>20161112 <TIME_ON:4>1211 <FREQ:5>7.010 <MODE:2>CW "
-    "<RST_SENT:3>599 <RST_RCVD:3>599 <STX:3>007 <SRX_STRING:4>9 zz <EOR>\n";
+    "<RST_SENT:3>599 <RST_RCVD:3>599 <STX:3>007 <SRX:1>9<SRX_STRING:2>zz <EOR>\n";
 
 class Replaying : public ::testing::Test {
  protected:
@@ -102,7 +102,7 @@ TEST_F(Replaying, HandsEveryQsoToThePluginAsTheHostDoes) {
             "!!!\r\n"
             "QSO:  14080  RTTY  2016-11-12 1210  G4XYZ  599  006  DL2ABC  599  8   NO CONTEST "
             "MODE !!!\r\n"
-            "QSO:  7010  CW  2016-11-12 1211  G4XYZ  599  007  2M0ZET  599  9 zz  9 ZZ  UK/EI "
+            "QSO:  7010  CW  2016-11-12 1211  G4XYZ  599  007  2M0ZET  599  9 ZZ  9 ZZ  UK/EI "
             "Code Area is not acceptable !!!\r\n");
 }
 

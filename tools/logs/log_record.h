@@ -23,8 +23,9 @@ struct LogQso {
   std::string rstSent, rstReceived;
   std::string sentExchange;      // as logged: "001", "001 LN"
   std::string receivedExchange;  // as logged: "012", "012 LN", "12LN"
-  // A UK/EI area code that the log keeps apart from the received exchange (ADIF STATE or
-  // CNTY); it belongs to the exchange only when the worked station is a UK/EI one.
+  // The area text that the log keeps apart from the received number (the letters of ADIF
+  // SRX_STRING, valid or not, or else a UK/EI area code in STATE or CNTY); it belongs to the
+  // exchange only when the worked station is a UK/EI one.
   std::string receivedArea;
 };
 

@@ -29,12 +29,9 @@ struct SentExchange {
 // "001 LN" and "001LN" are the number 001 and the area LN; "001" is the number alone. The
 // host passes the number only: the plug-in adds the own area code itself.
 SentExchange SplitSentExchange(std::string_view text) {
-  const std::string_view exchange = TrimBlanks(text);
-  const std::string area = UpperAscii(LastTwo(exchange));
-  if (exchange.size() > 2 && IsValidAreaCode(area)) {
-    return {std::string(TrimBlanks(exchange.substr(0, exchange.size() - 2))), area};
-  }
-  return {std::string(exchange), {}};
+  const std::optional<ExchangeParts> parts = SplitExchange(text);
+  if (!parts) return {std::string(TrimBlanks(text)), {}};
+  return {parts->number, IsValidAreaCode(parts->letters) ? parts->letters : std::string()};
 }
 
 std::string OwnCall(const LogFile& log, const ReplayOptions& options) {
