@@ -89,29 +89,19 @@ bool TakeFrequency(const Fields& fields, LogQso& qso, LogProblem& problem) {
   return false;
 }
 
-// "LN", or the area code at the end of "001 LN" or "001LN"; else empty.
-std::string AreaCodeOf(std::string_view text) {
-  const std::string area = UpperAscii(LastTwo(text));
-  if (text.size() < 2 || !IsValidAreaCode(area)) return {};
-  if (text.size() == 2) return area;
-  const char before = text[text.size() - 3];
-  return (before >= '0' && before <= '9') || before == ' ' ? area : std::string();
-}
-
-struct SerialAndArea {
-  std::string number, area;
-};
-
-// The serial number in STX or SRX and the area code in STX_STRING or SRX_STRING, which
-// holds it alone or after the number ("LN", "001 LN"); nothing when it holds no area code.
-std::optional<SerialAndArea> SerialWithArea(const Fields& fields, const char* numberName,
-                                            const char* stringName) {
-  const std::string text = Field(fields, stringName);
-  std::string area = AreaCodeOf(text);
-  if (area.empty()) return std::nullopt;
-  std::string number = Field(fields, numberName);
-  if (number.empty()) number = TrimBlanks(std::string_view(text).substr(0, text.size() - 2));
-  return SerialAndArea{std::move(number), std::move(area)};
+// One side's exchange: the serial number of STX or SRX where it holds one, else that of
+// STX_STRING or SRX_STRING; the letters after the string's number (the area text, valid or
+// not), or else those of the number field ("5CK"). Nothing when the string is no exchange
+// of this contest.
+std::optional<ExchangeParts> ExchangeOf(const Fields& fields, const char* numberName,
+                                        const char* stringName) {
+  std::optional<ExchangeParts> parts = SplitExchange(Field(fields, stringName));
+  if (!parts) return std::nullopt;
+  if (const std::optional<ExchangeParts> field = SplitExchange(Field(fields, numberName))) {
+    if (!field->number.empty()) parts->number = field->number;
+    if (parts->letters.empty()) parts->letters = field->letters;
+  }
+  return parts;
 }
 
 // The QSO of one record, or why it cannot be read.
@@ -150,27 +140,23 @@ std::optional<LogQso> QsoOfRecord(const Fields& fields, int line, LogProblem& pr
   qso.mode = AdifMode(fields);
   qso.rstSent = Field(fields, "RST_SENT");
   qso.rstReceived = Field(fields, "RST_RCVD");
-  if (const std::optional<SerialAndArea> sent = SerialWithArea(fields, "STX", "STX_STRING")) {
-    qso.sentExchange = sent->number.empty() ? sent->area : sent->number + " " + sent->area;
+  if (const std::optional<ExchangeParts> sent = ExchangeOf(fields, "STX", "STX_STRING")) {
+    qso.sentExchange = sent->number;
+    if (!sent->number.empty() && !sent->letters.empty()) qso.sentExchange += ' ';
+    qso.sentExchange += sent->letters;
   } else {
     qso.sentExchange = FirstField(fields, {"STX_STRING", "STX"});
   }
-  if (std::optional<SerialAndArea> received = SerialWithArea(fields, "SRX", "SRX_STRING")) {
-    // The area code stays apart: it belongs to the exchange of a UK/EI station only.
+  if (std::optional<ExchangeParts> received = ExchangeOf(fields, "SRX", "SRX_STRING")) {
+    // The area text stays apart: it belongs to the exchange of a UK/EI station only.
     qso.receivedExchange = std::move(received->number);
-    qso.receivedArea = std::move(received->area);
-    return qso;
-  }
-  qso.receivedExchange = Field(fields, "SRX_STRING");
-  if (qso.receivedExchange.empty()) {
-    qso.receivedExchange = Field(fields, "SRX");
+    qso.receivedArea = std::move(received->letters);
     for (const char* name : {"STATE", "CNTY"}) {
       const std::string area = UpperAscii(Field(fields, name));
-      if (IsValidAreaCode(area)) {
-        qso.receivedArea = area;
-        break;
-      }
+      if (qso.receivedArea.empty() && IsValidAreaCode(area)) qso.receivedArea = area;
     }
+  } else {
+    qso.receivedExchange = FirstField(fields, {"SRX_STRING", "SRX"});
   }
   return qso;
 }
