@@ -260,8 +260,10 @@ class Checker {
       }
       if (first) {
         Add(FindingKind::kCategory, first, nullptr,
-            "CATEGORY-BAND " + UpperAscii(band) + ", but " + std::to_string(others) +
-                (others == 1 ? " QSO is" : " QSOs are") + " on other bands, the first here");
+            "CATEGORY-BAND " + UpperAscii(band) + ", but " +
+                (others == 1
+                     ? std::string("1 QSO is on another band")
+                     : std::to_string(others) + " QSOs are on other bands, the first here"));
       }
     }
     const std::string_view mode = TrimBlanks(header_.mode);
@@ -308,14 +310,21 @@ std::string KindName(FindingKind kind, int count) {
   return {};
 }
 
-CategoryHeader KeptCategoryHeader() {
+CategoryHeader SubmittedCategoryHeader(const LogFile& log, const ReplayOptions& options) {
   const IniFile settings(kSettingsSection, kSettingsPath);
-  const auto kept = [&](std::string_view tag) {
+  const auto submitted = [&](std::string_view tag) {
     const std::optional<std::string> key = HeaderSettingKey(tag);
+    const auto given =
+        std::find_if(options.headerSettings.begin(), options.headerSettings.end(),
+                     [&](const auto& setting) { return key && setting.first == *key; });
+    if (given != options.headerSettings.end()) return given->second;
+    for (const auto& [logTag, value] : log.header) {
+      if (logTag == tag) return value;
+    }
     return key ? settings.Read(*key) : std::string();
   };
-  return {kept("CATEGORY-OPERATOR"), kept("OPERATORS"), kept("CATEGORY-BAND"),
-          kept("CATEGORY-MODE"), kept("CATEGORY-TIME")};
+  return {submitted("CATEGORY-OPERATOR"), submitted("OPERATORS"), submitted("CATEGORY-BAND"),
+          submitted("CATEGORY-MODE"), submitted("CATEGORY-TIME")};
 }
 
 LogCheck CheckLog(const KnownCalls& knownCalls, const ReplayStation& station,
