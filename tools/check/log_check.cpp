@@ -57,10 +57,11 @@ class Checker {
   Checker(const KnownCalls& knownCalls, const ReplayStation& station,
           const std::vector<HostQso>& qsos, const CategoryHeader& header)
       : known_(knownCalls), station_(station), qsos_(qsos), header_(header), order_(qsos.size()) {
+    seconds_.reserve(qsos.size());
+    for (const HostQso& qso : qsos) seconds_.push_back(WholeSeconds(qso.time));
     std::iota(order_.begin(), order_.end(), 0);
-    std::stable_sort(order_.begin(), order_.end(), [&](size_t a, size_t b) {
-      return WholeSeconds(qsos_[a].time) < WholeSeconds(qsos_[b].time);
-    });
+    std::stable_sort(order_.begin(), order_.end(),
+                     [&](size_t a, size_t b) { return seconds_[a] < seconds_[b]; });
   }
 
   LogCheck Run() {
@@ -85,26 +86,26 @@ class Checker {
   // one edit away.
   void CheckCalls() {
     if (known_.size() == 0) return;
-    std::vector<std::pair<std::string_view, size_t>> byBase;  // base call, QSO
-    byBase.reserve(qsos_.size());
+    KnownCalls worked;
+    std::vector<size_t> times, qsoOf;  // per base call worked
     for (size_t index = 0; index < qsos_.size(); ++index) {
-      byBase.emplace_back(BaseCall(qsos_[index].call), index);
-    }
-    std::sort(byBase.begin(), byBase.end());
-    KnownCalls workedAgain;
-    std::vector<std::pair<std::string_view, size_t>> once;
-    for (size_t first = 0, end; first < byBase.size(); first = end) {
-      for (end = first + 1; end < byBase.size() && byBase[end].first == byBase[first].first;) ++end;
-      if (end - first > 1) {
-        workedAgain.Add(byBase[first].first);
-      } else if (!known_.Contains(byBase[first].first)) {
-        once.push_back(byBase[first]);
+      const size_t call = worked.Add(BaseCall(qsos_[index].call));
+      if (call == times.size()) {
+        times.push_back(0);
+        qsoOf.push_back(index);
       }
+      ++times[call];
     }
-    for (const auto& [base, index] : once) {
-      const std::vector<std::string> near = known_.NearCalls(base, &workedAgain);
+    KnownCalls workedAgain;
+    for (size_t call = 0; call < times.size(); ++call) {
+      if (times[call] > 1) workedAgain.Add(worked[call]);
+    }
+    for (size_t call = 0; call < times.size(); ++call) {
+      if (times[call] > 1 || known_.Contains(worked[call])) continue;
+      const std::vector<std::string> near = known_.NearCalls(worked[call], &workedAgain);
       if (near.size() != 1) continue;
-      const HostQso& qso = qsos_[index];
+      const HostQso& qso = qsos_[qsoOf[call]];
+      const std::string_view base = BaseCall(qso.call);
       std::string likely = qso.call;
       likely.replace(static_cast<size_t>(base.data() - qso.call.data()), base.size(), near[0]);
       Add(FindingKind::kBustedCall, &qso, nullptr,
@@ -115,18 +116,23 @@ class Checker {
   // The QSOs of each worked call, in time order: the area codes and the serial numbers
   // received.
   void CheckStations() {
-    std::vector<size_t> byCall = order_;
-    std::stable_sort(byCall.begin(), byCall.end(),
-                     [&](size_t a, size_t b) { return qsos_[a].call < qsos_[b].call; });
-    for (size_t first = 0, end; first < byCall.size(); first = end) {
-      for (end = first + 1;
-           end < byCall.size() && qsos_[byCall[end]].call == qsos_[byCall[first]].call;) {
-        ++end;
-      }
-      if (end - first < 2) continue;
-      const std::vector<size_t> station(byCall.begin() + first, byCall.begin() + end);
-      CheckAreas(station);
-      CheckReceivedSerials(station);
+    KnownCalls calls;
+    std::vector<size_t> stationOf;  // per QSO in time order
+    stationOf.reserve(order_.size());
+    for (const size_t index : order_) stationOf.push_back(calls.Add(qsos_[index].call));
+    // Each station's QSOs side by side, in time order.
+    std::vector<size_t> start(calls.size() + 1, 0);
+    for (const size_t station : stationOf) ++start[station + 1];
+    std::partial_sum(start.begin(), start.end(), start.begin());
+    std::vector<size_t> next(start.begin(), start.end() - 1);
+    std::vector<size_t> byStation(order_.size());
+    for (size_t at = 0; at < order_.size(); ++at) byStation[next[stationOf[at]]++] = order_[at];
+    for (size_t station = 0; station < calls.size(); ++station) {
+      if (start[station + 1] - start[station] < 2) continue;
+      const std::vector<size_t> qsos(byStation.begin() + start[station],
+                                     byStation.begin() + start[station + 1]);
+      CheckAreas(qsos);
+      CheckReceivedSerials(qsos);
     }
   }
 
@@ -211,7 +217,7 @@ class Checker {
     const long long start = WholeSeconds(station_.contestStart);
     std::vector<long long> seconds;
     seconds.reserve(order_.size());
-    for (const size_t index : order_) seconds.push_back(WholeSeconds(qsos_[index].time));
+    for (const size_t index : order_) seconds.push_back(seconds_[index]);
     OperatingTime& time = check_.time;
     time.off = FindOffTimes(seconds, start, start + kContestMinutes * 60LL, kShortestBreakMinutes);
     time.onMinutes = kContestMinutes - time.off.minutes;
@@ -278,7 +284,8 @@ class Checker {
   const ReplayStation& station_;
   const std::vector<HostQso>& qsos_;
   const CategoryHeader& header_;
-  std::vector<size_t> order_;  // of qsos_, in time order, equal times in log order
+  std::vector<long long> seconds_;  // of each QSO
+  std::vector<size_t> order_;       // of qsos_, in time order, equal times in log order
   LogCheck check_;
 };
 
