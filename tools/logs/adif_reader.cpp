@@ -374,7 +374,11 @@ class AdifParser {
 size_t FindAdifTag(std::string_view text, std::string_view tag, size_t from) {
   for (size_t open = text.find('<', from); open != std::string_view::npos;
        open = text.find('<', open + 1)) {
-    if (EqualNoCase(text.substr(open, tag.size()), tag)) return open;
+    // The tag's first letter in either case, then the whole of it.
+    if (open + 1 < text.size() && (text[open + 1] & ~0x20) == tag[1] &&
+        EqualNoCase(text.substr(open, tag.size()), tag)) {
+      return open;
+    }
   }
   return std::string_view::npos;
 }
