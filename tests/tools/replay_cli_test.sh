@@ -109,6 +109,13 @@ if grep -q ' PH ' G4XYZ.cbr; then
   echo "FAIL: an SSB QSO in the Cabrillo log of the CW leg"
   failures=$((failures + 1))
 fi
+# The check takes the category of the log's own header, unless --header gives another.
+printf 'START-OF-LOG: 3.0\nCATEGORY-BAND: 20M\n%s\n%s\n' \
+  'QSO: 14025 CW 2016-11-12 1300 G4XYZ 599 1 LN DL1ABC 599 2' \
+  'QSO:  7025 CW 2016-11-12 1301 G4XYZ 599 2 LN DL1ABC 599 3' >band.log
+expect "the log's category checked" 0 "^  4: DL1ABC: CATEGORY-BAND 20M, but 1 QSO is on another band$" \
+  "$tool" band.log
+expect "--header over the log's category" 0 "^  nothing found$" "$tool" --header CATEGORY-BAND=ALL band.log
 # Everything the runs wrote is in the current folder.
 stray=$(find "$work" -newer "$work/run/broken.adi" -not -path "$work/run*" | head -5)
 if [ -n "$stray" ]; then
