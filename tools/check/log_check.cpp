@@ -1,7 +1,6 @@
 #include "tools/check/log_check.h"
 
 #include <algorithm>
-#include <cctype>
 #include <numeric>
 
 #include "contest/contest_rules.h"
@@ -9,6 +8,7 @@
 #include "platform/ascii_text.h"
 #include "platform/ini_file.h"
 #include "platform/text_format.h"
+#include "tools/logs/log_fields.h"
 #include "tools/replay/header_settings.h"
 
 namespace {
@@ -16,36 +16,17 @@ namespace {
 constexpr int kContestMinutes = 24 * 60;
 constexpr int kShortestBreakMinutes = 60;  // the contest's shortest off-time
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-bool IsLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-// The leading serial number of an exchange; -1 when it starts with none.
-long ReadSerial(std::string_view exchange) {
-  exchange = TrimBlanks(exchange);
-  long serial = -1;
-  for (size_t at = 0; at < exchange.size() && IsDigit(exchange[at]) && at < 9; ++at) {
-    serial = (serial < 0 ? 0 : serial * 10) + (exchange[at] - '0');
-  }
-  return serial;
+// The serial number of an exchange ("012 LN", "599 012"); -1 when it holds none.
+long SerialOf(std::string_view exchange) {
+  const std::optional<ExchangeParts> parts = SplitExchange(exchange);
+  if (!parts || parts->number.empty()) return -1;
+  return std::stol(parts->number.substr(0, 9));
 }
 
 // The area code after the number, "LN" of "012 LN" and "12ln"; empty when there is none.
-std::string ReceivedArea(std::string_view exchange) {
-  exchange = TrimBlanks(exchange);
-  size_t at = 0;
-  while (at < exchange.size() && IsDigit(exchange[at])) ++at;
-  while (at < exchange.size() &&
-         std::string_view(" /-,").find(exchange[at]) != std::string_view::npos) {
-    ++at;
-  }
-  const std::string_view rest = exchange.substr(at);
-  if (rest.size() != 2 || !IsLetter(rest[0]) || !IsLetter(rest[1])) return {};
-  return UpperAscii(rest);
+std::string AreaOf(std::string_view exchange) {
+  const std::optional<ExchangeParts> parts = SplitExchange(exchange);
+  return parts && parts->letters.size() == 2 ? parts->letters : std::string();
 }
 
 std::string Serial(long number) {
@@ -142,7 +123,7 @@ class Checker {
     std::vector<std::string> areas;
     std::vector<std::pair<std::string, int>> counts;  // in the order first received
     for (const size_t index : station) {
-      areas.push_back(ReceivedArea(qsos_[index].exchange));
+      areas.push_back(AreaOf(qsos_[index].exchange));
       if (areas.back().empty()) continue;
       auto count = std::find_if(counts.begin(), counts.end(),
                                 [&](const auto& seen) { return seen.first == areas.back(); });
@@ -181,7 +162,7 @@ class Checker {
     long serialBefore = -1;
     for (const size_t index : station) {
       const HostQso& qso = qsos_[index];
-      const long serial = ReadSerial(qso.exchange);
+      const long serial = SerialOf(qso.exchange);
       if (serial < 0) continue;
       if (before && serial < serialBefore) {
         Add(FindingKind::kSerialBackwards, &qso, before,
@@ -199,7 +180,7 @@ class Checker {
     long serialBefore = -1;
     for (const size_t index : order_) {
       const HostQso& qso = qsos_[index];
-      const long serial = ReadSerial(qso.sentNumber);
+      const long serial = SerialOf(qso.sentNumber);
       if (serial < 0) continue;
       if (before && serial <= serialBefore) {
         Add(FindingKind::kOwnSerial, &qso, before,
@@ -225,7 +206,7 @@ class Checker {
     const std::string category = UpperAscii(TrimBlanks(header_.time));
     const size_t dash = category.find("-HOURS");
     if (dash == std::string::npos || dash == 0 || dash + 6 != category.size()) return;
-    const int allowed = static_cast<int>(ReadSerial(category.substr(0, dash))) * 60;
+    const int allowed = DigitsValue(category.substr(0, dash)) * 60;
     if (allowed <= 0 || time.onMinutes <= allowed) return;
     size_t nextBreak = 0;
     int offBefore = 0;
