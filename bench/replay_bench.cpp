@@ -9,10 +9,10 @@
 #include "host/temp_folder.h"
 #include "tools/check/log_check.h"
 #include "tools/hours/contest_hours.h"
+#include "tools/logs/whole_file.h"
 #include "tools/page/html_page.h"
 #include "tools/replay/replay.h"
 #include "tools/samples/sample_log.h"
-#include "tools/logs/whole_file.h"
 
 namespace {
 
