@@ -16,15 +16,6 @@ constexpr int kContestHours = 24;
 constexpr long long kSecondsPerHour = 3600;
 constexpr int kOffTimeMinutes = 30;
 
-// A moment in whole seconds, for exact comparisons with the hours' ends.
-long long Seconds(const OleDate& date) {
-  return std::llround(date.m_dt * 86400.0);
-}
-
-OleDate AtSeconds(long long seconds) {
-  return OleDate{static_cast<double>(seconds) / 86400.0, OleDate::kValid};
-}
-
 std::vector<std::string> ReportLines(const std::string& report) {
   std::vector<std::string> lines;
   size_t start = 0;
@@ -76,24 +67,6 @@ BestRate BusiestStretch(const std::vector<long long>& times, long long seconds) 
   return best;
 }
 
-void FindOffTimes(const std::vector<long long>& times, long long start, long long end,
-                  ContestHours& hours) {
-  long long from = start;
-  auto gapUntil = [&](long long to) {
-    const int minutes = static_cast<int>((to - from) / 60);
-    if (minutes >= kOffTimeMinutes) {
-      hours.offTimes.push_back({AtSeconds(from), AtSeconds(to), minutes});
-      hours.offMinutes += minutes;
-    }
-  };
-  for (const long long time : times) {
-    if (time < start || time >= end) continue;
-    gapUntil(time);
-    from = time;
-  }
-  gapUntil(end);
-}
-
 }  // namespace
 
 ReportTable ReadReportTable(const std::string& report) {
@@ -118,10 +91,7 @@ ReportTable ReadReportTable(const std::string& report) {
 ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
                        const ReplayOptions& options) {
   ReplayResult planned;
-  std::vector<HostQso> qsos = PlanReplay(cty, log, options, planned);
-  std::stable_sort(qsos.begin(), qsos.end(), [](const HostQso& a, const HostQso& b) {
-    return Seconds(a.time) < Seconds(b.time);
-  });
+  const std::vector<HostQso> qsos = PlanReplay(cty, log, options, planned);
   ContestHours hours;
   hours.station = planned.station;
   WriteSettings(hours.station, options);
@@ -131,17 +101,17 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
   std::vector<long long> countedTimes;
   size_t next = 0;
   auto handUntil = [&](long long end) {
-    for (; next < qsos.size() && Seconds(qsos[next].time) < end; ++next) {
+    for (; next < qsos.size() && WholeSeconds(qsos[next].time) < end; ++next) {
       const HostQso& qso = qsos[next];
       if (AddQso(stats, qso) == 0) {
         hours.refused.push_back(qso);
       } else if (stored.insert(DupeKey(qso)).second) {
-        countedTimes.push_back(Seconds(qso.time));
+        countedTimes.push_back(WholeSeconds(qso.time));
       }
     }
   };
 
-  const long long start = Seconds(hours.station.contestStart);
+  const long long start = WholeSeconds(hours.station.contestStart);
   const bool ukEiStation = IsUkEiPrefix(hours.station.placement.prefix);
   handUntil(start);
   std::vector<ReportTable> ends{Report(stats)};  // before the first hour, then at each end
@@ -176,16 +146,11 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
   hours.outsideHours = hours.whole.total.qsos - qsosInHours;
   hours.best60 = BusiestStretch(countedTimes, 60 * 60);
   hours.best10 = BusiestStretch(countedTimes, 10 * 60);
-  FindOffTimes(countedTimes, start, start + kContestHours * kSecondsPerHour, hours);
+  OffTimes off =
+      FindOffTimes(countedTimes, start, start + kContestHours * kSecondsPerHour, kOffTimeMinutes);
+  hours.offTimes = std::move(off.breaks);
+  hours.offMinutes = off.minutes;
   return hours;
-}
-
-std::string HourAndMinute(const OleDate& time) {
-  return FormatDate(time, "%H%M");
-}
-
-std::string Duration(int minutes) {
-  return Formatted("%dh%02d", minutes / 60, minutes % 60);
 }
 
 std::string RatesLine(const ContestHours& hours) {

@@ -17,6 +17,11 @@ std::string Excerpt(std::string_view text) {
   constexpr size_t kLongest = 60;
   if (text.size() <= kLongest) return std::string(text);
   return std::string(text.substr(0, kLongest - 3)) + "...";
+std::string Counted(int count, std::string_view noun) {
+  std::string text = std::to_string(count) + ' ';
+  text += noun;
+  if (count != 1) text += 's';
+  return text;
 }
 
 std::vector<ReasonCount> CountReasons(const std::vector<LogProblem>& problems) {
