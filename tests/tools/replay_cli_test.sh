@@ -95,6 +95,30 @@ if ! grep -q $'^CATEGORY-POWER: LOW\r$' G4XYZ.cbr || ! grep -q $'^NAME: Jean Smi
   head -22 G4XYZ.cbr
   failures=$((failures + 1))
 fi
+# A Cabrillo log's header travels into the file written, in values robots accept.
+mkdir header && pushd header >/dev/null
+printf '%s\n' 'START-OF-LOG: 3.0' 'CALLSIGN: G4XYZ' 'CATEGORY-OPERATOR: MULTI-OP' 'CATEGORY-POWER: low' \
+  'GRID-LOCATOR: IO91' 'OPERATORS: G4XYZ G4ABC' 'NAME: Seán Ó Briain' 'SOAPBOX: one' 'SOAPBOX: two' \
+  'QSO: 14025 CW 2016-11-12 1300 G4XYZ 599 1 LN DL1ABC 599 2' >header.log
+expect "the log's tags the writer knows not" 0 "header.log: the log's header lines GRID-LOCATOR are \
+left out of the Cabrillo log: its writer knows no such tag" "$tool" --cabrillo header.log
+expect "the plug-in's defaults named" 0 "takes the plug-in's defaults CATEGORY-ASSISTED NON-ASSISTED: \
+check them" "$tool" --cabrillo header.log
+travelled="CATEGORY-OPERATOR: MULTI-OP|CATEGORY-POWER: LOW|OPERATORS: G4XYZ G4ABC|NAME: Sean O Briain"
+if [ "$(grep -cE "^($travelled|SOAPBOX: one|SOAPBOX: two)"$'\r$' G4XYZ.cbr)" -ne 6 ] || grep -q GRID G4XYZ.cbr; then
+  echo "FAIL: the log's header did not travel:" && head -24 G4XYZ.cbr
+  failures=$((failures + 1))
+fi
+expect "a dialog value robots know by another name" 0 \
+  "CATEGORY-OPERATOR: MULTI-MULTI: the header dialog offers it, but robots expect MULTI-OP" \
+  "$tool" --cabrillo --header CATEGORY-OPERATOR=MULTI-MULTI header.log
+expect "a header value robots refuse" 2 "^stats-replay: --header CATEGORY-POWER: 100W: robots accept \
+HIGH, LOW, QRP \(see --help\)$" "$tool" --header CATEGORY-POWER=100W header.log
+sed -i 's/low/100W/' header.log
+expect "a log's header value robots refuse" 1 "File not produced: G4XYZ.cbr: CATEGORY-POWER: 100W: \
+robots accept HIGH, LOW, QRP" "$tool" --cabrillo header.log
+[ -e G4XYZ.cbr ] && echo "FAIL: a Cabrillo log with a value robots refuse" && failures=$((failures + 1))
+popd >/dev/null
 # The Cabrillo log of the CW leg holds no SSB QSO, whatever the options say.
 printf 'START-OF-LOG: 3.0\nQSO: 14025 CW 2016-11-12 1300 G4XYZ 599 1 LN DL1ABC 599 2\n%s\n' \
   'QSO: 14250 PH 2016-11-12 1301 G4XYZ 59 2 LN DL2ABC 59 3' >mixed.log

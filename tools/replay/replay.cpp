@@ -15,9 +15,9 @@
 #include "reports/cabrillo_header.h"
 #include "reports/cabrillo_log.h"
 #include "reports/stats_file.h"
+#include "tools/replay/header_settings.h"
 #include "tools/logs/log_fields.h"
 #include "tools/logs/whole_file.h"
-#include "tools/replay/header_settings.h"
 
 namespace {
 
@@ -477,9 +477,13 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
       CountOccurrences(ReadFileOrNothing(result.problemLinesFile), kAreaWarning);
   if (options.cabrillo) {
     const auto cabrilloAfter = LastWritten(result.cabrilloFile);
-    result.cabrilloProduced =
-        cabrilloAfter && cabrilloAfter != cabrilloBefore &&
-        ApplyHeaderSettings(IniFile(kSettingsSection, kSettingsPath), result.cabrilloFile);
+    if (cabrilloAfter && cabrilloAfter != cabrilloBefore) {
+      WrittenHeader header = WriteHeader(IniFile(kSettingsSection, kSettingsPath), log.header,
+                                         options.headerSettings, result.cabrilloFile);
+      result.cabrilloProduced = header.whole && header.refusal.empty();
+      result.cabrilloRefusal = std::move(header.refusal);
+      for (std::string& notice : header.notices) result.warnings.push_back({0, std::move(notice)});
+    }
   }
   return result;
 }

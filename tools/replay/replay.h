@@ -63,6 +63,7 @@ struct ReplayResult {
   std::string problemLinesFile;
   std::string cabrilloFile;
   bool cabrilloProduced = false;  // written whole by this run, with the header values
+  std::string cabrilloRefusal;    // a header value no robot accepts: the file is removed
 };
 
 class ReplayError : public std::runtime_error {

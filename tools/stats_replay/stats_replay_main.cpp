@@ -10,6 +10,7 @@
 #include "contest/contest_rules.h"
 #include "tools/hours/contest_hours.h"
 #include "tools/replay/header_settings.h"
+#include "tools/replay/header_values.h"
 #include "tools/page/html_page.h"
 #include "tools/logs/log_fields.h"
 #include "tools/replay/replay.h"
@@ -79,6 +80,9 @@ std::pair<std::string, std::string> HeaderSetting(const std::string& text) {
   if (equals == std::string::npos || !key) {
     throw UsageError("--header " + text + ": TAG=VALUE with a TAG of " + HeaderSettingTags());
   }
+  const AcceptedValue accepted =
+      AcceptedHeaderValue(UpperAscii(text.substr(0, equals)), text.substr(equals + 1));
+  if (!accepted.refusal.empty()) throw UsageError("--header " + accepted.refusal);
   std::string value = StoredHeaderValue(text.substr(equals + 1));
   if (value.size() >= IniFile::kReadBufferSize) {
     throw UsageError("--header " + text + ": the plug-in reads at most " +
@@ -266,7 +270,9 @@ int Run(const Arguments& arguments, const char* toolPath) {
             << " (refused QSOs and dupes in detail)\n";
   if (result.cabrilloProduced) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
   if (!result.cabrilloFile.empty() && !result.cabrilloProduced) {
-    std::cerr << "stats-replay: File not produced: " << result.cabrilloFile << '\n';
+    std::cerr << "stats-replay: File not produced: " << result.cabrilloFile;
+    if (!result.cabrilloRefusal.empty()) std::cerr << ": " << result.cabrilloRefusal;
+    std::cerr << '\n';
     return 1;
   }
   if (arguments.hours) std::cout << '\n' << HourTable(*hours);
