@@ -27,10 +27,14 @@ mkdir folder.adi
 expect "no country file" 1 "cannot read /no/cty.dat.*" "$tool" --cty /no/cty.dat broken.adi
 expect "the hint names the package and the option" 1 "hamradio-files.*--cty FILE" \
   "$tool" --cty /no/cty.dat broken.adi
-expect "no readable QSO" 1 "no QSO left to hand to the plug-in: none of the log's 1 records could be read" \
-  "$tool" broken.adi
+expect "no readable QSO" 1 "no QSO left to hand to the plug-in: the log's one record could not be read" \
+  "$tool" --hours broken.adi
+if [ ! -e "VurovODUVIR_EI_$(date -u +%d_%m_%Y).txt" ]; then
+  echo "FAIL: a log with no valid date does not give the problem-line file today's date:" && ls
+  failures=$((failures + 1))
+fi
 expect "why it was not read" 1 \
-  "^  no valid date and time: 1 records skipped, the first at line 2 \(QSO_DATE missing\)$" \
+  "^  no valid date and time: 1 record skipped, the first at line 2 \(QSO_DATE missing\)$" \
   "$tool" broken.adi
 expect "an empty log" 1 "no QSO left to hand to the plug-in: the log holds no QSO" "$tool" empty.adi
 expect "not a log" 1 "table.csv: neither an ADIF log nor a Cabrillo log" "$tool" table.csv
@@ -42,8 +46,12 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 expect "help" 0 "^usage: stats-replay" "$tool" --help
 expect "short help" 0 "Exit status 0 when a QSO" "$tool" -h --colour
-expect "nothing counted" 1 "no QSO was counted: all 1 QSOs handed to the plug-in were refused" \
+expect "nothing counted" 1 "no QSO was counted: the plug-in refused every QSO handed to it \(1 QSO\)" \
   "$tool" topband.log
+expect "no Cabrillo log without a QSO line" 1 "File not produced: G4XYZ.cbr: no QSO line: the \
+plug-in took none of the 1 QSO handed to it" "$tool" --cabrillo topband.log
+[ -e G4XYZ.cbr ] && echo "FAIL: a Cabrillo log without a QSO line" && failures=$((failures + 1))
+expect "the area codes" 0 "^AB AL .* ZE NK \(Norwich" "$tool" --areas
 expect "a bad own call" 2 "--call 'M0NOM <': not a call sign" "$tool" --call 'M0NOM <' broken.adi
 expect "an unknown option" 2 "^stats-replay: unknown option --colour \(see --help\)$" \
   "$tool" --colour red broken.adi
@@ -59,11 +67,11 @@ expect "no log" 2 "no log file given" "$tool" --leg cw
 expect "a library that is none" 1 "cannot load table.csv" "$tool" --library table.csv broken.adi
 cp "$problems" .
 expect "a log with problems" 0 \
-  "Summary: 11 QSOs read, 8 stored, 3 refused, 2 dupes, 1 area warnings, 2 calls not placed \
+  "Summary: 11 QSOs read, 8 stored, 3 refused, 2 dupes, 1 area warning, 2 calls not placed \
 \(no multiplier\), 0 outside the contest period \(left out\), 0 of the other mode \(left out\), \
 3 records skipped" \
   "$tool" "$(basename "$problems")"
-expect "one line per reason" 0 "^  not a contest mode: 1 QSOs, the first at line 7 \(RTTY\)$" \
+expect "one line per reason" 0 "^  not a contest mode: 1 QSO, the first at line 7 \(RTTY\)$" \
   "$tool" "$(basename "$problems")"
 expect "the hour table's totals" 0 "^Total +0 +1 +3 +2 +6 +24 +5 +2 +168$" \
   "$tool" --hours "$(basename "$problems")"

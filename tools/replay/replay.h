@@ -35,7 +35,8 @@ struct ReplayStation {
   Placement placement;
   bool cwLeg = false;
   std::string areaCode;
-  OleDate contestStart, contestEnd;
+  // Null until the log gives them: the plug-in then names its file after today.
+  OleDate contestStart{0.0, OleDate::kNull}, contestEnd{0.0, OleDate::kNull};
 };
 
 struct ReplaySummary {
@@ -63,7 +64,9 @@ struct ReplayResult {
   std::string problemLinesFile;
   std::string cabrilloFile;
   bool cabrilloProduced = false;  // written whole by this run, with the header values
-  std::string cabrilloRefusal;    // a header value no robot accepts: the file is removed
+  // Why the Cabrillo log was not written or was removed: no own area code, no QSO line, a
+  // header value no robot accepts; empty when it was produced or not asked for.
+  std::string cabrilloRefusal;
 };
 
 class ReplayError : public std::runtime_error {
@@ -75,9 +78,9 @@ class ReplayError : public std::runtime_error {
 // exchange of a Cabrillo log.
 SendsAreaCode UkEiStations(const CtyDatabase& cty);
 
-// Throws ReplayError when the log leaves the own call or the leg open, or is to be exported
-// by a UK/EI station whose own area code is not known. When no QSO is left to hand over,
-// the plug-in is not called, and the result says why.
+// Throws ReplayError when the log leaves the own call or the leg open. When no QSO is left
+// to hand over, the plug-in is not called, and the result says why. A Cabrillo log that
+// robots would refuse is not written, and the result says why.
 ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
                     const ReplayOptions& options);
 

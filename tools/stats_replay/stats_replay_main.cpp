@@ -34,6 +34,7 @@ constexpr const char* kUsage =
     "                    [--keep-outside-period] [--keep-other-mode] [--cty FILE]\n"
     "                    [--library PATH] [--cabrillo] [--header TAG=VALUE]... [--hours]\n"
     "                    [--html FILE] LOGFILE\n"
+    "       stats-replay --areas\n"
     "Scores an ADIF or Cabrillo log of the UK/EI DX Contest with the Stats plug-in and\n"
     "prints its report. QSOs outside the contest's 24 hours (from 12:00 UTC of --start,\n"
     "or of the day most QSOs say) and QSOs of the other leg's mode (the leg is that of\n"
@@ -44,11 +45,13 @@ constexpr const char* kUsage =
     "header value in the plug-in's INI file for this and later exports, for example\n"
     "--header CATEGORY-POWER=LOW --header NAME='Jean Smith'. --hours adds the table of\n"
     "the 24 hours, --html FILE writes the report, that table, charts and the QSOs not\n"
-    "scored as one web page. Exit status 0 when a QSO was counted, 1 when none was or\n"
-    "a file or value could not be written, 2 for a wrong command line.\n";
+    "scored as one web page. --areas lists the UK/EI area codes that --area takes.\n"
+    "Exit status 0 when a QSO was counted, 1 when none was or a file or value could\n"
+    "not be written, 2 for a wrong command line.\n";
 
 struct Arguments {
   bool help = false;
+  bool areas = false;  // list the UK/EI area codes
   ReplayOptions replay;
   std::string cty;  // empty: the default country file
   std::string library;
@@ -97,6 +100,10 @@ Arguments ParseArguments(int argc, char** argv) {
     const std::string option = argv[i];
     if (option == "--help" || option == "-h") {
       arguments.help = true;
+      return arguments;
+    }
+    if (option == "--areas") {
+      arguments.areas = true;
       return arguments;
     }
     if (option == "--cabrillo") {
@@ -181,9 +188,9 @@ void PrintWarnings(const std::string& file, const std::vector<LogProblem>& warni
 }
 
 // One line per reason: how often, and where first in the log file.
-void PrintReasons(const std::vector<ReasonCount>& reasons, const char* unit) {
+void PrintReasons(const std::vector<ReasonCount>& reasons, const char* noun, const char* after) {
   for (const ReasonCount& reason : reasons) {
-    std::cout << "  " << reason.what << ": " << reason.count << ' ' << unit
+    std::cout << "  " << reason.what << ": " << Counted(reason.count, noun) << after
               << ", the first at line " << reason.firstLine;
     if (!reason.firstDetail.empty()) std::cout << " (" << reason.firstDetail << ')';
     std::cout << '\n';
@@ -193,14 +200,15 @@ void PrintReasons(const std::vector<ReasonCount>& reasons, const char* unit) {
 // The counts, then why QSOs were left out, refused or skipped.
 void PrintSummary(const ReplayResult& result, const LogFile& log) {
   const ReplaySummary& summary = result.summary;
-  std::cout << "\nSummary: " << summary.read << " QSOs read, " << summary.stored << " stored, "
-            << summary.refused << " refused, " << summary.dupes << " dupes, "
-            << summary.areaWarnings << " area warnings, " << summary.notPlaced
-            << " calls not placed (no multiplier), " << summary.outsidePeriod
-            << " outside the contest period (left out), " << summary.otherMode
-            << " of the other mode (left out), " << log.problems.size() << " records skipped\n";
-  PrintReasons(result.reasons, "QSOs");
-  PrintReasons(CountReasons(log.problems), "records skipped");
+  std::cout << "\nSummary: " << Counted(summary.read, "QSO") << " read, " << summary.stored
+            << " stored, " << summary.refused << " refused, " << Counted(summary.dupes, "dupe")
+            << ", " << Counted(summary.areaWarnings, "area warning") << ", "
+            << Counted(summary.notPlaced, "call") << " not placed (no multiplier), "
+            << summary.outsidePeriod << " outside the contest period (left out), "
+            << summary.otherMode << " of the other mode (left out), "
+            << Counted(static_cast<int>(log.problems.size()), "record") << " skipped\n";
+  PrintReasons(result.reasons, "QSO", "");
+  PrintReasons(CountReasons(log.problems), "record", " skipped");
 }
 
 // The report's lines end in CR LF; the terminal's in LF.
@@ -265,17 +273,6 @@ int Run(const Arguments& arguments, const char* toolPath) {
             << TerminalText(result.report);
   if (!result.report.empty() && result.report.back() != '\n') std::cout << '\n';
   PrintSummary(result, log);
-  // Paths from the current folder, where the plug-in writes.
-  std::cout << "Problem lines: " << result.problemLinesFile
-            << " (refused QSOs and dupes in detail)\n";
-  if (result.cabrilloProduced) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
-  if (!result.cabrilloFile.empty() && !result.cabrilloProduced) {
-    std::cerr << "stats-replay: File not produced: " << result.cabrilloFile;
-    if (!result.cabrilloRefusal.empty()) std::cerr << ": " << result.cabrilloRefusal;
-    std::cerr << '\n';
-    return 1;
-  }
-  if (arguments.hours) std::cout << '\n' << HourTable(*hours);
   if (!arguments.htmlFile.empty()) {
     try {
       WriteWholeFile(arguments.htmlFile, HtmlPage(arguments.logFile, result.report, *hours,
@@ -284,10 +281,23 @@ int Run(const Arguments& arguments, const char* toolPath) {
       throw FileError(arguments.htmlFile + ": " + error.what());
     }
   }
+  // Paths from the current folder, where the plug-in writes.
+  std::cout << "Problem lines: " << result.problemLinesFile
+            << " (refused QSOs and dupes in detail)\n";
+  if (result.cabrilloProduced) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
+  if (!arguments.htmlFile.empty()) std::cout << "Page: " << arguments.htmlFile << '\n';
+  int status = 0;
+  if (!result.cabrilloFile.empty() && !result.cabrilloProduced) {
+    std::cerr << "stats-replay: File not produced: " << result.cabrilloFile;
+    if (!result.cabrilloRefusal.empty()) std::cerr << ": " << result.cabrilloRefusal;
+    std::cerr << '\n';
+    status = 1;
+  }
+  if (arguments.hours) std::cout << '\n' << HourTable(*hours);
   const ReplaySummary& summary = result.summary;
-  if (summary.counted() > 0) return 0;
-  std::cerr << "stats-replay: no QSO was counted: all " << summary.stored + summary.refused
-            << " QSOs handed to the plug-in were refused\n";
+  if (summary.counted() > 0) return status;
+  std::cerr << "stats-replay: no QSO was counted: the plug-in refused every QSO handed to it ("
+            << Counted(summary.stored + summary.refused, "QSO") << ")\n";
   return 1;
 }
 
@@ -298,6 +308,11 @@ int main(int argc, char** argv) {
     const Arguments arguments = ParseArguments(argc, argv);
     if (arguments.help) {
       std::cout << kUsage;
+      return 0;
+    }
+    if (arguments.areas) {
+      for (const std::string_view code : kAreaCodes) std::cout << code << ' ';
+      std::cout << "NK (Norwich, counted as NR)\n";
       return 0;
     }
     return Run(arguments, argv[0]);
