@@ -6,6 +6,7 @@
 
 #include "reports/cabrillo_header.h"
 #include "reports/cabrillo_header_fields.h"
+#include "res/cabrillo_dialog.h"
 
 namespace {
 

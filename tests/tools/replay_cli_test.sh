@@ -127,6 +127,14 @@ expect "a log's header value robots refuse" 1 "File not produced: G4XYZ.cbr: CAT
 robots accept HIGH, LOW, QRP" "$tool" --cabrillo header.log
 [ -e G4XYZ.cbr ] && echo "FAIL: a Cabrillo log with a value robots refuse" && failures=$((failures + 1))
 popd >/dev/null
+# Every QSO line of a Cabrillo log has as many fields, or there is no file.
+printf '%s<STX_STRING:6>001 LN<SRX:1>5<EOR>\n%s<STX_STRING:6>002 LN<SRX_STRING:7>HANS 12<EOR>\n' \
+  '<STATION_CALLSIGN:5>G4XYZ<CALL:6>DL1ABC<QSO_DATE:8>20161112<TIME_ON:4>1300<BAND:3>20m<MODE:2>CW' \
+  '<STATION_CALLSIGN:5>G4XYZ<CALL:6>DL2ABC<QSO_DATE:8>20161112<TIME_ON:4>1301<BAND:3>20m<MODE:2>CW' \
+  >uneven.adi
+expect "QSO lines of unequal fields" 1 "File not produced: G4XYZ.cbr: its QSO line 24 has 14 \
+fields, the first 13: 'QSO: 14000 CW 2016-11-12 1301 .* HANS 12 --'$" "$tool" --cabrillo uneven.adi
+[ -e G4XYZ.cbr ] && echo "FAIL: a Cabrillo log of unequal QSO lines" && failures=$((failures + 1))
 # The Cabrillo log of the CW leg holds no SSB QSO, whatever the options say.
 printf 'START-OF-LOG: 3.0\nQSO: 14025 CW 2016-11-12 1300 G4XYZ 599 1 LN DL1ABC 599 2\n%s\n' \
   'QSO: 14250 PH 2016-11-12 1301 G4XYZ 59 2 LN DL2ABC 59 3' >mixed.log

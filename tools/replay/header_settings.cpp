@@ -1,7 +1,6 @@
 #include "tools/replay/header_settings.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <vector>
 
 #include "platform/ascii_text.h"
@@ -153,11 +152,7 @@ WrittenHeader WriteHeader(const IniFile& settings,
       }
     }
   }
-  if (!header.refusal.empty()) {
-    std::error_code ignored;
-    std::filesystem::remove(cabrilloFile, ignored);
-    return header;
-  }
+  if (!header.refusal.empty()) return header;
   if (!defaults.empty()) {
     header.notices.push_back("the Cabrillo log takes the plug-in's defaults " + defaults +
                              ": check them (see --header)");

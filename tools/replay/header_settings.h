@@ -28,7 +28,7 @@ std::string StoredHeaderValue(std::string_view value);
 // What became of the header of the Cabrillo log the plug-in wrote.
 struct WrittenHeader {
   bool whole = false;                // the file holds the header, replaced whole
-  std::string refusal;               // a value no robot accepts: the file is removed
+  std::string refusal;               // a value no robot accepts: the file is not rewritten
   std::vector<std::string> notices;  // for the operator to check
 };
 
@@ -36,7 +36,8 @@ struct WrittenHeader {
 // itself: the categories and the location kept in the INI file, and over them the lines of
 // the header of the log read (`logHeader`, tag and value), but for the tags given now
 // (`givenNow`, INI key and value) and the writer's own (CALLSIGN, CONTEST, CLAIMED-SCORE,
-// CREATED-BY). Every value is then one a contest robot accepts, or the file is removed.
+// CREATED-BY). Every value is then one a contest robot accepts, or the refusal says which
+// is not, and the file is left as the plug-in wrote it.
 // The notices name the log's tags the writer knows not, values robots know by another
 // name, and the plug-in's defaults of CATEGORY-OPERATOR, -ASSISTED and -POWER. Not whole
 // when the file could not be read or written; it is then as the plug-in wrote it.

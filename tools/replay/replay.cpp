@@ -237,8 +237,9 @@ std::string OwnAreaCode(const std::vector<HandedQso>& handed, const ReplayOption
   const bool ukEi = IsUkEiPrefix(station.placement.prefix);
   if (!options.areaCode.empty()) {
     if (ukEi || !station.placement.placed()) return UpperAscii(options.areaCode);
-    warnings.push_back({0, "--area " + options.areaCode + " ignored: " + station.ownCall +
-                               " is not a UK/EI station, and only UK/EI stations send an area code"});
+    warnings.push_back(
+        {0, "--area " + options.areaCode + " ignored: " + station.ownCall +
+                " is not a UK/EI station, and only UK/EI stations send an area code"});
     return {};
   }
   if (!ukEi) return {};
@@ -258,6 +259,30 @@ std::string OwnAreaCode(const std::vector<HandedQso>& handed, const ReplayOption
         "station's code (--areas lists the valid ones)";
   } else {
     warnings.push_back({0, "the QSOs send no own area code: give --area"});
+  }
+  return {};
+}
+
+// Robots read a QSO line by its fields: a line with another count of fields than the first
+// QSO line, and why; empty when every QSO line has as many.
+std::string UnevenQsoLine(const std::string& cabrillo) {
+  int line = 0;
+  size_t firstFields = 0;
+  for (size_t start = 0; start < cabrillo.size(); ++line) {
+    const size_t end = std::min(cabrillo.find("\r\n", start), cabrillo.size());
+    const std::string_view text = std::string_view(cabrillo).substr(start, end - start);
+    start = end + 2;
+    if (text.rfind("QSO: ", 0) != 0) continue;
+    size_t fields = 0;
+    for (size_t at = 0; (at = text.find_first_not_of(' ', at)) != std::string_view::npos;
+         at = text.find(' ', at)) {
+      ++fields;
+    }
+    if (firstFields == 0) firstFields = fields;
+    if (fields != firstFields) {
+      return "its QSO line " + std::to_string(line + 1) + " has " + std::to_string(fields) +
+             " fields, the first " + std::to_string(firstFields) + ": '" + std::string(text) + "'";
+    }
   }
   return {};
 }
@@ -479,21 +504,24 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
       StatsFileName(StatsFileDateTag(station.contestStart, station.contestEnd));
   result.summary.areaWarnings =
       CountOccurrences(ReadFileOrNothing(result.problemLinesFile), kAreaWarning);
-  if (exporting) {
-    const auto cabrilloAfter = LastWritten(result.cabrilloFile);
-    if (cabrilloAfter && cabrilloAfter != cabrilloBefore && result.summary.stored == 0) {
-      // A Cabrillo log without a QSO line is no log to send in.
-      std::error_code ignored;
-      std::filesystem::remove(result.cabrilloFile, ignored);
-      result.cabrilloRefusal = "no QSO line: the plug-in took none of the " +
-                               Counted(result.summary.refused, "QSO") + " handed to it";
-    } else if (cabrilloAfter && cabrilloAfter != cabrilloBefore) {
-      WrittenHeader header = WriteHeader(IniFile(kSettingsSection, kSettingsPath), log.header,
-                                         options.headerSettings, result.cabrilloFile);
-      result.cabrilloProduced = header.whole && header.refusal.empty();
-      result.cabrilloRefusal = std::move(header.refusal);
-      for (std::string& notice : header.notices) result.warnings.push_back({0, std::move(notice)});
-    }
+  const auto cabrilloAfter = LastWritten(result.cabrilloFile);
+  if (!exporting || !cabrilloAfter || cabrilloAfter == cabrilloBefore) return result;
+  if (result.summary.stored == 0) {
+    result.cabrilloRefusal = "no QSO line: the plug-in took none of the " +
+                             Counted(result.summary.refused, "QSO") + " handed to it";
+  } else {
+    WrittenHeader header = WriteHeader(IniFile(kSettingsSection, kSettingsPath), log.header,
+                                       options.headerSettings, result.cabrilloFile);
+    result.cabrilloRefusal = header.refusal.empty()
+                                 ? UnevenQsoLine(ReadFileOrNothing(result.cabrilloFile))
+                                 : std::move(header.refusal);
+    result.cabrilloProduced = header.whole && result.cabrilloRefusal.empty();
+    for (std::string& notice : header.notices) result.warnings.push_back({0, std::move(notice)});
+  }
+  // A file robots would refuse is not left to be sent in.
+  if (!result.cabrilloRefusal.empty()) {
+    std::error_code ignored;
+    std::filesystem::remove(result.cabrilloFile, ignored);
   }
   return result;
 }
