@@ -127,6 +127,22 @@ expect "a log's header value robots refuse" 1 "File not produced: G4XYZ.cbr: CAT
 robots accept HIGH, LOW, QRP" "$tool" --cabrillo header.log
 [ -e G4XYZ.cbr ] && echo "FAIL: a Cabrillo log with a value robots refuse" && failures=$((failures + 1))
 popd >/dev/null
+# A portable station's first export, in a fresh folder.
+mkdir portable && pushd portable >/dev/null
+printf '%s\n' 'START-OF-LOG: 3.0' 'CALLSIGN: G4XYZ/P' \
+  'QSO: 14025 CW 2016-11-12 1300 G4XYZ/P 599 1 LN DL1ABC 599 2' \
+  'QSO: 14025 CW 2016-11-10 1300 G4XYZ/P 599 2 LN DL2ABC 599 3' \
+  'QSO: 14025 CW 2016-11-12 1302 G4XYZ/P 599 3 LN XX0XX 599 4' \
+  'QSO: 14250 PH 2016-11-12 1303 G4XYZ/P 59 4 LN DL3ABC 59 5' 'END-OF-LOG:' 'CALLSIGN: G4AAA' >p.log
+output=$("$tool" --cabrillo --keep-other-mode p.log 2>&1)
+if ! grep -q '^Cabrillo log: G4XYZ_P.cbr$' <<<"$output" || [ ! -e G4XYZ_P.cbr ] ||
+  [ "$(grep -c 'does not apply' <<<"$output")" -ne 1 ] || grep -q 'saved for' <<<"$output" ||
+  [ "$(grep -o '^  \(calls not placed\|outside the contest period\)' <<<"$output" | tr -d '\n')" != \
+    "  calls not placed  outside the contest period" ]; then
+  echo "FAIL: a portable station's first export:" && echo "$output"
+  failures=$((failures + 1))
+fi
+popd >/dev/null
 # Every QSO line of a Cabrillo log has as many fields, or there is no file.
 printf '%s<STX_STRING:6>001 LN<SRX:1>5<EOR>\n%s<STX_STRING:6>002 LN<SRX_STRING:7>HANS 12<EOR>\n' \
   '<STATION_CALLSIGN:5>G4XYZ<CALL:6>DL1ABC<QSO_DATE:8>20161112<TIME_ON:4>1300<BAND:3>20m<MODE:2>CW' \
