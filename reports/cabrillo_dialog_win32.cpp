@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <initializer_list>
 #include <vector>
 
 #include "reports/cabrillo_header.h"
@@ -12,29 +11,6 @@
 namespace {
 
 constexpr const char* kTooLongCaption = "Cabrillo header";
-
-struct ComboList {
-  int id;
-  std::initializer_list<const char*> entries;
-};
-
-// In this order; the sorted boxes show them sorted.
-const ComboList kComboLists[] = {
-    {IDC_CABRILLO_CATEGORY_OPERATOR, {"SINGLE-OP", "MULTI-MULTI", "MULTI-OP", "CHECKLOG"}},
-    {IDC_CABRILLO_CATEGORY_BAND, {"ALL", "80M", "40M", "20M", "15M", "10M"}},
-    {IDC_CABRILLO_CATEGORY_ASSISTED, {"ASSISTED", "NON-ASSISTED"}},
-    {IDC_CABRILLO_CATEGORY_POWER, {"HIGH", "LOW", "QRP"}},
-    {IDC_CABRILLO_CATEGORY_TIME, {"12-HOURS", "24-HOURS"}},
-    {IDC_CABRILLO_CATEGORY_OVERLAY, {"NONE", "SINGLE-ELEMENT ANTENNA"}},
-    {IDC_CABRILLO_CATEGORY_STATION,
-     {"FIXED", "MOBILE", "PORTABLE", "ROVER", "EXPEDITION", "HQ", "SCHOOL"}},
-    {IDC_CABRILLO_LOCATION,
-     {"DX", "--/--", "AL", "AK", "AZ", "AR", "CA",  "CO", "CT", "DE", "FL", "GA", "ID",
-      "IL", "IN",    "IA", "KS", "KY", "LA", "ME",  "MA", "MI", "MN", "MS", "MO", "MT",
-      "NE", "NV",    "NH", "NJ", "NM", "NY", "NC",  "ND", "OH", "OK", "OR", "PA", "RI",
-      "SC", "SD",    "TN", "TX", "UT", "VT", "VA",  "WA", "WV", "WI", "WY", "NB", "NS",
-      "QC", "ON",    "MB", "SK", "AB", "BC", "NWT", "NF", "LB", "NU", "YT", "PEI"}},
-};
 
 // A combo box shows the first list entry that begins with the text, ignoring case, and
 // otherwise the text itself in its edit field.
@@ -60,9 +36,11 @@ INT_PTR CALLBACK CabrilloDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_INITDIALOG: {
       SetWindowLongPtrA(dialog, DWLP_USER, lParam);
       const auto& fields = *reinterpret_cast<const CabrilloDialogFields*>(lParam);
-      for (const ComboList& list : kComboLists) {
-        for (const char* entry : list.entries) {
-          SendDlgItemMessageA(dialog, list.id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+      // In the table's order; the sorted boxes show them sorted.
+      for (const HeaderFieldValues& values : kHeaderFieldValues) {
+        const int id = HeaderField(values.field).controlId;
+        for (const char* entry : values.offered) {
+          SendDlgItemMessageA(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
         }
       }
       for (const CabrilloHeaderField& control : kCabrilloHeaderFields) {

@@ -62,3 +62,33 @@ const CabrilloHeaderField& HeaderField(std::string CabrilloDialogFields::*field)
 std::string HeaderLineStart(std::string CabrilloDialogFields::*field) {
   return std::string(HeaderField(field).tag) + ": ";
 }
+
+const HeaderFieldValues kHeaderFieldValues[9] = {
+    {&F::categoryOperator,
+     {"SINGLE-OP", "MULTI-MULTI", "MULTI-OP", "CHECKLOG"},
+     {"SINGLE-OP", "MULTI-OP", "CHECKLOG"}},
+    {&F::categoryBand,
+     {"ALL", "80M", "40M", "20M", "15M", "10M"},
+     {"ALL", "160M", "80M", "40M",  "20M",  "15M",  "10M",   "6M",         "4M",
+      "2M",  "222",  "432", "902",  "1.2G", "2.3G", "3.4G",  "5.7G",       "10G",
+      "24G", "47G",  "75G", "122G", "134G", "241G", "LIGHT", "VHF-3-BAND", "VHF-FM-ONLY"}},
+    {&F::categoryAssisted, {"ASSISTED", "NON-ASSISTED"}, {"ASSISTED", "NON-ASSISTED"}},
+    {&F::categoryMode, {}, {"CW", "DIGI", "FM", "RTTY", "SSB", "MIXED"}},
+    {&F::categoryPower, {"HIGH", "LOW", "QRP"}, {"HIGH", "LOW", "QRP"}},
+    {&F::categoryTime, {"12-HOURS", "24-HOURS"}, {"6-HOURS", "8-HOURS", "12-HOURS", "24-HOURS"}},
+    {&F::categoryOverlay, {"NONE", "SINGLE-ELEMENT ANTENNA"}, {}},
+    {&F::categoryStation,
+     {"FIXED", "MOBILE", "PORTABLE", "ROVER", "EXPEDITION", "HQ", "SCHOOL"},
+     {}},
+    {&F::location,
+     {"DX", "--/--", "AL", "AK", "AZ", "AR", "CA",  "CO", "CT", "DE", "FL", "GA", "ID",
+      "IL", "IN",    "IA", "KS", "KY", "LA", "ME",  "MA", "MI", "MN", "MS", "MO", "MT",
+      "NE", "NV",    "NH", "NJ", "NM", "NY", "NC",  "ND", "OH", "OK", "OR", "PA", "RI",
+      "SC", "SD",    "TN", "TX", "UT", "VT", "VA",  "WA", "WV", "WI", "WY", "NB", "NS",
+      "QC", "ON",    "MB", "SK", "AB", "BC", "NWT", "NF", "LB", "NU", "YT", "PEI"},
+     {}},
+};
+
+const char* RobotsNameOf(std::string_view offered) {
+  return offered == "MULTI-MULTI" ? "MULTI-OP" : nullptr;
+}

@@ -4,6 +4,7 @@
 // the header dialog, the loading and storing of the settings and stats-replay's --header all
 // read this table.
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -40,3 +41,19 @@ const CabrilloHeaderField& HeaderField(std::string CabrilloDialogFields::*field)
 
 // "CLUB: " for the club.
 std::string HeaderLineStart(std::string CabrilloDialogFields::*field);
+
+// The values of a drop-down field or a category: those the header dialog offers, in its
+// order, and for the six categories the file carries, those contest robots accept (the
+// categories of Cabrillo 3.0).
+struct HeaderFieldValues {
+  std::string CabrilloDialogFields::*field;
+  std::initializer_list<const char*> offered;
+  std::initializer_list<const char*> accepted;  // empty: the file does not carry the field
+};
+
+// The dialog's drop-down fields and the file's categories.
+extern const HeaderFieldValues kHeaderFieldValues[9];
+
+// A value the dialog offers that robots know by another name ("MULTI-MULTI": "MULTI-OP");
+// null for any other.
+const char* RobotsNameOf(std::string_view offered);

@@ -164,7 +164,7 @@ TEST(AdifLog, SkipsBrokenRecordsAndGoesOn) {
   ASSERT_EQ(log.warnings.size(), 1u);
   EXPECT_EQ(log.warnings[0].line, 11);
   EXPECT_EQ(log.warnings[0].what,
-            "1 fields (the first here) run by their length into the next tag: each ended at that "
+            "1 field (the first here) ran by their length into the next tag: each ended at that "
             "tag, and its record read");
   EXPECT_EQ(CountReasons(log.problems).at(1).count, 3);  // one line per reason
 }
@@ -292,10 +292,10 @@ TEST(CabrilloLog, SplitsQsoLinesIntoTheirFields) {
   EXPECT_TRUE(stray.frequencyFromBand);
   ASSERT_EQ(log.warnings.size(), 2u);
   EXPECT_EQ(log.warnings[0].line, 16);
-  EXPECT_EQ(log.warnings[0].what, "a second log starts here: its 2 QSO lines are not read");
+  EXPECT_EQ(log.warnings[0].what, "a second log starts here: 2 QSO lines of it not read");
   EXPECT_EQ(log.warnings[1].line, 15);
   EXPECT_EQ(log.warnings[1].what,
-            "1 QSO lines (the first here) stand after END-OF-LOG: read all the same");
+            "1 QSO line (the first here) stood after END-OF-LOG: read all the same");
 }
 
 TEST(CabrilloLog, SkipsLinesItCannotRead) {

@@ -27,12 +27,11 @@ mkdir folder.adi
 expect "no country file" 1 "cannot read /no/cty.dat.*" "$tool" --cty /no/cty.dat broken.adi
 expect "the hint names the package and the option" 1 "hamradio-files.*--cty FILE" \
   "$tool" --cty /no/cty.dat broken.adi
-expect "no readable QSO" 1 "no QSO left to hand to the plug-in: none of the log's 1 records could be read" \
-  "$tool" broken.adi
 expect "why it was not read" 1 \
-  "^  no valid date and time: 1 records skipped, the first at line 2 \(QSO_DATE missing\)$" \
+  "^  no valid date and time: 1 record skipped, the first at line 2 \(QSO_DATE missing\)$" \
   "$tool" broken.adi
-expect "hours of nothing" 1 "none of the log's 1 records could be read" "$tool" --hours broken.adi
+expect "no readable QSO, hours of nothing" 1 \
+  "no QSO left to hand to the plug-in: the log's one record could not be read" "$tool" --hours broken.adi
 if [ -e Plugins ] || ls Vurov* >/dev/null 2>&1; then
   echo "FAIL: a run with no QSO to hand over wrote the plug-in's files"
   failures=$((failures + 1))
@@ -47,8 +46,12 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 expect "help" 0 "^usage: stats-replay" "$tool" --help
 expect "short help" 0 "Exit status 0 when a QSO" "$tool" -h --colour
-expect "nothing counted" 1 "no QSO was counted: all 1 QSOs handed to the plug-in were refused" \
+expect "nothing counted" 1 "no QSO was counted: the plug-in refused every QSO handed to it \(1 QSO\)" \
   "$tool" topband.log
+expect "no Cabrillo log without a QSO line" 1 "File not produced: G4XYZ.cbr: no QSO line: the \
+plug-in took none of the 1 QSO handed to it" "$tool" --cabrillo topband.log
+[ -e G4XYZ.cbr ] && echo "FAIL: a Cabrillo log without a QSO line" && failures=$((failures + 1))
+expect "the area codes" 0 "^AB AL .* ZE NK \(Norwich" "$tool" --areas
 expect "a bad own call" 2 "--call 'M0NOM <': not a call sign" "$tool" --call 'M0NOM <' broken.adi
 expect "an unknown option" 2 "^stats-replay: unknown option --colour \(see --help\)$" \
   "$tool" --colour red broken.adi
@@ -64,11 +67,11 @@ expect "no log" 2 "no log file given" "$tool" --leg cw
 expect "a library that is none" 1 "cannot load table.csv" "$tool" --library table.csv broken.adi
 cp "$problems" .
 expect "a log with problems" 0 \
-  "Summary: 11 QSOs read, 8 stored, 3 refused, 2 dupes, 1 area warnings, 2 calls not placed \
+  "Summary: 11 QSOs read, 8 stored, 3 refused, 2 dupes, 1 area warning, 2 calls not placed \
 \(no multiplier\), 0 outside the contest period \(left out\), 0 of the other mode \(left out\), \
 3 records skipped" \
   "$tool" "$(basename "$problems")"
-expect "one line per reason" 0 "^  not a contest mode: 1 QSOs, the first at line 7 \(RTTY\)$" \
+expect "one line per reason" 0 "^  not a contest mode: 1 QSO, the first at line 7 \(RTTY\)$" \
   "$tool" "$(basename "$problems")"
 expect "the check before submission" 0 "^Before you submit:$" "$tool" "$(basename "$problems")"
 expect "nothing for the adjudicator to find" 0 "^  nothing found$" "$tool" "$(basename "$problems")"
@@ -143,13 +146,63 @@ resource.setrlimit(resource.RLIMIT_FSIZE, (int(sys.argv[1]),) * 2)
 os.execv(sys.argv[2], sys.argv[2:])' "$@"
 }
 expect "the header values not written" 1 \
-  "File not produced: G4XYZ.cbr \(its header values could not be written into it; the file is as" \
+  "File not produced: G4XYZ.cbr: its header values could not be written into it; the file is as" \
   limited $(($(stat -c %s G4XYZ.cbr) + 40)) "$tool" --cabrillo --header "LOCATION=$(printf '%080d' 0)" \
   problems.adi
 if ! cmp -s G4XYZ.cbr before.cbr || ls G4XYZ.cbr.* >/dev/null 2>&1; then
   echo "FAIL: the earlier Cabrillo log was not kept whole, or its copy left behind"
   failures=$((failures + 1))
 fi
+# A Cabrillo log's header travels into the file written, in values robots accept.
+mkdir header && pushd header >/dev/null
+printf '%s\n' 'START-OF-LOG: 3.0' 'CALLSIGN: G4XYZ' 'CATEGORY-OPERATOR: MULTI-OP' 'CATEGORY-POWER: low' \
+  'GRID-LOCATOR: IO91' 'OPERATORS: G4XYZ G4ABC' 'NAME: Seán Ó Briain' 'SOAPBOX: one' 'SOAPBOX: two' \
+  'QSO: 14025 CW 2016-11-12 1300 G4XYZ 599 1 LN DL1ABC 599 2' >header.log
+expect "the log's tags the writer knows not" 0 "header.log: the log's header lines GRID-LOCATOR are \
+left out of the Cabrillo log: its writer knows no such tag" "$tool" --cabrillo header.log
+expect "the plug-in's defaults named" 0 "takes the plug-in's defaults CATEGORY-ASSISTED NON-ASSISTED: \
+check them" "$tool" --cabrillo header.log
+travelled="CATEGORY-OPERATOR: MULTI-OP|CATEGORY-POWER: LOW|OPERATORS: G4XYZ G4ABC|NAME: Sean O Briain"
+if [ "$(grep -cE "^($travelled|SOAPBOX: one|SOAPBOX: two)"$'\r$' G4XYZ.cbr)" -ne 6 ] || grep -q GRID G4XYZ.cbr; then
+  echo "FAIL: the log's header did not travel:" && head -24 G4XYZ.cbr
+  failures=$((failures + 1))
+fi
+expect "a dialog value robots know by another name" 0 \
+  "CATEGORY-OPERATOR: MULTI-MULTI: the header dialog offers it, but robots expect MULTI-OP" \
+  "$tool" --cabrillo --header CATEGORY-OPERATOR=MULTI-MULTI header.log
+expect "a header value robots refuse" 2 "^stats-replay: --header CATEGORY-POWER: 100W: robots accept \
+HIGH, LOW, QRP \(see --help\)$" "$tool" --header CATEGORY-POWER=100W header.log
+sed -i 's/low/100W/' header.log
+cp G4XYZ.cbr accepted.cbr
+expect "a log's header value robots refuse" 1 "File not produced: G4XYZ.cbr: CATEGORY-POWER: 100W: \
+robots accept HIGH, LOW, QRP; the file is as it was before" "$tool" --cabrillo header.log
+cmp -s G4XYZ.cbr accepted.cbr || { echo "FAIL: a Cabrillo log with a value robots refuse" && failures=$((failures + 1)); }
+popd >/dev/null
+# A portable station's first export, in a fresh folder.
+mkdir portable && pushd portable >/dev/null
+printf '%s\n' 'START-OF-LOG: 3.0' 'CALLSIGN: G4XYZ/P' \
+  'QSO: 14025 CW 2016-11-12 1300 G4XYZ/P 599 1 LN DL1ABC 599 2' \
+  'QSO: 14025 CW 2016-11-10 1300 G4XYZ/P 599 2 LN DL2ABC 599 3' \
+  'QSO: 14025 CW 2016-11-12 1302 G4XYZ/P 599 3 LN XX0XX 599 4' \
+  'QSO: 14250 PH 2016-11-12 1303 G4XYZ/P 59 4 LN DL3ABC 59 5' 'END-OF-LOG:' 'CALLSIGN: G4AAA' >p.log
+output=$("$tool" --cabrillo --keep-other-mode p.log 2>&1)
+if ! grep -q '^Cabrillo log: G4XYZ_P.cbr$' <<<"$output" || [ ! -e G4XYZ_P.cbr ] ||
+  [ "$(grep -c 'does not apply' <<<"$output")" -ne 1 ] || grep -q 'saved for' <<<"$output" ||
+  [ "$(grep -o '^  \(calls not placed\|outside the contest period\)' <<<"$output" | tr -d '\n')" != \
+    "  calls not placed  outside the contest period" ]; then
+  echo "FAIL: a portable station's first export:" && echo "$output"
+  failures=$((failures + 1))
+fi
+popd >/dev/null
+# Every QSO line of a Cabrillo log has as many fields, or there is no file.
+printf '%s<STX_STRING:6>001 LN<SRX:1>5<EOR>\n%s<STX_STRING:6>002 LN<SRX_STRING:7>HANS 12<EOR>\n' \
+  '<STATION_CALLSIGN:5>G4XYZ<CALL:6>DL1ABC<QSO_DATE:8>20161112<TIME_ON:4>1300<BAND:3>20m<MODE:2>CW' \
+  '<STATION_CALLSIGN:5>G4XYZ<CALL:6>DL2ABC<QSO_DATE:8>20161112<TIME_ON:4>1301<BAND:3>20m<MODE:2>CW' \
+  >uneven.adi
+rm -f G4XYZ.cbr
+expect "QSO lines of unequal fields" 1 "File not produced: G4XYZ.cbr: its QSO line 24 has 14 \
+fields, the first 13: 'QSO: 14000 CW 2016-11-12 1301 .* HANS 12 --'$" "$tool" --cabrillo uneven.adi
+[ -e G4XYZ.cbr ] && echo "FAIL: a Cabrillo log of unequal QSO lines" && failures=$((failures + 1))
 # The Cabrillo log of the CW leg holds no SSB QSO, whatever the options say.
 printf 'START-OF-LOG: 3.0\nQSO: 14025 CW 2016-11-12 1300 G4XYZ 599 1 LN DL1ABC 599 2\n%s\n' \
   'QSO: 14250 PH 2016-11-12 1301 G4XYZ 59 2 LN DL2ABC 59 3' >mixed.log

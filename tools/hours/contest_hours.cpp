@@ -155,9 +155,9 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
 
 std::string RatesLine(const ContestHours& hours) {
   if (hours.best60.qsos == 0) return "No QSO counted: no rates, no off-times";
-  std::string text = "Best 60 minutes: " + std::to_string(hours.best60.qsos) + " QSOs from " +
+  std::string text = "Best 60 minutes: " + Counted(hours.best60.qsos, "QSO") + " from " +
                      HourAndMinute(hours.best60.from) +
-                     "; best 10 minutes: " + std::to_string(hours.best10.qsos) + " QSOs (" +
+                     "; best 10 minutes: " + Counted(hours.best10.qsos, "QSO") + " (" +
                      std::to_string(6 * hours.best10.qsos) + "/hour) from " +
                      HourAndMinute(hours.best10.from) + "; off-times:";
   for (const OffTime& off : hours.offTimes) {
@@ -198,8 +198,8 @@ std::string HourTable(const ContestHours& hours) {
           whole.score);
   if (anyBonus) text += "* bonus hour: the station's QSOs score double\n";
   if (hours.outsideHours != 0) {
-    text += std::to_string(hours.outsideHours) +
-            " QSOs from outside the 24 hours are in the totals only\n";
+    text += Counted(hours.outsideHours, "QSO") +
+            " from outside the 24 hours counted in the totals only\n";
   }
   return text + RatesLine(hours) + '\n';
 }

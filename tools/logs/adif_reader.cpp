@@ -255,8 +255,8 @@ class AdifParser {
     if (!record_.empty() || broken_) Problem(recordLine_, "record without <EOR>");
     if (repairedFields_ > 0) {
       log_.warnings.push_back(
-          {firstRepairLine_, std::to_string(repairedFields_) +
-                                 " fields (the first here) run by their length into the next "
+          {firstRepairLine_, Counted(repairedFields_, "field") +
+                                 " (the first here) ran by their length into the next "
                                  "tag: each ended at that tag, and its record read"});
     }
     return std::move(log_);

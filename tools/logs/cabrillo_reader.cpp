@@ -179,8 +179,8 @@ LogFile ReadCabrillo(std::string_view text, const SendsAreaCode& sendsAreaCode) 
         const std::string_view later = TrimBlanks(NextLine(text, rest));
         notRead += later.size() >= 4 && EqualNoCase(later.substr(0, 4), "QSO:") ? 1 : 0;
       }
-      log.warnings.push_back({line, "a second log starts here: its " + std::to_string(notRead) +
-                                        " QSO lines are not read"});
+      log.warnings.push_back(
+          {line, "a second log starts here: " + Counted(notRead, "QSO line") + " of it not read"});
       break;
     }
     if (tag == "END-OF-LOG") {
@@ -198,9 +198,9 @@ LogFile ReadCabrillo(std::string_view text, const SendsAreaCode& sendsAreaCode) 
   }
   if (qsoLinesAfterEnd > 0) {
     log.warnings.push_back(
-        {firstQsoLineAfterEnd, std::to_string(qsoLinesAfterEnd) +
-                                   " QSO lines (the first here) stand after END-OF-LOG: read all "
-                                   "the same"});
+        {firstQsoLineAfterEnd, Counted(qsoLinesAfterEnd, "QSO line") +
+                                   " (the first here) stood after END-OF-LOG: read all the "
+                                   "same"});
   }
   const bool thisContest = log.contest.empty() || NamesThisContest(log.contest);
   log.qsos.reserve(qsoLines.size());

@@ -17,6 +17,8 @@ std::string Excerpt(std::string_view text) {
   constexpr size_t kLongest = 60;
   if (text.size() <= kLongest) return std::string(text);
   return std::string(text.substr(0, kLongest - 3)) + "...";
+}
+
 std::string Counted(int count, std::string_view noun) {
   std::string text = std::to_string(count) + ' ';
   text += noun;

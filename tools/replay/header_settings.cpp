@@ -7,6 +7,7 @@
 #include "platform/file_replace.h"
 #include "reports/cabrillo_header_fields.h"
 #include "tools/logs/whole_file.h"
+#include "tools/replay/header_values.h"
 
 namespace {
 
@@ -50,36 +51,113 @@ std::string StoredHeaderValue(std::string_view value) {
   return stored;
 }
 
-bool ApplyHeaderSettings(const IniFile& settings, const std::string& cabrilloFile) {
-  std::vector<std::pair<std::string, std::string>> lines;  // the line's start, the whole line
-  for (const CabrilloHeaderField& field : kCabrilloHeaderFields) {
-    // What the plug-in reads it has written itself.
-    const std::string value = field.replayKey ? settings.Read(field.replayKey) : "";
-    if (value.empty()) continue;
-    const std::string start = HeaderLineStart(field.field);
-    lines.emplace_back(start, start + BlankControls(value) + "\r\n");
-  }
-  if (lines.empty()) return true;
+WrittenHeader WriteHeader(const IniFile& settings,
+                          const std::vector<std::pair<std::string, std::string>>& logHeader,
+                          const std::vector<std::pair<std::string, std::string>>& givenNow,
+                          const std::string& cabrilloFile) {
+  WrittenHeader header;
   std::string text;
   try {
     text = ReadWholeFile(cabrilloFile);
   } catch (const FileError&) {
-    return false;
+    return header;
   }
   // The header lines stand before the first QSO line, each ending in CR LF.
   const size_t firstQso = text.find("\r\nQSO: ");
   const size_t headerEnd = firstQso == std::string::npos ? text.size() : firstQso + 2;
-  std::string written;
+  struct Line {
+    std::string tag;
+    std::string_view whole;  // with its line end
+  };
+  std::vector<Line> lines;
   for (size_t start = 0; start < headerEnd;) {
     const size_t lineEnd = text.find("\r\n", start);
     const size_t end = lineEnd == std::string::npos ? text.size() : lineEnd + 2;
     const std::string_view line = std::string_view(text).substr(start, end - start);
-    const auto replacement = std::find_if(lines.begin(), lines.end(), [&](const auto& setting) {
-      return line.substr(0, setting.first.size()) == setting.first;
-    });
-    written += replacement == lines.end() ? line : std::string_view(replacement->second);
+    lines.push_back({UpperAscii(line.substr(0, line.find(':'))), line});
     start = end;
   }
-  written.append(text, headerEnd, std::string::npos);
-  return ReplaceFileWhole(cabrilloFile, written);
+  const auto written = [&](std::string_view tag) {
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const Line& line) { return line.tag == tag; });
+  };
+
+  // Tag and value, a tag once per line it gets.
+  std::vector<std::pair<std::string, std::string>> values;
+  for (const CabrilloHeaderField& field : kCabrilloHeaderFields) {
+    // What the plug-in reads it has written itself.
+    const std::string value = field.replayKey ? settings.Read(field.replayKey) : "";
+    if (!value.empty()) values.emplace_back(field.tag, BlankControls(value));
+  }
+  std::vector<std::string> fromLog, leftOut;
+  for (const auto& [tag, value] : logHeader) {
+    const std::optional<std::string> key = HeaderSettingKey(tag);
+    const bool given =
+        key && std::any_of(givenNow.begin(), givenNow.end(),
+                           [&](const auto& setting) { return setting.first == *key; });
+    if (given || tag == "CALLSIGN" || tag == "CONTEST" || tag == "CLAIMED-SCORE" ||
+        tag == "CREATED-BY") {
+      continue;
+    }
+    if (!written(tag)) {
+      if (std::find(leftOut.begin(), leftOut.end(), tag) == leftOut.end()) leftOut.push_back(tag);
+      continue;
+    }
+    if (std::find(fromLog.begin(), fromLog.end(), tag) == fromLog.end()) {
+      fromLog.push_back(tag);
+      values.erase(std::remove_if(values.begin(), values.end(),
+                                  [&](const auto& value) { return value.first == tag; }),
+                   values.end());
+    }
+    values.emplace_back(tag, value);
+  }
+  if (!leftOut.empty()) {
+    std::string tags;
+    for (const std::string& tag : leftOut) tags += (tags.empty() ? "" : ", ") + tag;
+    header.notices.push_back("the log's header lines " + tags +
+                             " are left out of the Cabrillo log: its writer knows no such tag");
+  }
+
+  std::string rewritten;
+  std::vector<std::string> done;  // the tags whose values are written
+  std::string defaults;
+  const auto append = [&](const std::string& tag, std::string_view value, std::string_view line) {
+    const AcceptedValue accepted = AcceptedHeaderValue(tag, value);
+    if (!accepted.refusal.empty() && header.refusal.empty()) header.refusal = accepted.refusal;
+    if (!accepted.warning.empty()) header.notices.push_back(accepted.warning);
+    if (accepted.value == value && !line.empty()) {
+      rewritten += line;
+    } else {
+      rewritten += tag + ": " + accepted.value + "\r\n";
+    }
+  };
+  for (const Line& line : lines) {
+    const bool replaced = std::any_of(values.begin(), values.end(),
+                                      [&](const auto& value) { return value.first == line.tag; });
+    if (line.tag == "START-OF-LOG" || line.tag.empty() || line.whole.find(':') == line.whole.npos) {
+      rewritten += line.whole;
+    } else if (!replaced) {
+      std::string_view value = line.whole.substr(line.tag.size() + 1);
+      if (!value.empty() && value.front() == ' ') value.remove_prefix(1);
+      value = value.substr(0, value.find("\r\n"));
+      append(line.tag, value, line.whole);
+      if (line.tag == "CATEGORY-OPERATOR" || line.tag == "CATEGORY-ASSISTED" ||
+          line.tag == "CATEGORY-POWER") {
+        defaults += (defaults.empty() ? "" : ", ") + line.tag + " " + std::string(value);
+      }
+    } else if (std::find(done.begin(), done.end(), line.tag) == done.end()) {
+      done.push_back(line.tag);
+      for (const auto& [tag, value] : values) {
+        if (tag == line.tag) append(tag, value, {});
+      }
+    }
+  }
+  if (!header.refusal.empty()) return header;
+  if (!defaults.empty()) {
+    header.notices.push_back("the Cabrillo log takes the plug-in's defaults " + defaults +
+                             ": check them (see --header)");
+  }
+  rewritten.append(text, headerEnd, std::string::npos);
+  header.whole = rewritten == text || ReplaceFileWhole(cabrilloFile, rewritten);
+  return header;
 }

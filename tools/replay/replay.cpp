@@ -15,6 +15,7 @@
 #include "reports/cabrillo_header.h"
 #include "reports/cabrillo_log.h"
 #include "reports/stats_file.h"
+#include "tools/replay/header_settings.h"
 #include "tools/logs/log_fields.h"
 #include "tools/logs/whole_file.h"
 #include "tools/replay/header_settings.h"
@@ -148,9 +149,9 @@ std::vector<const LogQso*> QsosInPeriod(const LogFile& log, const ReplayOptions&
                         "%Y-%m-%d");
     };
     result.nothingToHand =
-        "all " + std::to_string(outside.count) + " QSOs are outside the contest period " +
-        DayAndTime(station.contestStart) + " to " + DayAndTime(station.contestEnd) +
-        "; the log's QSOs are from " + day(first) + " to " + day(last) + " (see --start)";
+        "no QSO is inside the contest period " + DayAndTime(station.contestStart) + " to " +
+        DayAndTime(station.contestEnd) + "; the log holds " + Counted(outside.count, "QSO") +
+        " from " + day(first) + " to " + day(last) + " (see --start)";
   }
   return inPeriod;
 }
@@ -171,8 +172,8 @@ bool ChooseLeg(const std::vector<const LogQso*>& qsos, const ReplayOptions& opti
     throw ReplayError("the log has no CW or SSB QSO: give --leg");
   }
   if (cw > 0 && ssb > 0 && options.keepOtherMode && !options.cabrillo) {
-    warnings.push_back({0, "the log mixes modes, " + std::to_string(cw) + " CW and " +
-                               std::to_string(ssb) + " SSB QSOs: scored on the " +
+    warnings.push_back({0, "the log mixes modes, " + Counted(cw, "CW QSO") + " and " +
+                               Counted(ssb, "SSB QSO") + ": scored on the " +
                                (cwLeg ? "CW" : "SSB") + " leg, and the plug-in counts both modes"});
   }
   return cwLeg;
@@ -210,9 +211,9 @@ std::vector<HandedQso> QsosToHand(const std::vector<const LogQso*>& qsos, const 
   if (notPlaced.count > 0) result.reasons.insert(result.reasons.begin(), notPlaced);
   if (other.count > 0) result.reasons.push_back(other);
   if (handed.empty()) {
-    result.nothingToHand = "all " + std::to_string(other.count) + " QSOs in the period are " +
-                           otherMode + " QSOs, none of the " + (cwLeg ? "CW" : "SSB") +
-                           " leg (see --leg, --keep-other-mode)";
+    result.nothingToHand = std::string("no QSO in the period is of the ") + (cwLeg ? "CW" : "SSB") +
+                           " leg, " + Counted(other.count, std::string(otherMode) + " QSO") +
+                           " (see --leg, --keep-other-mode)";
   }
   return handed;
 }
@@ -227,20 +228,22 @@ void WarnOfBandFrequencies(const std::vector<HandedQso>& handed,
     if (count++ == 0) firstLine = handedQso.qso->line;
   }
   if (count == 0) return;
-  warnings.push_back({firstLine, std::to_string(count) +
-                                     " QSOs (the first here) give a band but no usable frequency "
+  warnings.push_back({firstLine, Counted(count, "QSO") +
+                                     " (the first here) gave a band but no usable frequency "
                                      "(a band designator; FREQ missing, not in MHz, or off its "
                                      "BAND): given their band's lower edge"});
 }
 
 // The own area code: given, or the one the log's QSOs sent.
 std::string OwnAreaCode(const std::vector<HandedQso>& handed, const ReplayOptions& options,
-                        const ReplayStation& station, std::vector<LogProblem>& warnings) {
+                        const ReplayStation& station, std::vector<LogProblem>& warnings,
+                        std::string& cabrilloRefusal) {
   const bool ukEi = IsUkEiPrefix(station.placement.prefix);
   if (!options.areaCode.empty()) {
     if (ukEi || !station.placement.placed()) return UpperAscii(options.areaCode);
-    warnings.push_back({0, "--area " + options.areaCode + " ignored: " + station.ownCall +
-                               " is no UK/EI station, which sends no area code"});
+    warnings.push_back(
+        {0, "--area " + options.areaCode + " ignored: " + station.ownCall +
+                " is not a UK/EI station, and only UK/EI stations send an area code"});
     return {};
   }
   if (!ukEi) return {};
@@ -255,11 +258,36 @@ std::string OwnAreaCode(const std::vector<HandedQso>& handed, const ReplayOption
   if (!best.empty()) return best;
   // Every QSO line of the Cabrillo log would lack a field: log checkers refuse such a log.
   if (options.cabrillo) {
-    throw ReplayError(
-        "the QSOs send no own area code, which every QSO line of the Cabrillo log needs: give "
-        "--area");
+    cabrilloRefusal =
+        "the QSOs send no own area code, which every QSO line needs: give --area with the "
+        "station's code (--areas lists the valid ones)";
+  } else {
+    warnings.push_back({0, "the QSOs send no own area code: give --area"});
   }
-  warnings.push_back({0, "the QSOs send no own area code: give --area"});
+  return {};
+}
+
+// Robots read a QSO line by its fields: a line with another count of fields than the first
+// QSO line, and why; empty when every QSO line has as many.
+std::string UnevenQsoLine(const std::string& cabrillo) {
+  int line = 0;
+  size_t firstFields = 0;
+  for (size_t start = 0; start < cabrillo.size(); ++line) {
+    const size_t end = std::min(cabrillo.find("\r\n", start), cabrillo.size());
+    const std::string_view text = std::string_view(cabrillo).substr(start, end - start);
+    start = end + 2;
+    if (text.rfind("QSO: ", 0) != 0) continue;
+    size_t fields = 0;
+    for (size_t at = 0; (at = text.find_first_not_of(' ', at)) != std::string_view::npos;
+         at = text.find(' ', at)) {
+      ++fields;
+    }
+    if (firstFields == 0) firstFields = fields;
+    if (fields != firstFields) {
+      return "its QSO line " + std::to_string(line + 1) + " has " + std::to_string(fields) +
+             " fields, the first " + std::to_string(firstFields) + ": '" + std::string(text) + "'";
+    }
+  }
   return {};
 }
 
@@ -432,8 +460,9 @@ std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
   result.summary.read = static_cast<int>(log.qsos.size());
   if (log.qsos.empty()) {
     result.nothingToHand =
-        log.problems.empty()
-            ? "the log holds no QSO"
+        log.problems.empty() ? "the log holds no QSO"
+        : log.problems.size() == 1
+            ? "the log's one record could not be read"
             : "none of the log's " + std::to_string(log.problems.size()) + " records could be read";
     return {};
   }
@@ -459,7 +488,7 @@ std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
   const std::vector<HandedQso> handed = QsosToHand(inPeriod, cty, options, result);
   if (handed.empty()) return {};
   WarnOfBandFrequencies(handed, result.warnings);
-  station.areaCode = OwnAreaCode(handed, options, station, result.warnings);
+  station.areaCode = OwnAreaCode(handed, options, station, result.warnings, result.cabrilloRefusal);
   std::vector<HostQso> qsos;
   qsos.reserve(handed.size());
   for (const HandedQso& qso : handed) qsos.push_back(AsHostPasses(qso, station, options));
@@ -490,7 +519,8 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   }
   // The plug-in replaces the file only when it writes a whole new one.
   const auto cabrilloBefore = LastWritten(result.cabrilloFile);
-  ResetFor(stats, station, options.cabrillo);
+  const bool exporting = options.cabrillo && result.cabrilloRefusal.empty();
+  ResetFor(stats, station, exporting);
   HandToPlugin(stats, qsos, result);
 
   int status = 0;
@@ -500,16 +530,29 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   result.problemLinesFile = ProblemLinesFile(station);
   result.summary.areaWarnings =
       CountOccurrences(ReadFileOrNothing(result.problemLinesFile), kAreaWarning);
-  if (options.cabrillo) {
-    const auto cabrilloAfter = LastWritten(result.cabrilloFile);
-    const bool written = cabrilloAfter && cabrilloAfter != cabrilloBefore;
-    result.cabrilloProduced =
-        written &&
-        ApplyHeaderSettings(IniFile(kSettingsSection, kSettingsPath), result.cabrilloFile);
-    if (written && !result.cabrilloProduced) {
-      result.cabrilloFault = "its header values could not be written into it; " +
-                             (earlier->Restore() ? std::string("the file is as it was before")
-                                                 : "the earlier file is " + earlier->keptPath());
+  const auto cabrilloAfter = LastWritten(result.cabrilloFile);
+  if (exporting && cabrilloAfter && cabrilloAfter != cabrilloBefore) {
+    if (result.summary.stored == 0) {
+      result.cabrilloRefusal = "no QSO line: the plug-in took none of the " +
+                               Counted(result.summary.refused, "QSO") + " handed to it";
+    } else {
+      WrittenHeader header = WriteHeader(IniFile(kSettingsSection, kSettingsPath), log.header,
+                                         options.headerSettings, result.cabrilloFile);
+      result.cabrilloRefusal = !header.refusal.empty() ? std::move(header.refusal)
+                               : !header.whole ? "its header values could not be written into it"
+                                               : UnevenQsoLine(ReadFileOrNothing(result.cabrilloFile));
+      result.cabrilloProduced = result.cabrilloRefusal.empty();
+      for (std::string& notice : header.notices) result.warnings.push_back({0, std::move(notice)});
+    }
+    // A file robots would refuse, or one without its header values, is not left to be sent
+    // in: the earlier file is put back.
+    if (!result.cabrilloRefusal.empty()) {
+      const bool hadEarlier = !earlier->keptPath().empty();
+      if (!earlier->Restore()) {
+        result.cabrilloRefusal += "; the earlier file is " + earlier->keptPath();
+      } else if (hadEarlier) {
+        result.cabrilloRefusal += "; the file is as it was before";
+      }
     }
   }
   result.handed = std::move(qsos);

@@ -35,7 +35,8 @@ struct ReplayStation {
   Placement placement;
   bool cwLeg = false;
   std::string areaCode;
-  OleDate contestStart, contestEnd;
+  // Null until the log gives them: the plug-in then names its file after today.
+  OleDate contestStart{0.0, OleDate::kNull}, contestEnd{0.0, OleDate::kNull};
 };
 
 struct ReplaySummary {
@@ -65,9 +66,11 @@ struct ReplayResult {
   std::string problemLinesFile;
   std::string cabrilloFile;
   bool cabrilloProduced = false;  // written whole by this run, with the header values
-  // Why a Cabrillo log the plug-in wrote was taken back, and what stands; empty when none was.
-  std::string cabrilloFault;
-  std::vector<HostQso> handed;    // the QSOs handed to the plug-in, in the order handed
+  // Why the Cabrillo log was not written or was taken back: no own area code, no QSO line, a
+  // header value no robot accepts, its header values not written; and whether the earlier
+  // file stands. Empty when it was produced or not asked for.
+  std::string cabrilloRefusal;
+  std::vector<HostQso> handed;  // the QSOs handed to the plug-in, in the order handed
 };
 
 class ReplayError : public std::runtime_error {
@@ -79,9 +82,10 @@ class ReplayError : public std::runtime_error {
 // exchange of a Cabrillo log.
 SendsAreaCode UkEiStations(const CtyDatabase& cty);
 
-// Throws ReplayError when the log leaves the own call or the leg open, is to be exported
-// by a UK/EI station whose own area code is not known, or the settings cannot be written. When no
-// QSO is left to hand over, the plug-in is not called, and the result says why.
+// Throws ReplayError when the log leaves the own call or the leg open, or the settings
+// cannot be written. When no QSO is left to hand over, the plug-in is not called, and the
+// result says why. A Cabrillo log that robots would refuse is not written, and the result
+// says why.
 ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
                     const ReplayOptions& options);
 

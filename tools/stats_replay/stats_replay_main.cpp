@@ -10,6 +10,7 @@
 #include "platform/ascii_text.h"
 #include "tools/check/log_check.h"
 #include "tools/hours/contest_hours.h"
+#include "tools/replay/header_values.h"
 #include "tools/logs/log_fields.h"
 #include "tools/logs/whole_file.h"
 #include "tools/page/html_page.h"
@@ -41,6 +42,7 @@ constexpr const char* kUsage =
     "                    [--keep-outside-period] [--keep-other-mode] [--cty FILE]\n"
     "                    [--scp FILE] [--library PATH] [--cabrillo]\n"
     "                    [--header TAG=VALUE]... [--hours] [--html FILE] LOGFILE\n"
+    "       stats-replay --areas\n"
     "Scores an ADIF or Cabrillo log of the UK/EI DX Contest with the Stats plug-in and\n"
     "prints its report. QSOs outside the contest's 24 hours (from 12:00 UTC of --start,\n"
     "or of the day most QSOs say) and QSOs of the other leg's mode (the leg is that of\n"
@@ -53,11 +55,13 @@ constexpr const char* kUsage =
     "header value in the plug-in's INI file for this and later exports, for example\n"
     "--header CATEGORY-POWER=LOW --header NAME='Jean Smith'. --hours adds the table of\n"
     "the 24 hours, --html FILE writes the report, that table, charts and the QSOs not\n"
-    "scored as one web page. Exit status 0 when a QSO was counted, 1 when none was or\n"
-    "a file or value could not be written, 2 for a wrong command line.\n";
+    "scored as one web page. --areas lists the UK/EI area codes that --area takes.\n"
+    "Exit status 0 when a QSO was counted, 1 when none was or a file or value could\n"
+    "not be written, 2 for a wrong command line.\n";
 
 struct Arguments {
   bool help = false;
+  bool areas = false;  // list the UK/EI area codes
   ReplayOptions replay;
   std::string cty;  // empty: the default country file
   std::string scp;  // empty: the default check-partial file
@@ -90,6 +94,9 @@ std::pair<std::string, std::string> HeaderSetting(const std::string& text) {
   if (equals == std::string::npos || !key) {
     throw UsageError("--header " + text + ": TAG=VALUE with a TAG of " + HeaderSettingTags());
   }
+  const AcceptedValue accepted =
+      AcceptedHeaderValue(UpperAscii(text.substr(0, equals)), text.substr(equals + 1));
+  if (!accepted.refusal.empty()) throw UsageError("--header " + accepted.refusal);
   std::string value = StoredHeaderValue(text.substr(equals + 1));
   if (value.size() >= IniFile::kReadBufferSize) {
     throw UsageError("--header " + text + ": the plug-in reads at most " +
@@ -105,6 +112,10 @@ Arguments ParseArguments(const std::vector<std::string>& argv) {
     const std::string& option = argv[i];
     if (option == "--help" || option == "-h") {
       arguments.help = true;
+      return arguments;
+    }
+    if (option == "--areas") {
+      arguments.areas = true;
       return arguments;
     }
     if (option == "--cabrillo") {
@@ -212,9 +223,9 @@ void PrintWarnings(const std::string& file, const std::vector<LogProblem>& warni
 }
 
 // One line per reason: how often, and where first in the log file.
-void PrintReasons(const std::vector<ReasonCount>& reasons, const char* unit) {
+void PrintReasons(const std::vector<ReasonCount>& reasons, const char* noun, const char* after) {
   for (const ReasonCount& reason : reasons) {
-    std::cout << "  " << reason.what << ": " << reason.count << ' ' << unit
+    std::cout << "  " << reason.what << ": " << Counted(reason.count, noun) << after
               << ", the first at line " << reason.firstLine;
     if (!reason.firstDetail.empty()) std::cout << " (" << reason.firstDetail << ')';
     std::cout << '\n';
@@ -224,14 +235,15 @@ void PrintReasons(const std::vector<ReasonCount>& reasons, const char* unit) {
 // The counts, then why QSOs were left out, refused or skipped.
 void PrintSummary(const ReplayResult& result, const LogFile& log) {
   const ReplaySummary& summary = result.summary;
-  std::cout << "\nSummary: " << summary.read << " QSOs read, " << summary.stored << " stored, "
-            << summary.refused << " refused, " << summary.dupes << " dupes, "
-            << summary.areaWarnings << " area warnings, " << summary.notPlaced
-            << " calls not placed (no multiplier), " << summary.outsidePeriod
-            << " outside the contest period (left out), " << summary.otherMode
-            << " of the other mode (left out), " << log.problems.size() << " records skipped\n";
-  PrintReasons(result.reasons, "QSOs");
-  PrintReasons(CountReasons(log.problems), "records skipped");
+  std::cout << "\nSummary: " << Counted(summary.read, "QSO") << " read, " << summary.stored
+            << " stored, " << summary.refused << " refused, " << Counted(summary.dupes, "dupe")
+            << ", " << Counted(summary.areaWarnings, "area warning") << ", "
+            << Counted(summary.notPlaced, "call") << " not placed (no multiplier), "
+            << summary.outsidePeriod << " outside the contest period (left out), "
+            << summary.otherMode << " of the other mode (left out), "
+            << Counted(static_cast<int>(log.problems.size()), "record") << " skipped\n";
+  PrintReasons(result.reasons, "QSO", "");
+  PrintReasons(CountReasons(log.problems), "record", " skipped");
 }
 
 // Before anything is written: no file the run writes may be the log or another of them.
@@ -308,17 +320,6 @@ int Run(const Arguments& arguments, const char* toolPath) {
   const LogCheck check =
       CheckLog(knownCalls, station, result.handed, SubmittedCategoryHeader(log, arguments.replay));
   std::cout << '\n' << BeforeYouSubmit(check) << '\n';
-  // Paths from the current folder, where the plug-in writes.
-  std::cout << "Problem lines: " << result.problemLinesFile
-            << " (refused QSOs and dupes in detail)\n";
-  if (result.cabrilloProduced) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
-  if (!result.cabrilloFile.empty() && !result.cabrilloProduced) {
-    std::cerr << "stats-replay: File not produced: " << result.cabrilloFile;
-    if (!result.cabrilloFault.empty()) std::cerr << " (" << result.cabrilloFault << ')';
-    std::cerr << '\n';
-    return 1;
-  }
-  if (arguments.hours) std::cout << '\n' << HourTable(*hours);
   if (!arguments.htmlFile.empty()) {
     try {
       WriteWholeFile(arguments.htmlFile, HtmlPage(arguments.logFile, result.report, *hours,
@@ -327,10 +328,23 @@ int Run(const Arguments& arguments, const char* toolPath) {
       throw FileError(arguments.htmlFile + ": " + error.what());
     }
   }
+  // Paths from the current folder, where the plug-in writes.
+  std::cout << "Problem lines: " << result.problemLinesFile
+            << " (refused QSOs and dupes in detail)\n";
+  if (result.cabrilloProduced) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
+  if (!arguments.htmlFile.empty()) std::cout << "Page: " << arguments.htmlFile << '\n';
+  int status = 0;
+  if (!result.cabrilloFile.empty() && !result.cabrilloProduced) {
+    std::cerr << "stats-replay: File not produced: " << result.cabrilloFile;
+    if (!result.cabrilloRefusal.empty()) std::cerr << ": " << result.cabrilloRefusal;
+    std::cerr << '\n';
+    status = 1;
+  }
+  if (arguments.hours) std::cout << '\n' << HourTable(*hours);
   const ReplaySummary& summary = result.summary;
-  if (summary.counted() > 0) return 0;
-  std::cerr << "stats-replay: no QSO was counted: all " << summary.stored + summary.refused
-            << " QSOs handed to the plug-in were refused\n";
+  if (summary.counted() > 0) return status;
+  std::cerr << "stats-replay: no QSO was counted: the plug-in refused every QSO handed to it ("
+            << Counted(summary.stored + summary.refused, "QSO") << ")\n";
   return 1;
 }
 
@@ -340,6 +354,11 @@ int RunCommandLine(const std::vector<std::string>& commandLine) {
     const Arguments arguments = ParseArguments(commandLine);
     if (arguments.help) {
       std::cout << kUsage;
+      return 0;
+    }
+    if (arguments.areas) {
+      for (const std::string_view code : kAreaCodes) std::cout << code << ' ';
+      std::cout << "NK (Norwich, counted as NR)\n";
       return 0;
     }
     return Run(arguments, commandLine[0].c_str());
