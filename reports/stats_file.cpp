@@ -2,20 +2,25 @@
 
 #include <cstdio>
 #include <ctime>
-#include <mutex>
+#include <set>
 
+#include "platform/annotated_mutex.h"
 #include "platform/ascii_text.h"
 
 namespace {
 
+// Said once per file name: the host's weekend, or the tool's run, has one.
 void NoticeLinesLost(const std::string& fileName) {
-  static std::once_flag noticed;
-  std::call_once(noticed, [&] {
-    std::fprintf(stderr,
-                 "Stats: %s cannot be written (not a regular file, or the disk is full): its "
-                 "problem lines are lost\n",
-                 fileName.c_str());
-  });
+  static Mutex noticedLock;
+  static std::set<std::string> noticed GUARDED_BY(noticedLock);
+  {
+    MutexLock guard(noticedLock);
+    if (!noticed.insert(fileName).second) return;
+  }
+  std::fprintf(stderr,
+               "Stats: %s cannot be written (not a regular file, or the disk is full): its "
+               "problem lines are lost\n",
+               fileName.c_str());
 }
 
 }  // namespace

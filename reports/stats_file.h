@@ -4,7 +4,7 @@
 // Control characters of the host's texts are written as blanks, so no text adds a line.
 // The file is a by-product: only a regular file is written, and one that cannot be (a
 // FIFO, a link, a folder, a full disk) loses its lines, nothing else; the first such loss
-// is said once on the standard error.
+// is said on the standard error, once for each file name.
 
 #include <optional>
 #include <string>
