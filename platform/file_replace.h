@@ -7,5 +7,7 @@
 
 // Writes `content` as the file `path`, replacing an earlier one. On any failure (full
 // disk, missing folder, read-only or non-regular file in the way) the earlier file stays
-// as it was, no temporary file is left, and the answer is false.
+// as it was, no temporary file is left, and the answer is false. A link (Linux) stays: the
+// file it leads to is replaced. Temporary files of this name left by writers that were
+// killed are removed.
 bool ReplaceFileWhole(const std::string& path, std::string_view content);

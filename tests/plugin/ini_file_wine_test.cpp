@@ -61,15 +61,17 @@ TEST(SettingsFile, WriterKilledWhileWritingLeavesEveryKey) {
   ASSERT_TRUE(settings.Write("Name", "Jane Doe"));
   ASSERT_TRUE(settings.Write("Mode", "1"));
   for (int run = 0; run < 30; ++run) {
+    ASSERT_TRUE(settings.Write("Claimed", "0"));
     PROCESS_INFORMATION writer = StartWriter("Claimed", 0);
-    Sleep(50 + run % 7 * 13);
+    // Killed once it writes, at another moment of its write each time.
+    for (int wait = 0; wait < 1000 && settings.Read("Claimed") == "0"; ++wait) Sleep(10);
+    Sleep(run % 5);
     TerminateProcess(writer.hProcess, 9);
     EndOf(writer);
     EXPECT_EQ(settings.Read("Name"), "Jane Doe") << run;
     EXPECT_EQ(settings.Read("Mode"), "1") << run;
-    // The next writer clears what the killed one left.
-    ASSERT_TRUE(settings.Write("Start", std::to_string(run)));
   }
+  ASSERT_TRUE(settings.Write("Start", "1"));  // the next writer clears what they left
   size_t files = 0;
   for (const auto& entry : std::filesystem::directory_iterator("Plugins")) files += entry.exists();
   EXPECT_EQ(files, 1u);
