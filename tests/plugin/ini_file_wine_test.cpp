@@ -60,7 +60,7 @@ TEST(SettingsFile, WriterKilledWhileWritingLeavesEveryKey) {
   TempFolder folder;
   ASSERT_TRUE(settings.Write("Name", "Jane Doe"));
   ASSERT_TRUE(settings.Write("Mode", "1"));
-  for (int run = 0; run < 30; ++run) {
+  for (int run = 0; run < 12; ++run) {
     ASSERT_TRUE(settings.Write("Claimed", "0"));
     PROCESS_INFORMATION writer = StartWriter("Claimed", 0);
     // Killed once it writes, at another moment of its write each time.
