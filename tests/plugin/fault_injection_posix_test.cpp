@@ -19,6 +19,7 @@
 #include "plugin/contest_state.h"
 #include "plugin/entry_points.h"
 #include "reports/cabrillo_log.h"
+#include "reports/stats_file.h"
 
 namespace {
 
@@ -161,6 +162,13 @@ TEST(FaultInjection, ExportOnAFullDiskLeavesTheEarlierFileWhole) {
   size_t files = 0;
   for (const auto& entry : std::filesystem::directory_iterator("disk")) files += entry.exists();
   EXPECT_EQ(files, 1u);  // no temporary file left behind
+
+  // The problem-line file on the full disk loses its lines, and says so.
+  WriteFileBytes("disk/filler", std::string(64 * 1024, 'x'));
+  testing::internal::CaptureStderr();
+  CreateStatsFile("disk/problems.txt", true);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("disk/problems.txt cannot be written"),
+            std::string::npos);
 }
 
 TEST(FaultInjection, HostTextsAddNoLineToEitherFile) {
