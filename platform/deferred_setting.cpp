@@ -3,8 +3,6 @@
 void DeferredSetting::Set(const std::string& value) {
   {
     std::lock_guard<std::mutex> guard(valuesLock_);
-    if (taken_ == value) return;
-    taken_ = value;
     pending_ = value;
   }
   if (!HandOver()) WritePending();
@@ -12,8 +10,6 @@ void DeferredSetting::Set(const std::string& value) {
 
 void DeferredSetting::Flush() {
   WritePending();
-  std::lock_guard<std::mutex> guard(valuesLock_);
-  if (!pending_) taken_.reset();
 }
 
 void DeferredSetting::WritePending() {

@@ -22,11 +22,11 @@ class DeferredSetting {
   DeferredSetting& operator=(const DeferredSetting&) = delete;
 
   // Takes the key's new value and returns at once; the writer writes it within moments.
-  // A value equal to the last one taken is not written again. Any thread.
+  // A file that holds the value already is not rewritten (the write finds it so, also when
+  // the file was changed from outside meanwhile). Any thread.
   void Set(const std::string& value);
   // For a reader of the key: writes the value taken last on the calling thread, unless it
-  // is written already (waiting for a write under way). The next value taken is written
-  // whatever it is, since the reader may change the file or look at another one.
+  // is written already (waiting for a write under way).
   void Flush();
 
  private:
@@ -40,7 +40,6 @@ class DeferredSetting {
   const IniFile& file_;
   const std::string key_;
   std::mutex valuesLock_;
-  std::optional<std::string> taken_;    // the last value taken, once one was
   std::optional<std::string> pending_;  // taken and not yet written
   // Held from taking the pending value to the end of its write: the writes land in the
   // order the values were taken.

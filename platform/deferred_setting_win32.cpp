@@ -23,7 +23,7 @@ struct DeferredSetting::Writer {
 
   static DWORD WINAPI Run(void* parameter) {
     Writer& writer = *static_cast<Writer*>(parameter);
-    // The thread's first write finds what the system's profile functions look up on first
+    // The thread's first write finds what the system's file functions look up on first
     // use, which may need the loader lock: it is done before the thread counts as started,
     // so that an unload never meets it half done.
     writer.setting.WritePending();

@@ -102,9 +102,17 @@ bool IsDeviceName(std::string_view stem) {
   for (const char* device : {"CON", "PRN", "AUX", "NUL"}) {
     if (EqualNoCase(stem, device)) return true;
   }
-  return stem.size() == 4 &&
-         (EqualNoCase(stem.substr(0, 3), "COM") || EqualNoCase(stem.substr(0, 3), "LPT")) &&
-         stem[3] >= '1' && stem[3] <= '9';
+  if (stem.size() < 4 ||
+      !(EqualNoCase(stem.substr(0, 3), "COM") || EqualNoCase(stem.substr(0, 3), "LPT"))) {
+    return false;
+  }
+  const std::string_view number = stem.substr(3);
+  if (number.size() == 1 && number[0] >= '1' && number[0] <= '9') return true;
+  // Superscript one, two and three, in the single-byte code page and in UTF-8.
+  for (const char* superscript : {"\xb9", "\xb2", "\xb3", "\xc2\xb9", "\xc2\xb2", "\xc2\xb3"}) {
+    if (number == superscript) return true;
+  }
+  return false;
 }
 
 }  // namespace

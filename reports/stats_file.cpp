@@ -1,8 +1,29 @@
 #include "reports/stats_file.h"
 
+#include <cstdio>
 #include <ctime>
+#include <set>
 
+#include "platform/annotated_mutex.h"
 #include "platform/ascii_text.h"
+
+namespace {
+
+// Said once per file name: the host's weekend, or the tool's run, has one.
+void NoticeLinesLost(const std::string& fileName) {
+  static Mutex noticedLock;
+  static std::set<std::string> noticed GUARDED_BY(noticedLock);
+  {
+    MutexLock guard(noticedLock);
+    if (!noticed.insert(fileName).second) return;
+  }
+  std::fprintf(stderr,
+               "Stats: %s cannot be written (not a regular file, or the disk is full): its "
+               "problem lines are lost\n",
+               fileName.c_str());
+}
+
+}  // namespace
 
 std::string StatsFileDateTag(const OleDate& contestStart, const OleDate& contestEnd) {
   // Today by the UTC clock: 25569 is 1 January 1970 as a day count.
@@ -18,25 +39,17 @@ std::string StatsFileName(const std::string& endDateTag) {
 }
 
 void CreateStatsFile(const std::string& fileName, bool isCwLeg) {
-  std::FILE* file = std::fopen(fileName.c_str(), "wb");
-  if (file == nullptr) return;
-  std::fputs(isCwLeg ? "UK/EI CW DX Contest UBN file \r\n" : "UK/EI SSB DX Contest UBN file \r\n",
-             file);
-  std::fclose(file);
-}
-
-ProblemLineWriter::~ProblemLineWriter() {
-  if (file_ != nullptr) std::fclose(file_);
+  RegularFileWriter file(fileName, RegularFileWriter::Start::kEmpty);
+  if (!file.Write(isCwLeg ? "UK/EI CW DX Contest UBN file \r\n"
+                          : "UK/EI SSB DX Contest UBN file \r\n")) {
+    NoticeLinesLost(fileName);
+  }
 }
 
 void ProblemLineWriter::Write(const ProblemQso& qso, const char* message,
                               const std::string* normalisedExchange) {
-  if (file_ == nullptr && !openFailed_) {
-    // Shared append: other readers and writers of the file are not locked out.
-    file_ = std::fopen(fileName_.c_str(), "ab");
-    openFailed_ = file_ == nullptr;
-  }
-  if (file_ == nullptr) return;
+  if (failed_) return;
+  if (!file_) file_.emplace(fileName_, RegularFileWriter::Start::kAtTheEnd);
 
   std::string line = "QSO:  ";
   line += std::to_string(qso.frequencyHz / 1000);
@@ -52,6 +65,8 @@ void ProblemLineWriter::Write(const ProblemQso& qso, const char* message,
   }
   line += message;
   line += "\r\n";
-  std::fwrite(line.data(), 1, line.size(), file_);
-  std::fflush(file_);
+  if (!file_->Write(line)) {
+    failed_ = true;
+    NoticeLinesLost(fileName_);
+  }
 }

@@ -1,14 +1,17 @@
 #pragma once
 // The statistics text file ("UBN file"): a header line for the leg, then one problem line
 // per QSO the intake refused or accepted with a warning. Lines end in CR LF everywhere.
-// A file that cannot be written is not reported: its lines are lost, nothing else. Control
-// characters of the host's texts are written as blanks, so no text adds a line.
+// Control characters of the host's texts are written as blanks, so no text adds a line.
+// The file is a by-product: only a regular file is written, and one that cannot be (a
+// FIFO, a link, a folder, a full disk) loses its lines, nothing else; the first such loss
+// is said on the standard error, once for each file name.
 
-#include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/ole_date.h"
+#include "platform/regular_file.h"
 
 // The date that names the file, formatted "%d_%m_%Y": the contest's end, or its start
 // when the end is missing or invalid, or today (UTC) when both are.
@@ -29,11 +32,11 @@ struct ProblemQso {
 };
 
 // Appends problem lines of one intake. The file is opened on the first line only, so an
-// intake without problems costs no file access; it is closed when the writer goes.
+// intake without problems costs no file access; it is closed when the writer goes. After a
+// line that could not be written, the others of the intake are not tried.
 class ProblemLineWriter {
  public:
   explicit ProblemLineWriter(const std::string& fileName) : fileName_(fileName) {}
-  ~ProblemLineWriter();
   ProblemLineWriter(const ProblemLineWriter&) = delete;
   ProblemLineWriter& operator=(const ProblemLineWriter&) = delete;
 
@@ -43,6 +46,6 @@ class ProblemLineWriter {
 
  private:
   const std::string& fileName_;
-  std::FILE* file_ = nullptr;
-  bool openFailed_ = false;
+  std::optional<RegularFileWriter> file_;
+  bool failed_ = false;
 };

@@ -19,6 +19,7 @@
 #include "plugin/contest_state.h"
 #include "plugin/entry_points.h"
 #include "reports/cabrillo_log.h"
+#include "reports/stats_file.h"
 
 namespace {
 
@@ -61,13 +62,26 @@ TEST(FaultInjection, SettingsFileThatIsAFolderOrGarbage) {
   EXPECT_NE(ReadFileBytes(kIni).find(std::string(100000, 'x') + "\r\n"), std::string::npos);
 }
 
-TEST(FaultInjection, StatsFileOnAFullDisk) {
+TEST(FaultInjection, StatsFileThatIsAFifoOrALink) {
   TempFolder folder;
-  ASSERT_EQ(symlink("/dev/full", kStatsFile), 0);
-  EXPECT_EQ(Reset(), 1);
+  // Ending on 14 November: a file name of this test alone, whose loss is said once.
+  const HostStation station{.end = ContestDay(24, 0)};
+  const char* const name = "VurovODUVIR_EI_14_11_2016.txt";
+  testing::internal::CaptureStderr();
+  ASSERT_EQ(mkfifo(name, 0600), 0);  // opened as a file, it would wait for a reader for good
+  EXPECT_EQ(Reset(station), 1);
   ExpectWorkingLog();
+  unlink(name);
+  WriteFileBytes("elsewhere.txt", "kept");
+  ASSERT_EQ(symlink("elsewhere.txt", name), 0);
+  EXPECT_EQ(Reset(station), 1);
   EXPECT_EQ(Add(Qso{.band = "160m"}), 0);
-  EXPECT_EQ(contest.log.qsoList.size(), 1u);
+  EXPECT_EQ(contest.log.qsoList.size(), 0u);
+  EXPECT_EQ(ReadFileBytes("elsewhere.txt"), "kept");
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            std::string("Stats: ") + name +
+                " cannot be written (not a regular file, or the disk is full): its problem "
+                "lines are lost\n");
 }
 
 TEST(FaultInjection, DatesOutsideWhatTheHostShouldSend) {
@@ -148,6 +162,13 @@ TEST(FaultInjection, ExportOnAFullDiskLeavesTheEarlierFileWhole) {
   size_t files = 0;
   for (const auto& entry : std::filesystem::directory_iterator("disk")) files += entry.exists();
   EXPECT_EQ(files, 1u);  // no temporary file left behind
+
+  // The problem-line file on the full disk loses its lines, and says so.
+  WriteFileBytes("disk/filler", std::string(64 * 1024, 'x'));
+  testing::internal::CaptureStderr();
+  CreateStatsFile("disk/problems.txt", true);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("disk/problems.txt cannot be written"),
+            std::string::npos);
 }
 
 TEST(FaultInjection, HostTextsAddNoLineToEitherFile) {

@@ -120,3 +120,38 @@ TEST(IniFile, ReadOnlyOversizedAndSpecialFilesAreNotReplaced) {
   }
   unlink(kPath);
 }
+
+TEST(IniFile, ReplacementKeepsModeLinkAndAnyNameAndClearsLeftovers) {
+  TempFolder folder;
+  const IniFile settings("Settings", "Plugins\\UK_EI.ini");
+  ASSERT_TRUE(settings.Write("Mode", "1"));
+  chmod(kPath, 0600);
+  ASSERT_TRUE(settings.Write("Mode", "0"));
+  struct stat status {};
+  ASSERT_EQ(stat(kPath, &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0600u);
+
+  // A link stays, and the file it leads to takes the key.
+  std::filesystem::rename(kPath, "Plugins/kept.ini");
+  ASSERT_EQ(symlink("kept.ini", kPath), 0);
+  ASSERT_TRUE(settings.Write("Name", "Jane"));
+  EXPECT_TRUE(std::filesystem::is_symlink(kPath));
+  EXPECT_EQ(ReadFileBytes("Plugins/kept.ini"), "[Settings]\r\nMode=0\r\nName=Jane\r\n");
+
+  // What a writer killed before its end left is cleared; a living writer's file is kept.
+  const pid_t gone = fork();
+  if (gone == 0) _exit(0);
+  waitpid(gone, nullptr, 0);
+  const std::string leftover = "Plugins/kept.ini." + std::to_string(gone) + "-7.tmp";
+  const std::string living = "Plugins/kept.ini." + std::to_string(getpid()) + "-8.tmp";
+  WriteFileBytes(leftover, "[Settings]\r\n");
+  WriteFileBytes(living, "[Settings]\r\n");
+  ASSERT_TRUE(settings.Write("Name", "Joan"));
+  EXPECT_FALSE(std::filesystem::exists(leftover));
+  EXPECT_TRUE(std::filesystem::exists(living));
+
+  // The longest name a folder takes, with no room left for a temporary name's ending.
+  const IniFile longest("Settings", std::string(255, 'n'));
+  EXPECT_TRUE(longest.Write("Mode", "1"));
+  EXPECT_EQ(longest.Read("Mode"), "1");
+}

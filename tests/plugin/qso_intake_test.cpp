@@ -96,15 +96,18 @@ TEST_F(QsoIntake, InvalidAreaCodeWarnsButKeepsTheQso) {
   EXPECT_EQ(Add(Qso{.call = "EI5XX", .prefix = "EI", .exchange = "5 xx"}), 1);
   EXPECT_EQ(Last().exchangeReceived, "005 xx");
   EXPECT_EQ(Add(Qso{.call = "G3XYY", .prefix = "G", .exchange = "123"}), 1);
+  EXPECT_EQ(Add(Qso{.call = "G3XYZ", .prefix = "G", .exchange = "5\rXX"}), 1);  // one line
   EXPECT_EQ(ProblemLines(),
             "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599  001  G4ABC  599  12 zz  12 ZZ"
             "  UK/EI Code Area is not acceptable !!!\r\n"
             "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599  001  EI5XX  599  5 xx  5 XX"
             "  UK/EI Code Area is not acceptable !!!\r\n"
             "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599  001  G3XYY  599  123  123"
+            "  UK/EI Code Area is not acceptable !!!\r\n"
+            "QSO:  14025  CW  2016-11-12 1205  DL1AAA  599  001  G3XYZ  599  5 XX  5 XX"
             "  UK/EI Code Area is not acceptable !!!\r\n");
   EXPECT_EQ(Last().areaCode, "");
-  EXPECT_EQ(contest.log.qsoList.size(), 3u);
+  EXPECT_EQ(contest.log.qsoList.size(), 4u);
 }
 
 TEST_F(QsoIntake, DupesAreFlaggedOncePerEarlierQso) {

@@ -115,6 +115,12 @@ TEST(CabrilloHeader, FileBaseNamesAndReplacement) {
   EXPECT_EQ(FileBaseName("AUX"), "AUX_");
   EXPECT_EQ(FileBaseName("PRN"), "PRN_");
   EXPECT_EQ(FileBaseName("COM0"), "COM0");
+  for (const char* superscript : {"\xb9", "\xb2", "\xb3", "\xc2\xb9", "\xc2\xb2", "\xc2\xb3"}) {
+    EXPECT_EQ(FileBaseName(std::string("lpt") + superscript + ".x"),
+              std::string("lpt") + superscript + "_.x");
+    EXPECT_EQ(FileBaseName(std::string("COM") + superscript),
+              std::string("COM") + superscript + "_");
+  }
   EXPECT_EQ(FileBaseName("CONSOLE"), "CONSOLE");
   EXPECT_EQ(FileBaseName("G4ABC.."), "G4ABC__");
   EXPECT_EQ(FileBaseName("G4\x01"

@@ -47,6 +47,9 @@ TEST_F(ReportTest, DxStationInEuropeOnTheCwLeg) {
   EXPECT_EQ(contest.log.bandsSeen, (List{"160m", "80m", "40m", "20m"}));
   EXPECT_EQ(contest.results.claimedScore, 136);
   EXPECT_EQ(contest.settings.Read("Claimed"), "136");
+  contest.settings.Write("Claimed", "0");  // from outside: the same score is written again
+  Report();
+  EXPECT_EQ(contest.settings.Read("Claimed"), "136");
   EXPECT_EQ(contest.results.worked.workedDxccByBand[2], (List{"GM", "G"}));
   EXPECT_EQ(contest.results.worked.workedAreasByBand[2], (List{"AB", "BA"}));
   EXPECT_EQ(contest.results.worked.workedDxccByBand[3], (List{"DL", "G"}));
