@@ -14,7 +14,6 @@
 #define CAPABILITY(x) STATS_THREAD_ATTRIBUTE(capability(x))
 #define SCOPED_CAPABILITY STATS_THREAD_ATTRIBUTE(scoped_lockable)
 #define GUARDED_BY(x) STATS_THREAD_ATTRIBUTE(guarded_by(x))
-#define PT_GUARDED_BY(x) STATS_THREAD_ATTRIBUTE(pt_guarded_by(x))
 #define REQUIRES(...) STATS_THREAD_ATTRIBUTE(requires_capability(__VA_ARGS__))
 #define EXCLUDES(...) STATS_THREAD_ATTRIBUTE(locks_excluded(__VA_ARGS__))
 #define ACQUIRE(...) STATS_THREAD_ATTRIBUTE(acquire_capability(__VA_ARGS__))
