@@ -7,8 +7,8 @@
 
 #include <string_view>
 
-#include "platform/windows_link.h"
 #include "plugin/contest_log.h"
+#include "plugin/windows_link.h"
 
 namespace {
 

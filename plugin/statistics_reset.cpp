@@ -1,7 +1,7 @@
 // ResetStats0: starts a statistics run.
 
-#include "platform/windows_link.h"
 #include "plugin/contest_log.h"
+#include "plugin/windows_link.h"
 #include "reports/cabrillo_header.h"
 #include "reports/stats_file.h"
 
