@@ -2,7 +2,7 @@
 
 void DeferredSetting::Set(const std::string& value) {
   {
-    std::lock_guard<std::mutex> guard(valuesLock_);
+    MutexLock guard(valuesLock_);
     if (taken_ == value) return;
     taken_ = value;
     pending_ = value;
@@ -12,15 +12,15 @@ void DeferredSetting::Set(const std::string& value) {
 
 void DeferredSetting::Flush() {
   WritePending();
-  std::lock_guard<std::mutex> guard(valuesLock_);
+  MutexLock guard(valuesLock_);
   if (!pending_) taken_.reset();
 }
 
 void DeferredSetting::WritePending() {
-  std::lock_guard<std::mutex> writing(writeLock_);
+  MutexLock writing(writeLock_);
   std::optional<std::string> value;
   {
-    std::lock_guard<std::mutex> guard(valuesLock_);
+    MutexLock guard(valuesLock_);
     value.swap(pending_);
   }
   if (value) file_.Write(key_, *value);
