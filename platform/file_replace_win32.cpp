@@ -3,6 +3,7 @@
 #include <random>
 
 #include "platform/file_replace.h"
+#include "platform/owned_win32.h"
 
 namespace {
 
@@ -48,10 +49,11 @@ bool ReplaceFileWhole(const std::string& path, std::string_view content) {
     return false;
   }
   std::string temporary;
-  const HANDLE file = CreateTemporaryBeside(path, temporary);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  bool written = WriteAll(file, content) && FlushFileBuffers(file);
-  written = CloseHandle(file) && written;
+  Owned<FileHandle> file(CreateTemporaryBeside(path, temporary));
+  if (!file) return false;
+  bool written = WriteAll(file.get(), content) && FlushFileBuffers(file.get());
+  // A failed close may have lost what was written.
+  written = CloseHandle(file.release()) && written;
   // A folder in the way makes the move fail.
   if (written && MoveFileExW(Wide(temporary).c_str(), Wide(path).c_str(),
                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
