@@ -49,8 +49,8 @@ struct ContestState {
   CabrilloLog cabrilloLog GUARDED_BY(lock);
 
   const IniFile settings{kSettingsSection, kSettingsPath};
-  // "Claimed": the score of the last report, written off the host's thread.
-  DeferredSetting claimedSetting{settings, "Claimed"};
+  // The score of the last report, written off the host's thread.
+  DeferredSetting claimedSetting{settings, kClaimedKey};
 };
 
 extern ContestState contest;

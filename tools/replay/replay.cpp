@@ -358,8 +358,8 @@ void WriteSettings(const ReplayStation& station, const ReplayOptions& options) {
   std::error_code ignored;
   std::filesystem::create_directory("Plugins", ignored);
   const IniFile settings(kSettingsSection, kSettingsPath);
-  settings.Write("Mode", station.cwLeg ? "1" : "0");
-  settings.Write("setup_areacode", station.areaCode);
+  settings.Write(kModeKey, station.cwLeg ? "1" : "0");
+  settings.Write(kAreaCodeKey, station.areaCode);
   for (const auto& [key, value] : options.headerSettings) {
     if (!settings.Write(key, value)) {
       throw ReplayError("the header value " + key + " could not be stored in " + kSettingsPath);
@@ -367,7 +367,7 @@ void WriteSettings(const ReplayStation& station, const ReplayOptions& options) {
   }
   // Every other reset opens the plug-in's windows; this marks them as just shown, so the
   // replay's reset leaves them closed.
-  settings.Write("Start", "1");
+  settings.Write(kStartKey, "1");
 }
 
 void ResetFor(const StatsLibrary& stats, const ReplayStation& station, bool cabrillo) {
