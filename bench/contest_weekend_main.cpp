@@ -32,9 +32,9 @@
 #include "host/host_calls.h"
 #include "host/temp_folder.h"
 #include "platform/ini_file.h"
+#include "tools/logs/whole_file.h"
 #include "tools/replay/replay.h"
 #include "tools/samples/sample_log.h"
-#include "tools/logs/whole_file.h"
 
 namespace fs = std::filesystem;
 
@@ -140,11 +140,10 @@ fs::path ProblemLineFile() {
 void WantEveryWindow(const ReplayStation& station) {
   WriteSettings(station, {});
   const IniFile settings(kSettingsSection, kSettingsPath);
-  settings.Write("Start", "0");
-  settings.Write("setup_mode_cw", station.cwLeg ? "1" : "0");
-  settings.Write("setup_mode_ssb", station.cwLeg ? "0" : "1");
-  for (const char* view :
-       {"setup_view_zone", "setup_view_multiplier", "setup_view_multiplier_extended"}) {
+  settings.Write(kStartKey, "0");
+  settings.Write(kModeCwKey, station.cwLeg ? "1" : "0");
+  settings.Write(kModeSsbKey, station.cwLeg ? "0" : "1");
+  for (const char* view : {kViewAreaKey, kViewDxccKey, kViewDxccExtendedKey}) {
     settings.Write(view, "1");
   }
 }

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "contest/settings_file.h"
 #include "host/fake_host_win32.h"
 #include "host/host_calls.h"
 #include "host/temp_folder.h"
@@ -21,9 +22,8 @@
 int main(int argc, char** argv) {
   const int step = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   TempFolder folder;
-  for (const char* view :
-       {"setup_view_zone", "setup_view_multiplier", "setup_view_multiplier_extended"}) {
-    WritePrivateProfileStringA("Settings", view, "1", ".\\Plugins\\UK_EI.ini");
+  for (const char* view : {kViewAreaKey, kViewDxccKey, kViewDxccExtendedKey}) {
+    WritePrivateProfileStringA(kSettingsSection, view, "1", kSettingsPath);
   }
   FakeHost host;
   std::vector<long long> took, resets;
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
   int worstDelay = 0;
   for (int delay = 0; delay <= 1000; delay += step) {
     StatsLibrary& plugin = host.Load();
-    WritePrivateProfileStringA("Settings", "Start", "0", ".\\Plugins\\UK_EI.ini");
+    WritePrivateProfileStringA(kSettingsSection, kStartKey, "0", kSettingsPath);
     const auto start = std::chrono::steady_clock::now();
     Reset({"G4AAA", "G", "EU"}, plugin);
     resets.push_back(std::chrono::duration_cast<std::chrono::milliseconds>(

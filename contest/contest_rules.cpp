@@ -35,11 +35,11 @@ std::string_view AreaDistrict(std::string_view code) {
   return code == kNorwich ? kNorwichInTable : code;
 }
 
-int CContestRules::SlotOfNoCase(std::string_view text) const {
+bool CContestRules::ContainsNoCase(std::string_view text) const {
   for (size_t i = 0; i < count_; ++i) {
-    if (EqualNoCase(entries_[i], text)) return static_cast<int>(i);
+    if (EqualNoCase(entries_[i], text)) return true;
   }
-  return -1;
+  return false;
 }
 
 int BandSlotExact(std::string_view band) {

@@ -44,11 +44,7 @@ class CContestRules {
   constexpr explicit CContestRules(const std::array<std::string_view, N>& entries)
       : entries_(entries.data()), count_(N) {}
 
-  bool ContainsNoCase(std::string_view text) const { return SlotOfNoCase(text) >= 0; }
-  // The first slot equal ignoring case, or -1.
-  int SlotOfNoCase(std::string_view text) const;
-  std::string_view operator[](int slot) const { return entries_[slot]; }
-  int size() const { return static_cast<int>(count_); }
+  bool ContainsNoCase(std::string_view text) const;
 
  private:
   const std::string_view* entries_;

@@ -1,7 +1,7 @@
 #pragma once
 // A contest-length session as a host makes it: QSOs logged, typed calls checked, a few
-// QSOs deleted and the report asked for now and then, while a second thread does what
-// the window refresh does. Used by the soak test and its benchmark.
+// QSOs deleted and the report asked for now and then, while a second thread runs the
+// window refresh against a scripted host. Used by the soak test and its benchmark.
 
 #include <cstddef>
 

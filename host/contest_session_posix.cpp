@@ -9,30 +9,14 @@
 #include <vector>
 
 #include "host/host_calls.h"
-#include "plugin/contest_state.h"
+#include "host/scripted_host.h"
 #include "plugin/entry_points.h"
+#include "setup/window_refresh.h"
 
 namespace {
 
 size_t HeapInUse() {
   return mallinfo2().uordblks;
-}
-
-// What one refresh does with the state: under the lock, copy the QSOs of the typed call
-// and the worked lists of the current band; then work on the copies.
-void RefreshOnce(const std::string& typedCall, std::vector<CInfo>& rows) {
-  std::vector<std::string> dxcc, areas;
-  rows.clear();
-  {
-    MutexLock guard(contest.lock);
-    for (const CInfo& qso : contest.log.qsoList.records()) {
-      if (qso.call == typedCall) rows.push_back(qso);
-    }
-    dxcc = contest.results.worked.workedDxccByBand[3];
-    areas = contest.results.worked.workedAreasByBand[3];
-    contest.view.currentCall = typedCall;
-  }
-  for (CInfo& row : rows) row.mode += dxcc.empty() ? "" : dxcc.front();
 }
 
 }  // namespace
@@ -42,10 +26,18 @@ SessionFigures RunContestSession(size_t calls) {
   static const char* const kPrefixes[] = {"G", "DL", "K", "JA", "EI", "GM"};
   SessionFigures figures;
   std::atomic<bool> done{false};
+  // The window thread's refresh, every window open, the host's entry field and frequency
+  // walking through the calls and the contest bands.
   std::thread windowThread([&] {
-    std::vector<CInfo> rows;
+    static const double kFrequencies[] = {3510000, 7010000, 14010000, 21010000, 28010000};
+    ScriptedHost host;
+    WindowRefresh refresh(contest);
     while (!done.load()) {
-      RefreshOnce("K" + std::to_string(figures.refreshes) + "AB", rows);
+      host.entryText = "K" + std::to_string(figures.refreshes) + "AB";
+      host.frequency = kFrequencies[figures.refreshes % 5];
+      refresh.Run(host, OpenWindows{true, true, true});
+      host.fields.clear();  // what the host was asked: kept only for the tests that look
+      host.commands.clear();
       ++figures.refreshes;
       std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }

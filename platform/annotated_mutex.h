@@ -14,16 +14,17 @@
 #define CAPABILITY(x) STATS_THREAD_ATTRIBUTE(capability(x))
 #define SCOPED_CAPABILITY STATS_THREAD_ATTRIBUTE(scoped_lockable)
 #define GUARDED_BY(x) STATS_THREAD_ATTRIBUTE(guarded_by(x))
-#define PT_GUARDED_BY(x) STATS_THREAD_ATTRIBUTE(pt_guarded_by(x))
 #define REQUIRES(...) STATS_THREAD_ATTRIBUTE(requires_capability(__VA_ARGS__))
 #define EXCLUDES(...) STATS_THREAD_ATTRIBUTE(locks_excluded(__VA_ARGS__))
 #define ACQUIRE(...) STATS_THREAD_ATTRIBUTE(acquire_capability(__VA_ARGS__))
 #define RELEASE(...) STATS_THREAD_ATTRIBUTE(release_capability(__VA_ARGS__))
+#define TRY_ACQUIRE(...) STATS_THREAD_ATTRIBUTE(try_acquire_capability(__VA_ARGS__))
 
 class CAPABILITY("mutex") Mutex {
  public:
   void lock() ACQUIRE() { mutex_.lock(); }
   void unlock() RELEASE() { mutex_.unlock(); }
+  bool try_lock() TRY_ACQUIRE(true) { return mutex_.try_lock(); }
 
  private:
   std::mutex mutex_;

@@ -2,7 +2,7 @@
 
 void DeferredSetting::Set(const std::string& value) {
   {
-    std::lock_guard<std::mutex> guard(valuesLock_);
+    MutexLock guard(valuesLock_);
     pending_ = value;
   }
   if (!HandOver()) WritePending();
@@ -13,10 +13,10 @@ void DeferredSetting::Flush() {
 }
 
 void DeferredSetting::WritePending() {
-  std::lock_guard<std::mutex> writing(writeLock_);
+  MutexLock writing(writeLock_);
   std::optional<std::string> value;
   {
-    std::lock_guard<std::mutex> guard(valuesLock_);
+    MutexLock guard(valuesLock_);
     value.swap(pending_);
   }
   if (value) file_.Write(key_, *value);

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/annotated_mutex.h"
 #include "platform/ini_file.h"
 
 class DeferredSetting {
@@ -35,15 +36,15 @@ class DeferredSetting {
   // Hands the pending value to the writer; false when the build has none or it cannot run.
   bool HandOver();
   // Writes the pending value, if any, on the calling thread.
-  void WritePending();
+  void WritePending() EXCLUDES(writeLock_, valuesLock_);
 
   const IniFile& file_;
   const std::string key_;
-  std::mutex valuesLock_;
-  std::optional<std::string> pending_;  // taken and not yet written
+  Mutex valuesLock_;
+  std::optional<std::string> pending_ GUARDED_BY(valuesLock_);  // taken and not yet written
   // Held from taking the pending value to the end of its write: the writes land in the
-  // order the values were taken.
-  std::mutex writeLock_;
+  // order the values were taken. Taken before valuesLock_.
+  Mutex writeLock_;
   std::once_flag writerStart_;
   std::unique_ptr<Writer> writer_;
 };

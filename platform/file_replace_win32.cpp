@@ -113,10 +113,11 @@ bool ReplaceFileWhole(const std::filesystem::path& target, std::string_view cont
   const std::string name = Utf8(path.substr(folder.size()));
   RemoveLeftovers(folder, name);
   std::wstring temporary;
-  const HANDLE file = CreateTemporaryBeside(folder, name, temporary);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  bool written = WriteAll(file, content) && FlushFileBuffers(file);
-  written = CloseHandle(file) && written;
+  Owned<FileHandle> file(CreateTemporaryBeside(folder, name, temporary));
+  if (!file) return false;
+  bool written = WriteAll(file.get(), content) && FlushFileBuffers(file.get());
+  // A failed close may have lost what was written.
+  written = CloseHandle(file.release()) && written;
   if (written && MoveOver(temporary, path)) return true;
   DeleteFileW(temporary.c_str());
   return false;

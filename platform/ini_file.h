@@ -25,7 +25,6 @@ class IniFile {
   // folder, full disk); the file is then as it was.
   bool Write(const std::string& key, const std::string& value) const;
 
-  const std::string& section() const { return section_; }
   const std::string& path() const { return path_; }
 
   static constexpr unsigned kReadBufferSize = 100;

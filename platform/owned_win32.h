@@ -1,6 +1,7 @@
 #pragma once
-// Ownership of what Windows hands out and wants back: a kernel handle, a GDI object, a COM
-// interface, a VARIANT or a BSTR is given back once, when its owner goes, on every path.
+// Ownership of what Windows hands out and wants back: a kernel or file handle, a GDI object
+// or its selection into a DC, a COM interface or apartment, a VARIANT or a BSTR is given
+// back once, when its owner goes, on every path.
 //
 //   const Owned<ComInterface<IUnknown>> running(found);  // Release()d at the end of scope
 //   Owned<Variant> result;                                 // VariantInit, then VariantClear
@@ -24,6 +25,9 @@ struct PlainKind {
 inline void ReleaseScreenDC(HDC dc) {
   ReleaseDC(nullptr, dc);
 }
+inline void LeaveComApartment(bool) {
+  CoUninitialize();
+}
 
 using KernelHandle = PlainKind<HANDLE, nullptr, CloseHandle>;
 using Bstr = PlainKind<BSTR, nullptr, SysFreeString>;
@@ -32,6 +36,8 @@ using ScreenDC = PlainKind<HDC, nullptr, ReleaseScreenDC>;
 using MemoryDC = PlainKind<HDC, nullptr, DeleteDC>;
 template <typename Object>
 using GdiObject = PlainKind<Object, nullptr, DeleteObject>;
+// True when CoInitializeEx succeeded on the thread, which the owner must not leave.
+using ComApartment = PlainKind<bool, false, LeaveComApartment>;
 
 template <typename Interface>
 struct ComInterface {
@@ -39,6 +45,26 @@ struct ComInterface {
   static Type Empty() { return nullptr; }
   static bool IsEmpty(Type object) { return object == nullptr; }
   static void Release(Type object) { object->Release(); }
+};
+
+// A file handle, which the system gives as INVALID_HANDLE_VALUE when it has none.
+struct FileHandle {
+  using Type = HANDLE;
+  static Type Empty() { return INVALID_HANDLE_VALUE; }
+  static bool IsEmpty(Type file) { return file == INVALID_HANDLE_VALUE; }
+  static void Release(Type file) { CloseHandle(file); }
+};
+
+// An object selected into a DC, with what it replaced: selected back when the owner goes.
+//   const Owned<Selection> selected({dc, SelectObject(dc, bitmap)});
+struct Selection {
+  struct Type {
+    HDC dc;
+    HGDIOBJ previous;
+  };
+  static Type Empty() { return {nullptr, nullptr}; }
+  static bool IsEmpty(const Type& selection) { return selection.previous == nullptr; }
+  static void Release(const Type& selection) { SelectObject(selection.dc, selection.previous); }
 };
 
 struct Variant {

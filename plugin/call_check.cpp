@@ -2,14 +2,15 @@
 
 #include "platform/ascii_text.h"
 #include "plugin/contest_log.h"
+#include "plugin/windows_link.h"
 
 namespace {
+
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
-}  // namespace
 
-int CheckCall(const CallCheckArgs& check) {
+int Answer(const CallCheckArgs& check) REQUIRES(contest.lock) {
   if (check.band != nullptr && check.secondBand != nullptr &&
       !EqualNoCase(check.band, check.secondBand)) {
     return kCallNotChecked;
@@ -26,6 +27,19 @@ int CheckCall(const CallCheckArgs& check) {
       check.prefix.empty() || contest.log.qsoList.HasPrefixOnBand(band, check.prefix) ? 1 : 2;
   if (check.output != nullptr) check.output[0] = '\0';
   return result;
+}
+
+}  // namespace
+
+int CheckCall(const CallCheckArgs& check) {
+  const int answer = [&] {
+    MutexLock guard(contest.lock);
+    return Answer(check);
+  }();
+  // The windows follow a call typed on a contest band and mode: a refresh 300 ms after the
+  // last keystroke, asked for once the lock is free, as every request to the windows is.
+  if (answer != kCallNotChecked) Windows().ArmRefresh();
+  return answer;
 }
 
 int IsValidExchange(std::string_view exchange, std::string_view prefix, int flag) {

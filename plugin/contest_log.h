@@ -1,7 +1,7 @@
 #pragma once
 // The contest log's operations behind the entry points. Texts arrive as views of the
-// host's strings (a missing text is empty); the callers hold the contest lock except
-// where a function says it takes the lock itself.
+// host's strings (a missing text is empty). Each takes the contest lock itself (the rule is
+// in contest_state.h).
 
 #include <string_view>
 
@@ -35,15 +35,15 @@ struct CallCheckArgs {
 int ResetStatistics(const StationArgs& station) EXCLUDES(contest.lock);
 
 // 1 when the QSO was stored, 0 when it was refused.
-int TakeQso(const QsoArgs& qso) REQUIRES(contest.lock);
+int TakeQso(const QsoArgs& qso) EXCLUDES(contest.lock);
 
 // 1 when the arguments were accepted (whether or not a QSO was removed), else 0.
-int RemoveQso(const QsoArgs& qso) REQUIRES(contest.lock);
+int RemoveQso(const QsoArgs& qso) EXCLUDES(contest.lock);
 
 // 0 dupe, 1 empty call or known multiplier, 2 new multiplier, 4 not checked (not a contest
-// band or mode, or two different bands).
+// band or mode, or two different bands). A checked call arms the windows' refresh.
 constexpr int kCallNotChecked = 4;
-int CheckCall(const CallCheckArgs& check) REQUIRES(contest.lock);
+int CheckCall(const CallCheckArgs& check) EXCLUDES(contest.lock);
 
 int IsValidExchange(std::string_view exchange, std::string_view prefix, int flag);
 

@@ -3,18 +3,24 @@
 // loads. The host's thread changes it inside the entry points; the window thread reads the
 // log and the report's results and keeps the window view for its refresh. Every part that
 // both threads touch is guarded by `lock`; the settings file guards itself.
+//
+// Who takes the lock: the operation behind each entry point (plugin/contest_log.h) takes it
+// itself, for no longer than its work on the state, and lets it go before a dialog, a
+// message box or a request to the windows; the entry points themselves take no lock. On
+// the window thread the refresh and the control window's settings take it only to copy or
+// change the state, never across a call to the host.
 
 #include <array>
 #include <string>
 #include <vector>
 
-#include "platform/annotated_mutex.h"
-#include "platform/deferred_setting.h"
-#include "platform/ini_file.h"
 #include "contest/band_tables.h"
 #include "contest/qso_log.h"
 #include "contest/settings_file.h"
 #include "contest/station.h"
+#include "platform/annotated_mutex.h"
+#include "platform/deferred_setting.h"
+#include "platform/ini_file.h"
 #include "reports/cabrillo_log.h"
 #include "reports/report.h"
 
@@ -43,8 +49,8 @@ struct ContestState {
   CabrilloLog cabrilloLog GUARDED_BY(lock);
 
   const IniFile settings{kSettingsSection, kSettingsPath};
-  // "Claimed": the score of the last report, written off the host's thread.
-  DeferredSetting claimedSetting{settings, "Claimed"};
+  // The score of the last report, written off the host's thread.
+  DeferredSetting claimedSetting{settings, kClaimedKey};
 };
 
 extern ContestState contest;

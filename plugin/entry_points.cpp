@@ -1,14 +1,14 @@
-// The entry points: each turns the host's arguments into the log's operation under the
-// contest lock. A missing text reads as an empty one and a missing date as the null date,
-// whatever the host passes, and no exception ever reaches the host: it would end its
-// process.
+// The entry points: each turns the host's arguments into the log's operation, which takes
+// the contest lock itself. A missing text reads as an empty one and a missing date as the
+// null date, whatever the host passes, and no exception ever reaches the host: it would end
+// its process.
 
 #include "plugin/entry_points.h"
 
 #include <string_view>
 
-#include "platform/windows_link.h"
 #include "plugin/contest_log.h"
+#include "plugin/windows_link.h"
 
 namespace {
 
@@ -36,7 +36,6 @@ Result Guarded(Result failed, Work&& work) noexcept {
 
 }  // namespace
 
-// GetExchgCount0 shares this body: both answer 1 whatever they are given.
 STATS_API int GetNumberOfSets() {
   return 1;
 }
@@ -70,7 +69,6 @@ STATS_API int AddData0(Text ownCall, Text call, OleDate* time, OleDate*, OleDate
                        Text, Text, Text prefix, int, int, int, double, double, Text, Text continent,
                        Text, Text band, Text) {
   return Guarded(0, [&] {
-    MutexLock guard(contest.lock);
     return TakeQso(Qso(ownCall, call, time, frequencyHz, mode, rstSent, rstReceived, sentNumber,
                        exchange, prefix, continent, band));
   });
@@ -82,7 +80,6 @@ STATS_API int RemoveData0(Text ownCall, Text call, OleDate* time, OleDate*, OleD
                           Text, Text, Text prefix, int, int, int, double, double, Text,
                           Text continent, Text, Text band, Text) {
   return Guarded(0, [&] {
-    MutexLock guard(contest.lock);
     return RemoveQso(Qso(ownCall, call, time, frequencyHz, mode, rstSent, rstReceived, sentNumber,
                          exchange, prefix, continent, band));
   });
@@ -92,15 +89,7 @@ STATS_API int CheckCall0(Text call, unsigned, unsigned, Text mode, Text, Text, T
                          Text, Text, Text, Text, Text prefix, int, int, int, double, double, Text,
                          Text, Text, Text, Text, Text band, Text secondBand, char* output, char*) {
   return Guarded(kCallNotChecked, [&] {
-    const int answer = [&] {
-      MutexLock guard(contest.lock);
-      return CheckCall(
-          CallCheckArgs{View(call), View(mode), View(prefix), band, secondBand, output});
-    }();
-    // The windows follow a call typed on a contest band and mode: a refresh 300 ms after the
-    // last keystroke, asked for once the lock is free, as every request to the windows is.
-    if (answer != kCallNotChecked) Windows().ArmRefresh();
-    return answer;
+    return CheckCall(CallCheckArgs{View(call), View(mode), View(prefix), band, secondBand, output});
   });
 }
 
@@ -109,7 +98,7 @@ STATS_API int IsValidExchg0(Text exchange, Text, Text prefix, Text, int, int, in
 }
 
 STATS_API int GetExchgCount0(Text, Text, Text) {
-  return GetNumberOfSets();
+  return 1;
 }
 
 STATS_API Text GetResult0(int* status) {

@@ -46,6 +46,7 @@ bool IsSerialWithoutArea(std::string_view exchange) {
 }  // namespace
 
 int TakeQso(const QsoArgs& qso) {
+  MutexLock guard(contest.lock);
   ContestLog& log = contest.log;
   const ProblemQso problem{qso.frequencyHz, qso.mode, qso.time,        qso.ownCall, qso.rstSent,
                            qso.sentNumber,  qso.call, qso.rstReceived, qso.exchange};

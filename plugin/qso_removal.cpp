@@ -3,6 +3,7 @@
 #include "plugin/contest_log.h"
 
 int RemoveQso(const QsoArgs& qso) {
+  MutexLock guard(contest.lock);
   // The mode is accepted ignoring case, as the intake accepts it, so that a QSO logged as
   // "cw" can be deleted again; the record itself is matched exactly.
   if (!modeRules.ContainsNoCase(qso.mode)) return 0;

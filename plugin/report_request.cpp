@@ -1,8 +1,8 @@
 // GetResult0: the report made anew from the log under the contest lock; the claimed score
 // handed to its writer; for an export, the Cabrillo file written and the operator told.
 
-#include "platform/windows_link.h"
 #include "plugin/contest_log.h"
+#include "plugin/windows_link.h"
 
 const char* ProduceReport() {
   MutexLock guard(contest.lock);

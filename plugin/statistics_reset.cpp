@@ -1,7 +1,7 @@
 // ResetStats0: starts a statistics run.
 
-#include "platform/windows_link.h"
 #include "plugin/contest_log.h"
+#include "plugin/windows_link.h"
 #include "reports/cabrillo_header.h"
 #include "reports/stats_file.h"
 
@@ -20,15 +20,14 @@ void StoreStation(const StationArgs& args) REQUIRES(contest.lock) {
   // same host session is scored as DX and sends no area code.
   station.useRussianCaptions = IsRussianCaptionPrefix(station.ownPrefix) ? 1 : 0;
   station.isUkEiStation = IsUkEiPrefix(station.ownPrefix) ? 1 : 0;
-  station.ownAreaCode =
-      station.isUkEiStation ? contest.settings.Read("setup_areacode") : std::string();
+  station.ownAreaCode = station.isUkEiStation ? contest.settings.Read(kAreaCodeKey) : std::string();
   station.ownContinent = args.ownContinent;
   station.ownCall = args.ownCall;
   for (int slot = 0; slot < kBandSlots; ++slot) {
     contest.view.bandStatus[slot] =
         BandStatusRow{std::string(kBandNames[slot]), "-", "-", "-", "-"};
   }
-  station.isCwMode = contest.settings.ReadInt("Mode");
+  station.isCwMode = contest.settings.ReadInt(kModeKey);
   station.cabrilloRequested = args.cabrilloExport;
 }
 
@@ -55,16 +54,16 @@ int RunHeaderDialog(const std::string& ownCall, const OleDate& contestStart,
   return 1;
 }
 
-// Every other reset opens the windows: the INI key "Start" remembers which one is due,
+// Every other reset opens the windows: the key "Start" remembers which one is due,
 // also from one run of the host to the next. Returns the key as it was read.
 int ToggleWindowStart() {
   const IniFile& settings = contest.settings;
-  const int startFlag = settings.ReadInt("Start");
+  const int startFlag = settings.ReadInt(kStartKey);
   if (startFlag != 0) {
-    settings.Write("Start", "0");
+    settings.Write(kStartKey, "0");
   } else if (!Windows().ControlWindowOpen()) {
     Windows().StartControlWindow();
-    settings.Write("Start", "1");
+    settings.Write(kStartKey, "1");
   }
   return startFlag;
 }
@@ -81,7 +80,7 @@ int ResetStatistics(const StationArgs& args) {
   guard.Unlock();
   if (args.cabrilloExport != 0) {
     RunHeaderDialog(std::string(args.ownCall), args.contestStart, args.contestEnd);
-    contest.settings.Write("Start", "1");
+    contest.settings.Write(kStartKey, "1");
   }
   const int startFlag = ToggleWindowStart();
   guard.Lock();

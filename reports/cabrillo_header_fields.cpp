@@ -1,5 +1,6 @@
 #include "reports/cabrillo_header_fields.h"
 
+#include "contest/settings_file.h"
 #include "res/cabrillo_dialog.h"
 
 namespace {
@@ -34,8 +35,8 @@ const CabrilloHeaderField kCabrilloHeaderFields[22] = {
      nullptr},
     {"CALLSIGN", nullptr, &F::callsign, IDC_CABRILLO_CALLSIGN, false, Kept::kNot, nullptr, nullptr,
      nullptr, nullptr},
-    {"CLAIMED-SCORE", nullptr, &F::claimed, IDC_CABRILLO_CLAIMED, false, Kept::kReadOnly, "Claimed",
-     "", "", nullptr},
+    {"CLAIMED-SCORE", nullptr, &F::claimed, IDC_CABRILLO_CLAIMED, false, Kept::kReadOnly,
+     kClaimedKey, "", "", nullptr},
     {"CATEGORY-ASSISTED", nullptr, &F::categoryAssisted, IDC_CABRILLO_CATEGORY_ASSISTED, true,
      Kept::kNot, nullptr, "NON-ASSISTED", "NON-ASSISTED", "Category_Assisted"},
     {"CATEGORY-BAND", nullptr, &F::categoryBand, IDC_CABRILLO_CATEGORY_BAND, true, Kept::kNot,

@@ -8,7 +8,14 @@
 #include <string>
 #include <string_view>
 
-#include "platform/windows_link.h"
+// The texts of the Cabrillo header dialog, one per control that exchanges text.
+struct CabrilloDialogFields {
+  std::string contest, callsign, claimed;
+  std::string categoryOperator, location, categoryBand, categoryAssisted, categoryMode;
+  std::string categoryOverlay, categoryPower, categoryStation, categoryTime;
+  std::string name, address, addressCity, addressStateProvince, addressPostalCode, addressCountry;
+  std::string operators, club, soapbox, email;
+};
 
 struct CabrilloHeaderField {
   const char* tag;    // in the file ("CATEGORY-POWER"), and the dialog's label but for `label`

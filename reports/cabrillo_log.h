@@ -8,7 +8,7 @@
 
 #include "platform/host_version.h"
 #include "platform/ole_date.h"
-#include "platform/windows_link.h"
+#include "reports/cabrillo_header_fields.h"
 
 class CabrilloLog {
  public:

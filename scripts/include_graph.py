@@ -11,8 +11,9 @@ from pathlib import Path
 LAYERS = [
     ["platform", "res"],
     ["contest"],
-    ["reports", "windows"],
-    ["plugin", "res/generator"],
+    ["reports"],
+    ["windows"],
+    ["plugin"],
     ["setup"],
     ["host"],
     ["tools/logs"],

@@ -7,11 +7,11 @@ namespace {
 const char* ViewKey(View view) {
   switch (view) {
     case View::kArea:
-      return "setup_view_zone";
+      return kViewAreaKey;
     case View::kDxcc:
-      return "setup_view_multiplier";
+      return kViewDxccKey;
     case View::kDxccExtended:
-      return "setup_view_multiplier_extended";
+      return kViewDxccExtendedKey;
   }
   return "";
 }
@@ -24,18 +24,18 @@ const char* LegCommand(Leg leg) {
 
 void ControlSettings::Load() {
   const IniFile& settings = state_.settings;
-  const std::string modeCwText = settings.Read("setup_mode_cw");
-  choices_.modeCw = settings.ReadInt("setup_mode_cw");
-  settings.Write("Mode", modeCwText);
-  choices_.areaCodeText = settings.Read("setup_areacode");
+  const std::string modeCwText = settings.Read(kModeCwKey);
+  choices_.modeCw = settings.ReadInt(kModeCwKey);
+  settings.Write(kModeKey, modeCwText);
+  choices_.areaCodeText = settings.Read(kAreaCodeKey);
   {
     MutexLock guard(state_.lock);
     state_.station.ownAreaCode = choices_.areaCodeText;
   }
-  choices_.modeSsb = settings.ReadInt("setup_mode_ssb");
-  choices_.viewArea = settings.ReadInt("setup_view_zone");
-  choices_.viewDxcc = settings.ReadInt("setup_view_multiplier");
-  choices_.viewDxccExtended = settings.ReadInt("setup_view_multiplier_extended");
+  choices_.modeSsb = settings.ReadInt(kModeSsbKey);
+  choices_.viewArea = settings.ReadInt(ViewKey(View::kArea));
+  choices_.viewDxcc = settings.ReadInt(ViewKey(View::kDxcc));
+  choices_.viewDxccExtended = settings.ReadInt(ViewKey(View::kDxccExtended));
 }
 
 OpenWindows ControlSettings::wantedWindows() const {
@@ -78,14 +78,14 @@ bool ControlSettings::SwitchLeg(Leg leg) {
   const bool cw = leg == Leg::kCw;
   const IniFile& settings = state_.settings;
   int& chosen = cw ? choices_.modeCw : choices_.modeSsb;
-  chosen = settings.ReadInt(cw ? "setup_mode_cw" : "setup_mode_ssb");
+  chosen = settings.ReadInt(cw ? kModeCwKey : kModeSsbKey);
   if (chosen != 0) return false;
 
   choices_.modeCw = cw ? 1 : 0;
   choices_.modeSsb = cw ? 0 : 1;
-  settings.Write(cw ? "setup_mode_cw" : "setup_mode_ssb", "1");
-  settings.Write("Mode", cw ? "1" : "0");
-  settings.Write(cw ? "setup_mode_ssb" : "setup_mode_cw", "0");
+  settings.Write(cw ? kModeCwKey : kModeSsbKey, "1");
+  settings.Write(kModeKey, cw ? "1" : "0");
+  settings.Write(cw ? kModeSsbKey : kModeCwKey, "0");
   {
     MutexLock guard(state_.lock);
     state_.station.isCwMode = cw ? 1 : 0;
@@ -120,5 +120,5 @@ void ControlSettings::StoreAreaCode(const std::string& text) {
     MutexLock guard(state_.lock);
     state_.station.ownAreaCode = text;
   }
-  state_.settings.Write("setup_areacode", text);
+  state_.settings.Write(kAreaCodeKey, text);
 }

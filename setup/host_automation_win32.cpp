@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/annotated_mutex.h"
 #include "platform/owned_win32.h"
 
 namespace {
@@ -24,10 +25,11 @@ constexpr DWORD kTakeDownWaitMilliseconds = 1000;
 
 // What a request window keeps on its own thread.
 struct Answerer {
+  // COM initialised here for the link: left when the window goes, after the host's object
+  // (members go in reverse order).
+  Owned<ComApartment> apartment;
   // The host's object, in this thread's apartment.
   Owned<ComInterface<IDispatch>> hostDispatch;
-  // COM was initialised here for the link: undone when the window goes.
-  bool comInitialised = false;
   // Requests being answered now: more than one when a host call pumps messages.
   int answering = 0;
   // Told to go while answering: it goes once the answer is given.
@@ -35,15 +37,21 @@ struct Answerer {
 };
 
 // The request windows are system windows with our procedure put in front, so that no
-// window class of the module outlives the module. The system's procedure of the class.
-WNDPROC systemProcedure = nullptr;
-// The window of the thread that answers now, and that thread. Changed only by a reset that
-// starts a control window (no window thread runs then) and by the module's detach.
-std::atomic<HWND> requestWindow{nullptr};
-DWORD requestThreadId = 0;
-Owned<KernelHandle> requestThread;
-// Windows of threads that answered before, told to go; taken down at the latest on unload.
-std::vector<HWND> formerWindows;
+// window class of the module outlives the module. The system's procedure of the class: the
+// same whichever thread makes a window.
+std::atomic<WNDPROC> systemProcedure{nullptr};
+
+// The thread that answers now, with its window. Changed by a reset that starts a control
+// window (no window thread runs then) and by the module's detach; read by the window thread.
+struct Answering {
+  Mutex lock;
+  HWND window GUARDED_BY(lock) = nullptr;
+  DWORD threadId GUARDED_BY(lock) = 0;
+  Owned<KernelHandle> thread GUARDED_BY(lock);
+  // Windows of threads that answered before, told to go; taken down at the latest on unload.
+  std::vector<HWND> formerWindows GUARDED_BY(lock);
+};
+Answering answering;
 
 std::string Narrow(const BSTR text) {
   const int length = static_cast<int>(SysStringLen(text));
@@ -66,8 +74,8 @@ BSTR Wide(const std::string& text) {
 // Finds the running host; without one, the object this thread found before (if any) stays.
 // A thread the host has not made ready for COM becomes a single-threaded apartment.
 bool Link(Answerer& answerer) {
-  if (!answerer.comInitialised) {
-    answerer.comInitialised = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+  if (!answerer.apartment) {
+    answerer.apartment.reset(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
   }
   Owned<ComInterface<IDispatch>>& hostDispatch = answerer.hostDispatch;
   CLSID hostClass;
@@ -159,25 +167,17 @@ void TakePosted(LPARAM posted, Answerer* answerer) {
   SetEvent(request.answered.get());
 }
 
-void LetGo(Answerer* answerer) {
-  if (answerer == nullptr) return;
-  // The host's object goes before the apartment it lives in.
-  answerer->hostDispatch.reset();
-  if (answerer->comInitialised) CoUninitialize();
-  delete answerer;
-}
-
 // On the window's own thread, outside any request: afterwards no message of the window
 // reaches the module's code, and the thread holds nothing of the module's.
 void TakeDown(HWND window) {
   auto* answerer = reinterpret_cast<Answerer*>(SetWindowLongPtrA(window, GWLP_USERDATA, 0));
-  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProcedure));
+  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProcedure.load()));
   MSG queued;
   while (PeekMessageA(&queued, window, kHostRequestMessage, kHostRequestMessage, PM_REMOVE)) {
     TakePosted(queued.lParam, nullptr);
   }
   DestroyWindow(window);
-  LetGo(answerer);
+  delete answerer;
 }
 
 LRESULT CALLBACK RequestWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -200,10 +200,10 @@ LRESULT CALLBACK RequestWindowProcedure(HWND window, UINT message, WPARAM wParam
       return TRUE;
     case WM_NCDESTROY:
       // Destroyed by the system, with its thread.
-      LetGo(reinterpret_cast<Answerer*>(SetWindowLongPtrA(window, GWLP_USERDATA, 0)));
+      delete reinterpret_cast<Answerer*>(SetWindowLongPtrA(window, GWLP_USERDATA, 0));
       break;
   }
-  return CallWindowProcA(systemProcedure, window, message, wParam, lParam);
+  return CallWindowProcA(systemProcedure.load(), window, message, wParam, lParam);
 }
 
 // From another thread: the window takes itself down on its own thread. When that thread
@@ -223,7 +223,7 @@ void TakeDownFromHere(HWND window, DWORD end) {
     if (left == 0) break;
     Sleep(5);
   }
-  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProcedure));
+  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProcedure.load()));
   PostMessageA(window, WM_CLOSE, 0, 0);
 }
 
@@ -241,26 +241,32 @@ HWND MakeRequestWindow() {
 
 bool BindHostAutomation() {
   const DWORD thread = GetCurrentThreadId();
-  const HWND bound = requestWindow.load();
-  if (bound != nullptr && requestThreadId == thread && IsWindow(bound)) return true;
-  formerWindows.erase(std::remove_if(formerWindows.begin(), formerWindows.end(),
-                                     [](HWND window) { return !IsWindow(window); }),
-                      formerWindows.end());
+  MutexLock guard(answering.lock);
+  const HWND bound = answering.window;
+  if (bound != nullptr && answering.threadId == thread && IsWindow(bound)) return true;
+  std::vector<HWND>& former = answering.formerWindows;
+  former.erase(
+      std::remove_if(former.begin(), former.end(), [](HWND window) { return !IsWindow(window); }),
+      former.end());
   if (bound != nullptr && PostMessageA(bound, kTakeDownMessage, kWhenDone, 0)) {
-    formerWindows.push_back(bound);
+    former.push_back(bound);
   }
-  requestWindow = nullptr;
-  requestThread.reset();
+  answering.window = nullptr;
+  answering.thread.reset();
   const HWND window = MakeRequestWindow();
   if (window == nullptr) return false;
-  requestThread.reset(OpenThread(SYNCHRONIZE, FALSE, thread));
-  requestThreadId = thread;
-  requestWindow = window;
+  answering.thread.reset(OpenThread(SYNCHRONIZE, FALSE, thread));
+  answering.threadId = thread;
+  answering.window = window;
   return true;
 }
 
 bool PostHostRequest(std::shared_ptr<HostRequest> request) {
-  const HWND window = requestWindow.load();
+  HWND window;
+  {
+    MutexLock guard(answering.lock);
+    window = answering.window;
+  }
   if (window == nullptr || !request->answered) return false;
   auto* posted = new std::shared_ptr<HostRequest>(std::move(request));
   if (PostMessageA(window, kHostRequestMessage, 0, reinterpret_cast<LPARAM>(posted))) return true;
@@ -269,14 +275,21 @@ bool PostHostRequest(std::shared_ptr<HostRequest> request) {
 }
 
 HANDLE HostAutomationThread() {
-  return requestThread.get();
+  MutexLock guard(answering.lock);
+  return answering.thread.get();
 }
 
 void DismantleHostAutomation() {
-  if (const HWND current = requestWindow.exchange(nullptr)) formerWindows.push_back(current);
+  std::vector<HWND> windows;
+  {
+    MutexLock guard(answering.lock);
+    windows.swap(answering.formerWindows);
+    if (answering.window != nullptr) windows.push_back(answering.window);
+    answering.window = nullptr;
+    answering.thread.reset();
+    answering.threadId = 0;
+  }
+  // The bounded wait, up to a second, runs without the lock.
   const DWORD end = GetTickCount() + kTakeDownWaitMilliseconds;
-  for (const HWND window : formerWindows) TakeDownFromHere(window, end);
-  formerWindows.clear();
-  requestThread.reset();
-  requestThreadId = 0;
+  for (const HWND window : windows) TakeDownFromHere(window, end);
 }

@@ -8,8 +8,6 @@ namespace {
 constexpr UINT_PTR kRefreshTimer = 1600;
 constexpr UINT kRefreshDelayMilliseconds = 300;
 
-constexpr WindowPositionKeys kControlPositionKeys{"setup_cq_ww_x", "setup_cq_ww_y"};
-
 // The captions are code page 1251 texts (the Russian ones): shown as such on any system.
 void SetText1251(HWND window, const std::string& text) {
   const int length = static_cast<int>(text.size());

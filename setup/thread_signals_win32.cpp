@@ -49,5 +49,5 @@ void LeaveWindowsToTheSystem() {
 }
 
 void LeaveWindowThread() {
-  SignalDoneAndExitThread(windowThreadSignals.done, windowThreadSignals.lastWait);
+  SignalDoneAndExitThread(windowThreadSignals.done.get(), windowThreadSignals.lastWait.get());
 }

@@ -8,14 +8,18 @@
 
 #include <atomic>
 
+#include "platform/owned_win32.h"
+
 struct WindowThreadSignals {
   std::atomic<bool> stopRequested{false};
   // The module is being unloaded: the host's thread holds the system's loader lock.
   std::atomic<bool> unloading{false};
-  // Set while no window thread runs; created by the first start.
-  std::atomic<HANDLE> done{nullptr};
+  // The two events are made by the first start and closed by the module's detach, on the
+  // host's thread while no window thread runs; a window thread only signals and waits.
+  // Set while no window thread runs.
+  Owned<KernelHandle> done;
   // Never set: the window thread's last wait, in which it leaves.
-  std::atomic<HANDLE> lastWait{nullptr};
+  Owned<KernelHandle> lastWait;
 };
 extern WindowThreadSignals windowThreadSignals;
 

@@ -15,12 +15,14 @@ namespace {
 // The host's thread waits no longer than this for the window thread to start or to stop.
 constexpr DWORD kThreadWaitMilliseconds = 2000;
 
+// Set by the window thread, read by the host's.
 std::atomic<HWND> controlWindow{nullptr};
-// Set once the window thread has passed its start-up.
-std::atomic<HANDLE> threadStarted{nullptr};
-std::atomic<DWORD> windowThreadId{0};
+// The host's thread alone changes these, while no window thread runs (as the signals'
+// events). Set once the window thread has passed its start-up: made with the events.
+Owned<KernelHandle> threadStarted;
+DWORD windowThreadId = 0;
 // Kept only to end a thread that cannot stop in time when the module goes.
-std::atomic<HANDLE> windowThread{nullptr};
+Owned<KernelHandle> windowThread;
 
 WindowThreadSignals& signals = windowThreadSignals;
 
@@ -46,7 +48,7 @@ DWORD WINAPI ControlWindowThread(void*) {
     Setup_CQ_WW window(host, refresh);
     const bool opened = window.Open();
     if (opened) controlWindow = window.hwnd();
-    SetEvent(threadStarted);
+    SetEvent(threadStarted.get());
     if (opened) {
       if (signals.unloading) LeaveWindowsToTheSystem();
       if (!signals.stopRequested) RunMessageLoop(window);
@@ -76,36 +78,30 @@ int WaitAnsweringSentMessages(const HANDLE* objects, DWORD count, DWORD millisec
 }  // namespace
 
 bool WindowThreadRunning() {
-  const HANDLE done = signals.done.load();
-  return done != nullptr && WaitForSingleObject(done, 0) == WAIT_TIMEOUT;
+  return signals.done && WaitForSingleObject(signals.done.get(), 0) == WAIT_TIMEOUT;
 }
 
 void StartWindowThread() {
   if (WindowThreadRunning() && !CloseAllWindows()) return;
-  if (signals.done.load() == nullptr) {
-    signals.done = CreateEventA(nullptr, TRUE, TRUE, nullptr);
-    threadStarted = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    signals.lastWait = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  if (!signals.done) {
+    signals.done.reset(CreateEventA(nullptr, TRUE, TRUE, nullptr));
+    threadStarted.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    signals.lastWait.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
   }
-  if (signals.done.load() == nullptr || threadStarted.load() == nullptr ||
-      signals.lastWait.load() == nullptr) {
-    return;
-  }
+  if (!signals.done || !threadStarted || !signals.lastWait) return;
   BindHostAutomation();
   signals.stopRequested = false;
-  ResetEvent(signals.done);
-  ResetEvent(threadStarted);
-  Owned<KernelHandle>(windowThread.exchange(nullptr)).reset();
+  ResetEvent(signals.done.get());
+  ResetEvent(threadStarted.get());
   DWORD id = 0;
-  const HANDLE thread = CreateThread(nullptr, 0, ControlWindowThread, nullptr, 0, &id);
-  if (thread == nullptr) {
-    SetEvent(signals.done);
+  windowThread.reset(CreateThread(nullptr, 0, ControlWindowThread, nullptr, 0, &id));
+  if (!windowThread) {
+    SetEvent(signals.done.get());
     return;
   }
   windowThreadId = id;
-  windowThread = thread;
   // Until the thread has passed its start-up an unload would wait for it in vain.
-  const HANDLE startedOrDone[] = {threadStarted.load(), signals.done.load()};
+  const HANDLE startedOrDone[] = {threadStarted.get(), signals.done.get()};
   WaitAnsweringSentMessages(startedOrDone, 2, kThreadWaitMilliseconds);
 }
 
@@ -124,12 +120,12 @@ bool CloseAllWindows() {
     // Still opening: wakes a host call it may wait in, so that it gives up.
     PostThreadMessageA(windowThreadId, WM_NULL, 0, 0);
   }
-  const HANDLE done = signals.done.load();
+  const HANDLE done = signals.done.get();
   return WaitAnsweringSentMessages(&done, 1, kThreadWaitMilliseconds) == 0;
 }
 
 void UnloadWindows() {
-  const Owned<KernelHandle> thread(windowThread.exchange(nullptr));
+  const Owned<KernelHandle> thread(std::move(windowThread));
   signals.unloading = true;
   if (!CloseAllWindows() && thread) {
     // The thread waits for something the module's unloading holds (the system's loader
@@ -139,7 +135,7 @@ void UnloadWindows() {
     WaitForSingleObject(thread.get(), kThreadWaitMilliseconds);
   }
   DismantleHostAutomation();
-  for (std::atomic<HANDLE>* handle : {&signals.done, &threadStarted, &signals.lastWait}) {
-    Owned<KernelHandle>(handle->exchange(nullptr)).reset();
-  }
+  signals.done.reset();
+  threadStarted.reset();
+  signals.lastWait.reset();
 }

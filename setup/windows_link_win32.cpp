@@ -1,11 +1,9 @@
-// The plug-in's windows on Windows: a window thread with the control window, reached from
-// the host's thread by posted messages only.
+#include "setup/windows_link_win32.h"
 
 #include <windows.h>
 
-#include "platform/windows_link.h"
-#include "reports/cabrillo_dialog_win32.h"
 #include "setup/window_thread_win32.h"
+#include "windows/cabrillo_dialog_win32.h"
 
 namespace {
 
@@ -30,7 +28,7 @@ class Win32Windows final : public WindowsLink {
 
 }  // namespace
 
-WindowsLink& Windows() {
+WindowsLink& ThreadWindows() {
   static Win32Windows windows;
   return windows;
 }

@@ -47,10 +47,9 @@ void TryTabControl() {
   const Owned<ScreenDC> screen(GetDC(nullptr));
   const Owned<MemoryDC> dc(CreateCompatibleDC(screen.get()));
   const Owned<GdiObject<HBITMAP>> bitmap(CreateCompatibleBitmap(screen.get(), 100, 30));
-  const HGDIOBJ previous = SelectObject(dc.get(), bitmap.get());
+  const Owned<Selection> selected({dc.get(), SelectObject(dc.get(), bitmap.get())});
   SendMessageA(tabs, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()),
                PRF_CLIENT | PRF_ERASEBKGND);
-  SelectObject(dc.get(), previous);
 }
 
 WindowResources Load() {

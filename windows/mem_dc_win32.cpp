@@ -7,7 +7,7 @@ CMemDC::CMemDC(HDC target)
   dc_ = memoryDc_.get();
   GetClipBox(target, &area_);
   bitmap_.reset(CreateCountedBitmap(target, area_.right - area_.left, area_.bottom - area_.top));
-  previousBitmap_ = SelectObject(dc_, bitmap_.get());
+  selectedBitmap_.reset({dc_, SelectObject(dc_, bitmap_.get())});
   SetWindowOrgEx(dc_, area_.left, area_.top, nullptr);
 }
 
@@ -15,5 +15,4 @@ CMemDC::~CMemDC() {
   if (!offScreen_) return;
   BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, dc_,
          area_.left, area_.top, SRCCOPY);
-  SelectObject(dc_, previousBitmap_);
 }

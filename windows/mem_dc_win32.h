@@ -23,8 +23,8 @@ class CMemDC {
   RECT area_{};
   bool offScreen_;
   HDC dc_;  // the target, or the memory DC
-  // The bitmap goes before the DC it was selected into.
+  // In the order they go, last first: the DC's own bitmap selected back, the bitmap, the DC.
   CountedDC memoryDc_;
   CountedObject<HBITMAP> bitmap_;
-  HGDIOBJ previousBitmap_ = nullptr;
+  Owned<Selection> selectedBitmap_;
 };

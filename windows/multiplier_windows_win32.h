@@ -3,7 +3,8 @@
 // runs on the window thread, the thread whose message loop serves the windows; closing a
 // window means destroying its object there (resetting the pointer), which also frees it.
 //
-//   std::unique_ptr<AreaCode> areaWindow = OpenAreaCode(settings);   // at its saved place
+//   auto areaWindow = std::make_unique<AreaCode>(settings);
+//   areaWindow->Open();                              // at its saved place
 //   areaWindow->SetCaption("CQ-UK/EI-CW 2024  Area worked on 20m");
 //   MarkWorkedAreas(*areaWindow, areasOfTheBand);   // a copy the refresh made
 //   areaWindow->ShowCheckValues();
@@ -19,12 +20,6 @@
 #include "windows/area_code_win32.h"
 #include "windows/multiplier_mult_win32.h"
 #include "windows/multiplier_win32.h"
-
-// Each creates its window from its template with no parent and shows it where `settings`
-// keeps its place; null when the window cannot be created.
-std::unique_ptr<AreaCode> OpenAreaCode(const IniFile& settings);
-std::unique_ptr<Multiplier> OpenMultiplier(const IniFile& settings);
-std::unique_ptr<Multiplier_Mult> OpenMultiplierMult(const IniFile& settings);
 
 // Writes the check values from one band's worked lists; ShowCheckValues() then ticks the
 // boxes. Every area code and every DXCC box is ticked by its own text.

@@ -4,19 +4,11 @@
 // holds whatever the window that last restored or saved its position put there, so a
 // window writes a coordinate whenever it differs from that pair. Window thread only.
 
+#include "contest/settings_file.h"
 #include "platform/ini_file.h"
 
 extern int savedWindowX;
 extern int savedWindowY;
-
-struct WindowPositionKeys {
-  const char* x;
-  const char* y;
-};
-
-inline constexpr WindowPositionKeys kAreaPositionKeys{"area_x", "area_y"};
-inline constexpr WindowPositionKeys kDxccPositionKeys{"dxcc_x", "dxcc_y"};
-inline constexpr WindowPositionKeys kDxccExtendedPositionKeys{"dxcc_extended_x", "dxcc_extended_y"};
 
 struct ScreenPosition {
   int x, y;

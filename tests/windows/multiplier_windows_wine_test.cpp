@@ -166,7 +166,7 @@ TEST_F(MultiplierWindowsTest, AreaGridTicksTheAreasOfTheBandAndNothingElse) {
     MutexLock guard(contest.lock);
     contest.results.worked.workedAreasByBand[2] = {"ZE", "CW", "AB", "ab", "XX"};
   }
-  auto window = thread_.Run([] { return OpenAreaCode(contest.settings); });
+  auto window = thread_.Run([] { return OpenWindow<AreaCode>(contest.settings); });
   ASSERT_TRUE(window);
   const HWND hwnd = window->hwnd();
   EXPECT_EQ(Text(hwnd), "Area");
@@ -211,7 +211,7 @@ TEST_F(MultiplierWindowsTest, AreaGridTicksTheAreasOfTheBandAndNothingElse) {
 TEST_F(MultiplierWindowsTest, AreaGridComesBackWhereItWasLeft) {
   contest.settings.Write("area_x", "0");
   contest.settings.Write("area_y", "250");
-  auto window = thread_.Run([] { return OpenAreaCode(contest.settings); });
+  auto window = thread_.Run([] { return OpenWindow<AreaCode>(contest.settings); });
   ASSERT_TRUE(window);
   const HWND hwnd = window->hwnd();
   EXPECT_EQ(Corner(hwnd).x, 10);
@@ -222,7 +222,7 @@ TEST_F(MultiplierWindowsTest, AreaGridComesBackWhereItWasLeft) {
   EXPECT_EQ(Setting("area_y"), "120");
   thread_.Run([&] { window.reset(); });
 
-  window = thread_.Run([] { return OpenAreaCode(contest.settings); });
+  window = thread_.Run([] { return OpenWindow<AreaCode>(contest.settings); });
   EXPECT_EQ(Corner(window->hwnd()).x, 300);
   EXPECT_EQ(Corner(window->hwnd()).y, 120);
   ExpectKeyHides(thread_, window->hwnd(), VK_RETURN);
@@ -266,7 +266,7 @@ int VisiblePage(HWND window) {
 TEST_F(MultiplierWindowsTest, ExtendedDxccWindowShowsEuropeFirstAndFollowsItsTabs) {
   contest.settings.Write("dxcc_extended_x", "500");
   contest.settings.Write("dxcc_extended_y", "80");
-  auto window = thread_.Run([] { return OpenMultiplierMult(contest.settings); });
+  auto window = thread_.Run([] { return OpenWindow<Multiplier_Mult>(contest.settings); });
   ASSERT_TRUE(window);
   const HWND hwnd = window->hwnd();
   EXPECT_EQ(Text(hwnd), "Multiplier");
@@ -329,7 +329,7 @@ TEST_F(MultiplierWindowsTest, ExtendedDxccWindowShowsEuropeFirstAndFollowsItsTab
 }
 
 TEST_F(MultiplierWindowsTest, ContinentPagesTickTheBandsPrefixesOnEveryPage) {
-  auto window = thread_.Run([] { return OpenMultiplierMult(contest.settings); });
+  auto window = thread_.Run([] { return OpenWindow<Multiplier_Mult>(contest.settings); });
   ASSERT_TRUE(window);
   const HWND hwnd = window->hwnd();
   const std::vector<HWND> pages = thread_.Run([&] { return Pages(hwnd); });
@@ -381,7 +381,7 @@ TEST_F(MultiplierWindowsTest, ContinentPagesTickTheBandsPrefixesOnEveryPage) {
 }
 
 TEST_F(MultiplierWindowsTest, DxccWindowKeepsItsButtonSizedToTheClientArea) {
-  auto window = thread_.Run([] { return OpenMultiplier(contest.settings); });
+  auto window = thread_.Run([] { return OpenWindow<Multiplier>(contest.settings); });
   ASSERT_TRUE(window);
   const HWND hwnd = window->hwnd();
   EXPECT_EQ(Text(hwnd), "Multiplier");
@@ -464,7 +464,7 @@ class Face {
 };
 
 TEST_F(MultiplierWindowsTest, ButtonPaintsTheListViewAndTheCallView) {
-  auto window = thread_.Run([] { return OpenMultiplier(contest.settings); });
+  auto window = thread_.Run([] { return OpenWindow<Multiplier>(contest.settings); });
   ASSERT_TRUE(window);
   CCqWwInfoButton& button = window->button();
 

@@ -13,6 +13,7 @@
 #include "plugin/contest_log.h"
 #include "plugin/contest_state.h"
 #include "setup/window_refresh.h"
+#include "tests/windows/window_thread_win32.h"
 #include "windows/multiplier_windows_win32.h"
 
 namespace {
@@ -115,14 +116,14 @@ int main(int argc, char** argv) {
   FillSampleLog();
 
   {
-    auto area = OpenAreaCode(contest.settings);
+    auto area = OpenWindow<AreaCode>(contest.settings);
     area->SetCaption("CQ-UK/EI-CW 2024  Area worked on 20m");
     MarkWorkedAreas(*area, contest.results.worked.workedAreasByBand[kTwentyMetres]);
     area->ShowCheckValues();
     if (!Photograph(area->hwnd(), folder, "area_window")) return 1;
   }
   {
-    auto dxcc = OpenMultiplier(contest.settings);
+    auto dxcc = OpenWindow<Multiplier>(contest.settings);
     dxcc->SetCaption(kWorkedOn);
     ShowButton(*dxcc);
     if (!Photograph(dxcc->hwnd(), folder, "dxcc_window_list")) return 1;
@@ -133,7 +134,7 @@ int main(int argc, char** argv) {
     SetCall("");
   }
   {
-    auto extended = OpenMultiplierMult(contest.settings);
+    auto extended = OpenWindow<Multiplier_Mult>(contest.settings);
     extended->SetCaption(kWorkedOn);
     MarkWorkedDxcc(*extended, contest.results.worked.workedDxccByBand[kTwentyMetres]);
     extended->ShowCheckValues();

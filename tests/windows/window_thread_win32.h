@@ -6,8 +6,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <thread>
+
+#include "platform/ini_file.h"
 
 class WindowThread {
  public:
@@ -36,3 +39,12 @@ class WindowThread {
   HWND helper_ = nullptr;
   std::thread thread_;
 };
+
+// Makes a multiplier window and shows it where `settings` keeps its place; null when it
+// cannot be made.
+template <typename Window>
+std::unique_ptr<Window> OpenWindow(const IniFile& settings) {
+  auto window = std::make_unique<Window>(settings);
+  if (!window->Open()) return nullptr;
+  return window;
+}

@@ -413,12 +413,12 @@ void WriteSettings(const ReplayStation& station, const ReplayOptions& options) {
   std::error_code ignored;
   std::filesystem::create_directory("Plugins", ignored);
   const IniFile settings(kSettingsSection, kSettingsPath);
-  Store(settings, "Mode", station.cwLeg ? "1" : "0");
-  Store(settings, "setup_areacode", station.areaCode);
+  Store(settings, kModeKey, station.cwLeg ? "1" : "0");
+  Store(settings, kAreaCodeKey, station.areaCode);
   for (const auto& [key, value] : options.headerSettings) Store(settings, key, value);
   // Every other reset opens the plug-in's windows; this marks them as just shown, so the
   // replay's reset leaves them closed.
-  Store(settings, "Start", "1");
+  Store(settings, kStartKey, "1");
 }
 
 // The plug-in names its files after the contest's end and the own call.

@@ -1,4 +1,4 @@
-#include "platform/windows_link.h"
+#include "plugin/windows_link.h"
 
 namespace {
 
@@ -12,9 +12,16 @@ class NoWindows final : public WindowsLink {
   void ShowMessage(const std::string&, const char*, MessageKind) override {}
 };
 
+NoWindows noWindows;
+// Written once as the module loads, before any thread of the host calls in.
+WindowsLink* windowsInUse = &noWindows;
+
 }  // namespace
 
 WindowsLink& Windows() {
-  static NoWindows none;
-  return none;
+  return *windowsInUse;
+}
+
+void UseWindows(WindowsLink& windows) {
+  windowsInUse = &windows;
 }

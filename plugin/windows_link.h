@@ -1,22 +1,16 @@
 #pragma once
-// What the contest logic asks of the plug-in's windows. The Windows build answers with real
-// windows on the window thread; the portable build has no windows: nothing opens, no
-// refresh runs, the header dialog is taken as confirmed with the values it was given, and
-// message boxes are not shown.
+// What the contest logic asks of the plug-in's windows. The Windows DLL answers with real
+// windows on the window thread (setup/), handed in when the module loads; until then, and
+// in the portable build, there are no windows: nothing opens, no refresh runs, the header
+// dialog is taken as confirmed with the values it was given, and message boxes are not
+// shown.
 //
 // None of these may be called while the contest lock is held: the window thread takes
 // that lock, and a modal dialog or message box would hold it for as long as it is open.
 
 #include <string>
 
-// The texts of the Cabrillo header dialog, one per control that exchanges text.
-struct CabrilloDialogFields {
-  std::string contest, callsign, claimed;
-  std::string categoryOperator, location, categoryBand, categoryAssisted, categoryMode;
-  std::string categoryOverlay, categoryPower, categoryStation, categoryTime;
-  std::string name, address, addressCity, addressStateProvince, addressPostalCode, addressCountry;
-  std::string operators, club, soapbox, email;
-};
+#include "reports/cabrillo_header_fields.h"
 
 class WindowsLink {
  public:
@@ -37,5 +31,7 @@ class WindowsLink {
   virtual void ShowMessage(const std::string& text, const char* caption, MessageKind kind) = 0;
 };
 
-// The build's windows.
+// The windows the entry points ask.
 WindowsLink& Windows();
+// Hands in the build's windows; called when the module loads, before any entry point runs.
+void UseWindows(WindowsLink& windows);

@@ -1,4 +1,4 @@
-#include "reports/cabrillo_dialog_win32.h"
+#include "windows/cabrillo_dialog_win32.h"
 
 #include <windows.h>
 
