@@ -3,12 +3,11 @@
 #include "reports/report.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numeric>
 #include <optional>
 #include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 
 #include "platform/text_format.h"
 
@@ -40,25 +39,61 @@ int SlotFedBy(std::string_view band) {
   return BandSlotNoCase(band);
 }
 
-// An invalid time is in no hour of the day.
-int TimeOfDayFactor(const OleDate& time) {
-  return IsBonusHour(HourOfDay(time)) ? 2 : 1;
-}
-
 // QSOs on 80m and 40m score double.
 int BandFactor(std::string_view band) {
   return band == "80m" || band == "40m" ? 2 : 1;
 }
 
-// The points of a QSO by the classes and continents of the two stations.
-int BasePoints(const CInfo& qso, const Station& station) {
-  if (station.isUkEiStation == 1) {
-    return (qso.continent == station.ownContinent ? 2 : 4) * TimeOfDayFactor(qso.time);
+// The points of a QSO by the classes and continents of the two stations, before the band's
+// factor.
+class QsoPoints {
+ public:
+  QsoPoints(const Station& station, const QsoLog& log)
+      : ukEiStation_(station.isUkEiStation == 1),
+        ownContinent_(log.ContinentNumber(station.ownContinent)),
+        byClass_(station.ownContinent == "EU" ? std::array<int, 3>{2, 1, 2}
+                                              : std::array<int, 3>{4, 2, 1}) {}
+
+  int operator()(const QsoKeys& keys) const {
+    if (ukEiStation_) return (keys.continent == ownContinent_ ? 2 : 4) * (keys.bonusHour ? 2 : 1);
+    return byClass_[static_cast<size_t>(keys.workedClass)];
   }
-  if (station.ownContinent == "EU")
-    return IsUkEiPrefix(qso.prefix) ? 2 : qso.continent == "EU" ? 1 : 2;
-  return IsUkEiPrefix(qso.prefix) ? 4 : qso.continent == "EU" ? 2 : 1;
-}
+
+ private:
+  bool ukEiStation_;
+  int ownContinent_;
+  std::array<int, 3> byClass_;  // by WorkedClass, for a station outside UK/EI
+};
+
+// The numbers of one kind (prefixes, districts) each of a few groups has seen, a bit each.
+class SeenNumbers {
+ public:
+  SeenNumbers(int groups, int numbers)
+      : words_((static_cast<size_t>(numbers) + kBits - 1) / kBits),
+        bits_(static_cast<size_t>(groups) * words_) {}
+
+  // Marks the number seen in the group; whether it was new there.
+  bool Mark(int group, int number) {
+    size_t& word = bits_[static_cast<size_t>(group) * words_ + static_cast<size_t>(number) / kBits];
+    const size_t bit = size_t{1} << (static_cast<size_t>(number) % kBits);
+    const bool added = (word & bit) == 0;
+    word |= bit;
+    return added;
+  }
+
+ private:
+  static constexpr size_t kBits = sizeof(size_t) * 8;
+  size_t words_;
+  std::vector<size_t> bits_;
+};
+
+// A band text of the log as the report counts it: its row, the slot the row feeds, and
+// the factor of its points.
+struct LogBand {
+  size_t row;  // the row count where no row has the text
+  int slot = -1;
+  int factor = 1;
+};
 
 // A date as a point on one time line: before 30 December 1899 the day count runs backwards
 // but its fraction forwards.
@@ -80,43 +115,40 @@ std::optional<double> MinutesBefore(const OleDate& reference, const OleDate& tim
 
 // One pass over the log: counted QSOs (not dupes, call not empty) are tallied on the row of
 // their band text, and their prefixes and area districts go, once each and in log order, to
-// the row's multipliers and to the worked lists of the slot the row feeds.
+// the row's multipliers and to the worked lists of the slot the row feeds. The keys the log
+// gave each record number its texts, so a band text of the log has at most one row and
+// multipliers are marked in bit sets.
 Tally TallyLog(const Station& station, const QsoLog& qsoList, const std::vector<std::string>& bands,
                WorkedLists& worked) {
   const size_t rowCount = bands.size();
   Tally tally;
   tally.rows.resize(rowCount);
-  std::unordered_map<std::string_view, size_t> rowOfBand;
-  std::vector<int> slotOfRow(rowCount), bandFactorOfRow(rowCount);
+  std::vector<LogBand> logBands(static_cast<size_t>(qsoList.bandCount()), LogBand{rowCount});
   for (size_t row = 0; row < rowCount; ++row) {
-    rowOfBand.emplace(bands[row], row);
-    slotOfRow[row] = SlotFedBy(bands[row]);
-    bandFactorOfRow[row] = BandFactor(bands[row]);
-    if (slotOfRow[row] >= 0) {
-      worked.workedDxccByBand[slotOfRow[row]].clear();
-      worked.workedAreasByBand[slotOfRow[row]].clear();
+    const int slot = SlotFedBy(bands[row]);
+    if (slot >= 0) {
+      worked.workedDxccByBand[slot].clear();
+      worked.workedAreasByBand[slot].clear();
     }
+    const int band = qsoList.BandNumber(bands[row]);
+    if (band != TextNumbers::kUnknown) logBands[band] = {row, slot, BandFactor(bands[row])};
   }
-  std::vector<std::unordered_set<std::string_view>> rowPrefixes(rowCount), rowAreas(rowCount);
-  std::array<std::unordered_set<std::string_view>, kBandSlots> slotPrefixes, slotAreas;
+  SeenNumbers bandPrefixes(qsoList.bandCount(), qsoList.prefixCount());
+  SeenNumbers bandAreas(qsoList.bandCount(), qsoList.districtCount());
+  SeenNumbers slotPrefixes(kBandSlots, qsoList.prefixCount());
+  SeenNumbers slotAreas(kBandSlots, qsoList.districtCount());
+  const QsoPoints basePoints(station, qsoList);
 
-  const std::vector<CInfo>& log = qsoList.records();
   const bool withRates = station.cabrilloRequested == 0;
-  const OleDate reference = log.empty() ? OleDate{} : log.back().time;
-  std::string_view lastBand;
-  size_t row = rowCount;
-  for (const CInfo& qso : log) {
-    if (qso.call.empty() || qso.isDupe != 0) continue;
-    if (row == rowCount || qso.band != lastBand) {
-      const auto found = rowOfBand.find(qso.band);
-      row = found == rowOfBand.end() ? rowCount : found->second;
-      lastBand = qso.band;
-    }
-    if (row == rowCount) continue;
+  const OleDate reference = qsoList.empty() ? OleDate{} : qsoList.records().back().time;
+  for (const CInfo& qso : qsoList.records()) {
+    if (qso.isDupe != 0 || qso.call.empty()) continue;
+    const QsoKeys& keys = qso.keys;
+    const LogBand& band = logBands[keys.band];
+    if (band.row == rowCount) continue;
 
-    BandRow& counts = tally.rows[row];
-    // A counted QSO's band text is its row's.
-    const int points = BasePoints(qso, station) * bandFactorOfRow[row];
+    BandRow& counts = tally.rows[band.row];
+    const int points = basePoints(keys) * band.factor;
     ++counts.qsos;
     counts.points += points;
     tally.lastQsoPoints = points;
@@ -126,19 +158,16 @@ Tally TallyLog(const Station& station, const QsoLog& qsoList, const std::vector<
       if (minutes && *minutes < 10) tally.lastTenMinutes.Add(points);
     }
 
-    // A call the country file could not place has no prefix: it scores, but is no DXCC.
-    const int slot = slotOfRow[row];
-    if (!qso.prefix.empty() && rowPrefixes[row].insert(qso.prefix).second) {
+    if (keys.prefix != QsoKeys::kNone && bandPrefixes.Mark(keys.band, keys.prefix)) {
       ++counts.dxcc;
-      if (slot >= 0 && slotPrefixes[slot].insert(qso.prefix).second) {
-        worked.workedDxccByBand[slot].push_back(qso.prefix);
+      if (band.slot >= 0 && slotPrefixes.Mark(band.slot, keys.prefix)) {
+        worked.workedDxccByBand[band.slot].push_back(qso.prefix);
       }
     }
-    const std::string_view district = AreaDistrict(qso.areaCode);
-    if (!district.empty() && rowAreas[row].insert(district).second) {
+    if (keys.district != QsoKeys::kNone && bandAreas.Mark(keys.band, keys.district)) {
       ++counts.areas;
-      if (slot >= 0 && slotAreas[slot].insert(district).second) {
-        worked.workedAreasByBand[slot].emplace_back(district);
+      if (band.slot >= 0 && slotAreas.Mark(band.slot, keys.district)) {
+        worked.workedAreasByBand[band.slot].emplace_back(AreaDistrict(qso.areaCode));
       }
     }
   }

@@ -77,7 +77,7 @@ Qso AsHostQso(const ModelQsoInput& q) {
 }
 
 void ExpectSameLog(const ReferenceLog& model) {
-  const std::vector<CInfo>& records = contest.log.qsoList.records();
+  const QsoLog::Records records = contest.log.qsoList.records();
   ASSERT_EQ(records.size(), model.log().size());
   for (size_t i = 0; i < records.size(); ++i) {
     const CInfo& r = records[i];

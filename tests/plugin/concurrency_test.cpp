@@ -25,7 +25,8 @@ TEST(Concurrency, ExportsAndARefreshReaderShareTheState) {
       std::array<std::vector<std::string>, kBandSlots> worked;
       {
         MutexLock guard(contest.lock);
-        records = contest.log.qsoList.records();
+        const QsoLog::Records log = contest.log.qsoList.records();
+        records.assign(log.begin(), log.end());
         worked = contest.results.worked.workedDxccByBand;
         contest.view.currentCall = records.empty() ? std::string() : records.back().call;
         contest.view.bandStatus[3][1] = records.empty() ? "   -" : records.back().mode;
