@@ -87,11 +87,10 @@ Tally TallyLog(const Station& station, const QsoLog& qsoList, const std::vector<
   Tally tally;
   tally.rows.resize(rowCount);
   std::unordered_map<std::string_view, size_t> rowOfBand;
-  std::vector<int> slotOfRow(rowCount), bandFactorOfRow(rowCount);
+  std::vector<int> slotOfRow(rowCount);
   for (size_t row = 0; row < rowCount; ++row) {
     rowOfBand.emplace(bands[row], row);
     slotOfRow[row] = SlotFedBy(bands[row]);
-    bandFactorOfRow[row] = BandFactor(bands[row]);
     if (slotOfRow[row] >= 0) {
       worked.workedDxccByBand[slotOfRow[row]].clear();
       worked.workedAreasByBand[slotOfRow[row]].clear();
@@ -115,8 +114,7 @@ Tally TallyLog(const Station& station, const QsoLog& qsoList, const std::vector<
     if (row == rowCount) continue;
 
     BandRow& counts = tally.rows[row];
-    // A counted QSO's band text is its row's.
-    const int points = BasePoints(qso, station) * bandFactorOfRow[row];
+    const int points = QsoPoints(qso, station);
     ++counts.qsos;
     counts.points += points;
     tally.lastQsoPoints = points;
@@ -150,6 +148,10 @@ std::string ReportOrderKey(const std::string& band) {
 }
 
 }  // namespace
+
+int QsoPoints(const CInfo& qso, const Station& station) {
+  return BasePoints(qso, station) * BandFactor(qso.band);
+}
 
 // Report order: the band texts, each padded in front with "0" to 20 characters, in
 // descending order, so that a wider number comes first (160m, 80m, 40m, 20m, 15m, 10m).

@@ -77,7 +77,7 @@ TEST_F(Replaying, HandsEveryQsoToThePluginAsTheHostDoes) {
   std::vector<std::string> reasons;
   for (const ReasonCount& reason : result.reasons) {
     reasons.push_back(reason.what + ": " + std::to_string(reason.count) + " from line " +
-                      std::to_string(reason.firstLine) + " " + reason.firstDetail);
+                      std::to_string(reason.lines.front()) + " " + reason.firstDetail);
   }
   EXPECT_EQ(reasons, (std::vector<std::string>{
                          "not a contest band: 1 from line 6 160m",
@@ -163,11 +163,14 @@ TEST_F(Replaying, PagesTheContestWithWhatWasNotScored) {
   const LogFile log = ReadLog(kUkLog, UkEiStations(cty));
   const ContestHours hours = PlayHours(stats, cty, log, {});
   const ReplayResult result = Replay(stats, cty, log, {});
-  const std::vector<LeftOutGroup> groups = LeftOutGroups(log, result, hours);
-  ASSERT_EQ(groups.size(), 1u);  // the tool left out nothing, the reader skipped no record
-  ASSERT_EQ(groups[0].lines.size(), 2u);
+  std::vector<LeftOutGroup> groups = LeftOutGroups(log, result, hours);
+  // The replay's four reasons with every line, then the area code the plug-in refused.
+  ASSERT_EQ(groups.size(), 5u);
   EXPECT_EQ(groups[0].lines[0].line, 6);
   EXPECT_EQ(groups[0].lines[0].what, "2016-11-12 1209 W1ABC 160m CW sent 005 received 7");
+  EXPECT_EQ(groups[3].lines.size(), 2u);  // the dupes
+  EXPECT_EQ(groups[4].lines[0].what, "2016-11-12 1211 2M0ZET 40m CW sent 007 received 9 zz");
+  groups.push_back({"noted", {{0, "a word on the whole log"}}});
 
   const std::string page = HtmlPage("<G4XYZ & co>.adi", result.report, hours, groups);
   EXPECT_NE(page.find(">&lt;G4XYZ &amp; co&gt;.adi &middot; 2016-11-12 1200 to 2016-11-13 1200 "
@@ -176,8 +179,12 @@ TEST_F(Replaying, PagesTheContestWithWhatWasNotScored) {
   EXPECT_NE(page.find("<li><span class=\"line\">line 8</span> 2016-11-12 1210 DL2ABC 20m RTTY "
                       "sent 006 received 8</li>"),
             std::string::npos);
+  EXPECT_NE(page.find("<span class=\"line\">the log</span> a word on the whole log"),
+            std::string::npos);
   EXPECT_EQ(page.find('\r'), std::string::npos);
-  EXPECT_NE(page.find("<svg id=\"multipliers-per-band\" data-bars=\"6\""), std::string::npos);
+  // 160 m, where no QSO was counted, is not drawn.
+  EXPECT_NE(page.find("<svg id=\"multipliers-per-band\" width=\"176\""), std::string::npos);
+  EXPECT_EQ(page.find(">160m<"), std::string::npos);
 }
 
 TEST_F(Replaying, QsosKeptFromOutsideTheHoursCountInTheTotalsOnly) {
@@ -256,10 +263,10 @@ TEST_F(Replaying, ADxStationSendsNoAreaCodeAndTheLegFollowsTheModes) {
   EXPECT_EQ(result.reasons[0].what,
             "outside the contest period 2016-11-12 1200 to 2016-11-13 1200, left out (see "
             "--start, --keep-outside-period)");
-  EXPECT_EQ(result.reasons[0].firstLine, 2);
+  EXPECT_EQ(result.reasons[0].lines, (std::vector<int>{2, 6}));  // every line, not the first only
   EXPECT_EQ(result.reasons[1].what,
             "CW QSOs on the SSB leg, left out (see --leg, --keep-other-mode)");
-  EXPECT_EQ(result.reasons[1].firstLine, 5);
+  EXPECT_EQ(result.reasons[1].lines, std::vector<int>{5});
   EXPECT_EQ(result.reasons[2].what, "dupes");
   EXPECT_EQ(Setting("Mode"), "0");
   EXPECT_EQ(result.summary.dupes, 1);

@@ -8,7 +8,9 @@
 #include <unordered_set>
 
 #include "contest/contest_rules.h"
+#include "platform/ascii_text.h"
 #include "platform/text_format.h"
+#include "reports/report.h"
 
 namespace {
 
@@ -94,6 +96,27 @@ void FindOffTimes(const std::vector<long long>& times, long long start, long lon
   gapUntil(end);
 }
 
+// The area code the plug-in takes from a UK/EI station's exchange: its last two letters,
+// when they are a valid code.
+std::string ReceivedAreaCode(const HostQso& qso) {
+  return LastTwo(UpperAscii(TrimBlanks(qso.exchange)));
+}
+
+CountedQso Counted(const HostQso& qso, const Station& station) {
+  CountedQso counted{Seconds(qso.time), qso.band, qso.worked.prefix, qso.worked.continent, {}, 0};
+  const std::string area = ReceivedAreaCode(qso);
+  if (IsUkEiPrefix(qso.worked.prefix) && IsValidAreaCode(area)) {
+    counted.area = AreaDistrict(area);
+  }
+  CInfo record;
+  record.prefix = qso.worked.prefix;
+  record.continent = qso.worked.continent;
+  record.band = qso.band;
+  record.time = qso.time;
+  counted.points = QsoPoints(record, station);
+  return counted;
+}
+
 }  // namespace
 
 ReportTable ReadReportTable(const std::string& report) {
@@ -127,22 +150,34 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
   WriteSettings(hours.station, options);
   ResetFor(stats, hours.station, false);
 
+  const bool ukEiStation = IsUkEiPrefix(hours.station.placement.prefix);
+  Station scoring;
+  scoring.isUkEiStation = ukEiStation ? 1 : 0;
+  scoring.ownContinent = hours.station.placement.continent;
   std::unordered_set<std::string> stored;
   std::vector<long long> countedTimes;
+  const std::string* lastBand = nullptr;
   size_t next = 0;
   auto handUntil = [&](long long end) {
     for (; next < qsos.size() && Seconds(qsos[next].time) < end; ++next) {
       const HostQso& qso = qsos[next];
       if (AddQso(stats, qso) == 0) {
         hours.refused.push_back(qso);
-      } else if (stored.insert(DupeKey(qso)).second) {
+        continue;
+      }
+      if (IsUkEiPrefix(qso.worked.prefix) && !IsValidAreaCode(ReceivedAreaCode(qso))) {
+        hours.areaWarnings.push_back(qso);
+      }
+      hours.bandChanges += lastBand != nullptr && *lastBand != qso.band ? 1 : 0;
+      lastBand = &qso.band;
+      if (stored.insert(DupeKey(qso)).second) {
         countedTimes.push_back(Seconds(qso.time));
+        hours.counted.push_back(Counted(qso, scoring));
       }
     }
   };
 
   const long long start = Seconds(hours.station.contestStart);
-  const bool ukEiStation = IsUkEiPrefix(hours.station.placement.prefix);
   handUntil(start);
   std::vector<ReportTable> ends{Report(stats)};  // before the first hour, then at each end
   for (int hour = 0; hour < kContestHours; ++hour) {
@@ -169,6 +204,8 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
     row.points = after.total.points - before.total.points;
     row.newDxcc = after.total.dxcc - before.total.dxcc;
     row.newAreas = after.total.areas - before.total.areas;
+    row.qsosSoFar = after.total.qsos;
+    row.multipliersSoFar = after.total.dxcc + after.total.areas;
     row.score = after.score;
     qsosInHours += row.qsos;
     hours.hours.push_back(std::move(row));

@@ -180,7 +180,7 @@ void PrintWarnings(const std::string& file, const std::vector<LogProblem>& warni
 void PrintReasons(const std::vector<ReasonCount>& reasons, const char* unit) {
   for (const ReasonCount& reason : reasons) {
     std::cout << "  " << reason.what << ": " << reason.count << ' ' << unit
-              << ", the first at line " << reason.firstLine;
+              << ", the first at line " << reason.lines.front();
     if (!reason.firstDetail.empty()) std::cout << " (" << reason.firstDetail << ')';
     std::cout << '\n';
   }
