@@ -18,15 +18,6 @@ constexpr int kContestHours = 24;
 constexpr long long kSecondsPerHour = 3600;
 constexpr int kOffTimeMinutes = 30;
 
-// A moment in whole seconds, for exact comparisons with the hours' ends.
-long long Seconds(const OleDate& date) {
-  return std::llround(date.m_dt * 86400.0);
-}
-
-OleDate AtSeconds(long long seconds) {
-  return OleDate{static_cast<double>(seconds) / 86400.0, OleDate::kValid};
-}
-
 std::vector<std::string> ReportLines(const std::string& report) {
   std::vector<std::string> lines;
   size_t start = 0;
@@ -78,24 +69,6 @@ BestRate BusiestStretch(const std::vector<long long>& times, long long seconds) 
   return best;
 }
 
-void FindOffTimes(const std::vector<long long>& times, long long start, long long end,
-                  ContestHours& hours) {
-  long long from = start;
-  auto gapUntil = [&](long long to) {
-    const int minutes = static_cast<int>((to - from) / 60);
-    if (minutes >= kOffTimeMinutes) {
-      hours.offTimes.push_back({AtSeconds(from), AtSeconds(to), minutes});
-      hours.offMinutes += minutes;
-    }
-  };
-  for (const long long time : times) {
-    if (time < start || time >= end) continue;
-    gapUntil(time);
-    from = time;
-  }
-  gapUntil(end);
-}
-
 // The area code the plug-in takes from a UK/EI station's exchange: its last two letters,
 // when they are a valid code.
 std::string ReceivedAreaCode(const HostQso& qso) {
@@ -103,7 +76,8 @@ std::string ReceivedAreaCode(const HostQso& qso) {
 }
 
 CountedQso Counted(const HostQso& qso, const Station& station) {
-  CountedQso counted{Seconds(qso.time), qso.band, qso.worked.prefix, qso.worked.continent, {}, 0};
+  CountedQso counted{WholeSeconds(qso.time), qso.band, qso.worked.prefix,
+                     qso.worked.continent,   {},       0};
   const std::string area = ReceivedAreaCode(qso);
   if (IsUkEiPrefix(qso.worked.prefix) && IsValidAreaCode(area)) {
     counted.area = AreaDistrict(area);
@@ -143,7 +117,7 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
   ReplayResult planned;
   std::vector<HostQso> qsos = PlanReplay(cty, log, options, planned);
   std::stable_sort(qsos.begin(), qsos.end(), [](const HostQso& a, const HostQso& b) {
-    return Seconds(a.time) < Seconds(b.time);
+    return WholeSeconds(a.time) < WholeSeconds(b.time);
   });
   ContestHours hours;
   hours.station = planned.station;
@@ -159,7 +133,7 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
   const std::string* lastBand = nullptr;
   size_t next = 0;
   auto handUntil = [&](long long end) {
-    for (; next < qsos.size() && Seconds(qsos[next].time) < end; ++next) {
+    for (; next < qsos.size() && WholeSeconds(qsos[next].time) < end; ++next) {
       const HostQso& qso = qsos[next];
       if (AddQso(stats, qso) == 0) {
         hours.refused.push_back(qso);
@@ -171,13 +145,13 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
       hours.bandChanges += lastBand != nullptr && *lastBand != qso.band ? 1 : 0;
       lastBand = &qso.band;
       if (stored.insert(DupeKey(qso)).second) {
-        countedTimes.push_back(Seconds(qso.time));
+        countedTimes.push_back(WholeSeconds(qso.time));
         hours.counted.push_back(Counted(qso, scoring));
       }
     }
   };
 
-  const long long start = Seconds(hours.station.contestStart);
+  const long long start = WholeSeconds(hours.station.contestStart);
   handUntil(start);
   std::vector<ReportTable> ends{Report(stats)};  // before the first hour, then at each end
   for (int hour = 0; hour < kContestHours; ++hour) {
@@ -213,16 +187,11 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
   hours.outsideHours = hours.whole.total.qsos - qsosInHours;
   hours.best60 = BusiestStretch(countedTimes, 60 * 60);
   hours.best10 = BusiestStretch(countedTimes, 10 * 60);
-  FindOffTimes(countedTimes, start, start + kContestHours * kSecondsPerHour, hours);
+  OffTimes off =
+      FindOffTimes(countedTimes, start, start + kContestHours * kSecondsPerHour, kOffTimeMinutes);
+  hours.offTimes = std::move(off.breaks);
+  hours.offMinutes = off.minutes;
   return hours;
-}
-
-std::string HourAndMinute(const OleDate& time) {
-  return FormatDate(time, "%H%M");
-}
-
-std::string Duration(int minutes) {
-  return Formatted("%dh%02d", minutes / 60, minutes % 60);
 }
 
 std::string RatesLine(const ContestHours& hours) {

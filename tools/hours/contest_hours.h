@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/replay/off_times.h"
 #include "tools/replay/replay.h"
 
 // One band line of the plug-in's report, or its Total line.
@@ -48,12 +49,6 @@ struct BestRate {
   OleDate from;
 };
 
-// A stretch of the contest period without a counted QSO.
-struct OffTime {
-  OleDate from, to;
-  int minutes = 0;
-};
-
 struct ContestHours {
   ReplayStation station;
   std::vector<std::string> bands;  // of the whole log's report, in its order
@@ -61,7 +56,7 @@ struct ContestHours {
   ReportTable whole;               // the report of the whole log
   int outsideHours = 0;            // counted QSOs kept from outside the 24 hours
   BestRate best60, best10;
-  std::vector<OffTime> offTimes;  // of 30 minutes or more
+  std::vector<OffTime> offTimes;  // without a counted QSO, of 30 minutes or more
   int offMinutes = 0;
   std::vector<HostQso> refused;  // handed over but not taken, in time order
   // Taken with a received area code the plug-in does not accept, in time order.
@@ -81,8 +76,3 @@ std::string HourTable(const ContestHours& hours);
 
 // The best 60 and 10 minutes and the off-times, in one line without its end.
 std::string RatesLine(const ContestHours& hours);
-
-// "1302" for 13:02 UTC; the rates line and the page name times so.
-std::string HourAndMinute(const OleDate& time);
-// "2h05" for 125 minutes.
-std::string Duration(int minutes);

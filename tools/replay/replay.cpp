@@ -437,7 +437,7 @@ std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
 ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
                     const ReplayOptions& options) {
   ReplayResult result;
-  const std::vector<HostQso> qsos = PlanReplay(cty, log, options, result);
+  std::vector<HostQso> qsos = PlanReplay(cty, log, options, result);
   if (qsos.empty()) return result;
   const ReplayStation& station = result.station;
   WriteSettings(station, options);
@@ -465,5 +465,6 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
         cabrilloAfter && cabrilloAfter != cabrilloBefore &&
         ApplyHeaderSettings(IniFile(kSettingsSection, kSettingsPath), result.cabrilloFile);
   }
+  result.handed = std::move(qsos);
   return result;
 }

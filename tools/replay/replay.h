@@ -50,6 +50,8 @@ struct ReplaySummary {
   int counted() const { return stored - dupes; }
 };
 
+struct HostQso;  // below
+
 struct ReplayResult {
   ReplayStation station;
   std::string report;  // as GetResult0 returned it
@@ -63,6 +65,7 @@ struct ReplayResult {
   std::string problemLinesFile;
   std::string cabrilloFile;
   bool cabrilloProduced = false;  // written whole by this run, with the header values
+  std::vector<HostQso> handed;    // the QSOs handed to the plug-in, in the order handed
 };
 
 class ReplayError : public std::runtime_error {

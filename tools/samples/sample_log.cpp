@@ -130,6 +130,7 @@ struct Qso {
   int sentNumber;
   int receivedNumber;
   std::string receivedArea;  // UK/EI stations
+  std::string prefix;
 };
 
 class LogMaker {
@@ -163,8 +164,10 @@ class LogMaker {
       qso.sentNumber = static_cast<int>(qsos.size()) + 1;
       qso.receivedNumber = ReceivedNumber(station.call, second);
       if (IsUkEiPrefix(station.prefix)) qso.receivedArea = AreaOf(station);
+      qso.prefix = station.prefix;
       qsos.push_back(std::move(qso));
     }
+    PlantFaults(qsos);
     return qsos;
   }
 
@@ -256,16 +259,73 @@ class LogMaker {
     return nullptr;
   }
 
-  // Each station has its own pace, most a modest one; its serial number grows with it.
+  // Each station has its own pace, most a modest one; its serial number grows with it, and
+  // never goes back.
   int ReceivedNumber(const std::string& call, int second) {
     auto found = paceOf_.find(call);
     if (found == paceOf_.end()) {
       const unsigned pace = 8 + random_.Below(30) + (random_.Chance(0.3) ? random_.Below(80) : 0);
-      found = paceOf_.emplace(call, pace).first;
+      found = paceOf_.emplace(call, Pace{pace, 0}).first;
     }
     const double hours = second / 3600.0;
     const double spread = 0.9 + random_.Below(21) / 100.0;
-    return 1 + static_cast<int>(found->second * hours * spread);
+    Pace& pace = found->second;
+    pace.lastNumber =
+        std::max(pace.lastNumber + 1, 1 + static_cast<int>(pace.perHour * hours * spread));
+    return pace.lastNumber;
+  }
+
+  // The faults the check before submission names, each from a fixed share of the log on,
+  // where the first QSO fits: a call worked once busted in its last character into one
+  // known nowhere, with the true call its only near one; the area code of a UK/EI station's
+  // later QSO changed to another of its country; a serial received lower than the one
+  // before from the same station.
+  void PlantFaults(std::vector<Qso>& qsos) const {
+    std::map<std::string, std::vector<size_t>> byCall;
+    for (size_t index = 0; index < qsos.size(); ++index) byCall[qsos[index].call].push_back(index);
+    KnownCalls workedAgain;
+    for (const auto& [call, indexes] : byCall) {
+      if (indexes.size() > 1) workedAgain.Add(BaseCall(call));
+    }
+    const KnownCalls& known = pool_.known();
+    auto firstFrom = [&](size_t share, const auto& plant) {
+      for (size_t index = qsos.size() * share / 8; index < qsos.size(); ++index) {
+        const auto station = byCall.find(qsos[index].call);  // none: busted just now
+        if (station != byCall.end() && plant(station->second)) return;
+      }
+    };
+    for (const size_t share : {2, 4, 6}) {
+      firstFrom(share, [&](const std::vector<size_t>& indexes) {
+        std::string& call = qsos[indexes[0]].call;
+        if (indexes.size() > 1 || BaseCall(call) != call) return false;
+        for (const char c : std::string_view("ABCDEFGHIJKLMNOPQRSTUVWXYZ")) {
+          std::string busted = call;
+          busted.back() = c;
+          if (busted == call || known.Contains(busted)) continue;
+          if (known.NearCalls(busted, &workedAgain) != std::vector<std::string>{call}) continue;
+          call = busted;
+          return true;
+        }
+        return false;
+      });
+    }
+    firstFrom(3, [&](const std::vector<size_t>& indexes) {
+      Qso& later = qsos[indexes.back()];
+      if (indexes.size() < 2 || later.receivedArea.empty() ||
+          later.receivedArea != qsos[indexes[0]].receivedArea) {
+        return false;
+      }
+      const std::vector<std::string>& codes = areas_.at(later.prefix);
+      const auto at = std::find(codes.begin(), codes.end(), later.receivedArea);
+      if (codes.size() < 2 || at == codes.end()) return false;
+      later.receivedArea = at + 1 == codes.end() ? codes.front() : *(at + 1);
+      return true;
+    });
+    firstFrom(5, [&](const std::vector<size_t>& indexes) {
+      if (indexes.size() < 2 || qsos[indexes[0]].receivedNumber <= 10) return false;
+      qsos[indexes[1]].receivedNumber = qsos[indexes[0]].receivedNumber - 10;
+      return true;
+    });
   }
 
   std::string AreaOf(const CallPool::Station& station) {
@@ -291,7 +351,11 @@ class LogMaker {
   std::array<std::set<const CallPool::Station*>, kBandSlots> onBand_;
   std::vector<const CallPool::Station*> worked_;
   std::set<std::string> workedCalls_;
-  std::map<std::string, unsigned> paceOf_;
+  struct Pace {
+    unsigned perHour;
+    int lastNumber;
+  };
+  std::map<std::string, Pace> paceOf_;
   std::map<std::string, std::string> areaOf_;
 };
 
@@ -389,7 +453,8 @@ SampleLogPlan DxSsbSample() {
   return plan;
 }
 
-CallPool::CallPool(std::string_view masterScp, const CtyDatabase& cty) {
+CallPool::CallPool(std::string_view masterScp, const CtyDatabase& cty)
+    : known_(KnownCalls::FromText(masterScp)) {
   size_t start = 0;
   while (start < masterScp.size()) {
     size_t end = masterScp.find('\n', start);

@@ -2,8 +2,9 @@
 // Realistic contest logs of the UK/EI DX Contest for demonstrations, tests and benchmarks:
 // real call signs, rates that follow the time of day, bands that follow propagation,
 // runs and search-and-pounce, stations worked again on other bands, a few dupes, a few
-// 160 m QSOs and a few miscopied area codes. The same description and seed always give
-// the same log, byte for byte.
+// 160 m QSOs and a few miscopied area codes. For the check before submission it plants
+// three busted calls, one changed area code and one received serial going backwards. The
+// same description and seed always give the same log, byte for byte.
 
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 
 #include "platform/ole_date.h"
 #include "tools/logs/cty_database.h"
+#include "tools/logs/known_calls.h"
 
 struct SampleLogPlan {
   enum class Format { kAdif, kCabrillo };
@@ -42,9 +44,12 @@ class CallPool {
     std::string prefix;
   };
   const std::vector<Station>& group(Group g) const { return groups_[g]; }
+  // Every call of the file, placed or not.
+  const KnownCalls& known() const { return known_; }
 
  private:
   std::vector<Station> groups_[kGroups];
+  KnownCalls known_;
 };
 
 std::string GenerateSampleLog(const SampleLogPlan& plan, const CallPool& pool);

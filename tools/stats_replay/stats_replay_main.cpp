@@ -6,38 +6,44 @@
 #include <optional>
 #include <string>
 
-#include "platform/ascii_text.h"
 #include "contest/contest_rules.h"
+#include "platform/ascii_text.h"
+#include "tools/check/log_check.h"
 #include "tools/hours/contest_hours.h"
-#include "tools/replay/header_settings.h"
-#include "tools/page/html_page.h"
 #include "tools/logs/log_fields.h"
-#include "tools/replay/replay.h"
 #include "tools/logs/whole_file.h"
+#include "tools/page/html_page.h"
+#include "tools/replay/header_settings.h"
+#include "tools/replay/replay.h"
 
 namespace {
 
-// Linux has the country file from Debian's hamradio-files; on Windows it lies beside the
-// tool, where the contester puts the cty.dat their logger keeps up to date.
+// Linux has the country file and the check-partial file from Debian's hamradio-files; on
+// Windows they lie beside the tool, where the contester puts the cty.dat and MASTER.SCP
+// their logger keeps up to date.
 #if defined(_WIN32)
 constexpr const char* kLibraryFile = "Stats.dll";
 constexpr const char* kCtyHint = "Put cty.dat beside stats-replay.exe";
+constexpr const char* kScpFile = "MASTER.SCP";
 #else
 constexpr const char* kLibraryFile = "libStats.so";
 constexpr const char* kDefaultCty = "/usr/share/hamradio-files/cty.dat";
+constexpr const char* kDefaultScp = "/usr/share/hamradio-files/MASTER.SCP";
 constexpr const char* kCtyHint = "The country file comes with the Debian package hamradio-files";
 #endif
 
 constexpr const char* kUsage =
     "usage: stats-replay [--call CALL] [--area XX] [--leg cw|ssb] [--start YYYY-MM-DD]\n"
     "                    [--keep-outside-period] [--keep-other-mode] [--cty FILE]\n"
-    "                    [--library PATH] [--cabrillo] [--header TAG=VALUE]... [--hours]\n"
-    "                    [--html FILE] LOGFILE\n"
+    "                    [--scp FILE] [--library PATH] [--cabrillo]\n"
+    "                    [--header TAG=VALUE]... [--hours] [--html FILE] LOGFILE\n"
     "Scores an ADIF or Cabrillo log of the UK/EI DX Contest with the Stats plug-in and\n"
     "prints its report. QSOs outside the contest's 24 hours (from 12:00 UTC of --start,\n"
     "or of the day most QSOs say) and QSOs of the other leg's mode (the leg is that of\n"
     "most QSOs unless --leg says) are left out; calls the country file cannot place\n"
-    "earn no multiplier.\n"
+    "earn no multiplier. The section \"Before you submit\" names what the adjudicator\n"
+    "will find: calls likely busted (against the check-partial file MASTER.SCP, or\n"
+    "--scp FILE), exchanges and serials that disagree, the on-time, the category.\n"
     "The plug-in's files land in the current folder; with --cabrillo it writes the\n"
     "Cabrillo log too (on Windows after its header dialog). --header keeps a Cabrillo\n"
     "header value in the plug-in's INI file for this and later exports, for example\n"
@@ -50,6 +56,7 @@ struct Arguments {
   bool help = false;
   ReplayOptions replay;
   std::string cty;  // empty: the default country file
+  std::string scp;  // empty: the default check-partial file
   std::string library;
   std::string logFile;
   bool hours = false;
@@ -133,6 +140,8 @@ Arguments ParseArguments(int argc, char** argv) {
         arguments.replay.headerSettings.push_back(HeaderSetting(value));
       } else if (option == "--cty") {
         arguments.cty = value;
+      } else if (option == "--scp") {
+        arguments.scp = value;
       } else if (option == "--html") {
         arguments.htmlFile = value;
       } else if (option == "--library") {
@@ -156,6 +165,26 @@ std::string DefaultCty(const char* toolPath) {
   (void)toolPath;
   return kDefaultCty;
 #endif
+}
+
+// The check-partial file: given, or the default; without it the check names no busted
+// call, and says so.
+KnownCalls LoadKnownCalls(const Arguments& arguments, const char* toolPath) {
+#if defined(_WIN32)
+  const std::string defaultScp =
+      (std::filesystem::path(toolPath).parent_path() / kScpFile).string();
+#else
+  (void)toolPath;
+  const std::string defaultScp = kDefaultScp;
+#endif
+  try {
+    return KnownCalls::Load(arguments.scp.empty() ? defaultScp : arguments.scp);
+  } catch (const KnownCallsError& error) {
+    if (!arguments.scp.empty()) throw;
+    std::cerr << "stats-replay: " << error.what()
+              << ": no busted calls are named (give --scp FILE)\n";
+    return {};
+  }
 }
 
 // The build puts the tool beside the library, and so does an installation.
@@ -219,6 +248,7 @@ int Run(const Arguments& arguments, const char* toolPath) {
                      "; give another one with --cty FILE.");
     }
   }();
+  const KnownCalls knownCalls = LoadKnownCalls(arguments, toolPath);
   const std::string libraryPath =
       arguments.library.empty() ? DefaultLibrary(toolPath) : arguments.library;
   const StatsLibrary stats(libraryPath);
@@ -261,6 +291,8 @@ int Run(const Arguments& arguments, const char* toolPath) {
             << TerminalText(result.report);
   if (!result.report.empty() && result.report.back() != '\n') std::cout << '\n';
   PrintSummary(result, log);
+  const LogCheck check = CheckLog(knownCalls, station, result.handed, KeptCategoryHeader());
+  std::cout << '\n' << BeforeYouSubmit(check) << '\n';
   // Paths from the current folder, where the plug-in writes.
   std::cout << "Problem lines: " << result.problemLinesFile
             << " (refused QSOs and dupes in detail)\n";
