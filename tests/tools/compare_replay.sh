@@ -20,8 +20,8 @@ run() {  # folder, program...
   (cd "$folder" && "$@" "${options[@]}" "$name" >"$folder.out" 2>"$folder.err") || rc=$?
   echo $rc >"$folder.rc"
 }
-# The Windows tool looks for cty.dat beside itself: both are given Debian's.
-options=(--cty /usr/share/hamradio-files/cty.dat "$@")
+# The Windows tool looks for cty.dat and MASTER.SCP beside itself: both are given Debian's.
+options=(--cty /usr/share/hamradio-files/cty.dat --scp /usr/share/hamradio-files/MASTER.SCP "$@")
 run native "$native"
 run windows "$wine_run" "$windows"
 sed -i -e 's/\r$//' -e '/^X connection to .* broken/d' "$work/windows.out" "$work/windows.err"

@@ -10,6 +10,7 @@
 #include "host/temp_folder.h"
 #include "platform/ini_file.h"
 #include "tests/tools/cty_excerpt.h"
+#include "tools/check/log_check.h"
 #include "tools/hours/contest_hours.h"
 #include "tools/page/html_page.h"
 
@@ -366,6 +367,65 @@ TEST_F(Replaying, SaysWhatTheLogLeavesOpen) {
                  "needs: give --area");
   }
   EXPECT_FALSE(std::ifstream("G4XYZ.cbr"));
+}
+
+TEST_F(Replaying, ChecksTheLogAsTheAdjudicatorWill) {
+  ReplayResult planned;
+  const std::vector<HostQso> qsos = PlanReplay(
+      cty,
+      ReadLog("START-OF-LOG: 3.0\n"
+              "QSO: 14025 CW 2016-11-12 1200 G4XYZ 599 001 LN DL1ABC 599 5\n"
+              "QSO: 14025 CW 2016-11-12 1210 G4XYZ 599 002 LN DL1ABX 599 6\n"  // two near calls
+              "QSO: 14025 CW 2016-11-12 1220 G4XYZ 599 003 LN W1AWX 599 7\n"
+              "QSO: 14025 CW 2016-11-12 1230 G4XYZ 599 004 LN ON4NU/P 599 8\n"
+              "QSO: 14025 CW 2016-11-12 1240 G4XYZ 599 005 LN GM3ABC 599 10 AB\n"
+              "QSO:  7025 CW 2016-11-12 1300 G4XYZ 599 006 LN GM3ABC 599 20 AB\n"
+              "QSO:  3525 CW 2016-11-12 1310 G4XYZ 599 008 LN GM3ABC 599 15 DD\n"  // a skip
+              "QSO: 14025 CW 2016-11-12 1320 G4XYZ 599 008 LN G4NEW 599 30 LN\n"
+              "QSO:  7025 CW 2016-11-12 1330 G4XYZ 599 007 LN G4NEW 599 31 LN\n"
+              "QSO:  7025 CW 2016-11-12 1340 G4XYZ 599 009 LN G4NW 599 32 LN\n"
+              "QSO:  7025 CW 2016-11-12 1350 G4XYZ 599 010 LN W1AX 599 33\n",
+              UkEiStations(cty)),
+      {}, planned);
+  const KnownCalls known =
+      KnownCalls::FromText("# MASTER.SCP\nDL1ABC\nDL1ABD\nGM3ABC\nW1AW\nON4UN\n");
+  const LogCheck check =
+      CheckLog(known, planned.station, qsos, {"single-op", "G4XYZ, G4ABC", "20M", "SSB", ""});
+  EXPECT_EQ(BeforeYouSubmit(check),
+            "Before you submit:\n"
+            "  On-time 1h50, off-times of 60 minutes or more: 1350-1200 (22h10)\n"
+            "  header: G4XYZ: CATEGORY-OPERATOR SINGLE-OP, but OPERATORS names 2 calls\n"
+            "  header: G4XYZ: CATEGORY-MODE SSB, but the log is of the CW leg\n"
+            "  4: W1AWX: not in MASTER.SCP and worked once; likely W1AW\n"
+            "  5: ON4NU/P: not in MASTER.SCP and worked once; likely ON4UN/P\n"
+            "  7: GM3ABC: CATEGORY-BAND 20M, but 5 QSOs are on other bands, the first here\n"
+            "  8, 6: GM3ABC: area DD received, AB at line 6; AB is received most often (2 of 3 "
+            "QSOs)\n"
+            "  8, 7: GM3ABC: serial 015 received after 020 at line 7: one of the two is miscopied\n"
+            "  9, 8: G4NEW: serial 008 sent after 008 at line 8: sent twice\n"
+            "  10, 9: G4NEW: serial 007 sent after 008 at line 9: going backwards\n"
+            "  11: G4NW: not in MASTER.SCP and worked once; likely G4NEW\n"
+            "  12: W1AX: not in MASTER.SCP and worked once; likely W1AW\n"
+            "  4 possible busted calls, 1 area code that disagrees, 1 received serial going "
+            "backwards, 2 own serials repeated or going backwards, 3 categories the log "
+            "contradicts\n");
+
+  // A QSO every 55 minutes from the start: no break, so the 15th is past 12 hours on.
+  std::vector<HostQso> steady(15, qsos[0]);
+  for (size_t at = 0; at < steady.size(); ++at) {
+    steady[at].line = static_cast<int>(at) + 2;
+    steady[at].sentNumber = std::to_string(at + 1);
+    steady[at].time.m_dt = planned.station.contestStart.m_dt + at * 55 / 1440.0;
+  }
+  const LogCheck twelve = CheckLog({}, planned.station, steady, {"", "", "", "", "12-HOURS"});
+  EXPECT_EQ(twelve.time.onMinutes, 14 * 55);
+  ASSERT_EQ(twelve.findings.size(), 1u);
+  EXPECT_EQ(FindingLine(twelve.findings[0]),
+            "16: DL1ABC: on the air past 12 hours here (CATEGORY-TIME 12-HOURS), 12h50 in all");
+  EXPECT_EQ(BeforeYouSubmit(CheckLog({}, planned.station, steady, {"", "", "", "", "24-HOURS"})),
+            "Before you submit:\n"
+            "  On-time 12h50, off-times of 60 minutes or more: 0050-1200 (11h10)\n"
+            "  nothing found\n");
 }
 
 }  // namespace

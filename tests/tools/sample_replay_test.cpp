@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <ostream>
 #include <set>
@@ -14,6 +15,7 @@
 #include "contest/contest_rules.h"
 #include "host/temp_folder.h"
 #include "tests/model/reference_log.h"
+#include "tools/check/log_check.h"
 #include "tools/hours/contest_hours.h"
 #include "tools/logs/whole_file.h"
 #include "tools/page/html_page.h"
@@ -22,12 +24,14 @@
 namespace {
 
 constexpr const char* kCty = "/usr/share/hamradio-files/cty.dat";
+constexpr const char* kScp = "/usr/share/hamradio-files/MASTER.SCP";
 
 struct Sample {
   const char* file;
   const char* ownCall;
   const char* areaCode;
   bool cwLeg;
+  std::array<int, kFindingKinds> findings;  // planted by the generator, by kind
 };
 
 void PrintTo(const Sample& sample, std::ostream* out) {
@@ -99,6 +103,10 @@ TEST_P(SampleReplay, ScoresTheLogAsTheContestRulesDo) {
   EXPECT_EQ(result.summary.refused, 2000 - stored);
   EXPECT_EQ(result.summary.dupes, dupes);
   EXPECT_EQ(result.summary.notPlaced, 0);
+  // The check names what the generator planted (and its miscopied area codes), no more.
+  const LogCheck check = CheckLog(KnownCalls::Load(kScp), station, result.handed, {});
+  EXPECT_EQ(std::vector<int>(check.counts, check.counts + kFindingKinds),
+            std::vector<int>(sample.findings.begin(), sample.findings.end()));
 
 #if !defined(_WIN32)  // on Windows an export run asks the operator: header dialog, message box
   // For export the plug-in writes every stored QSO to the Cabrillo log, with the score.
@@ -169,9 +177,10 @@ TEST_P(SampleReplay, ScoresTheLogAsTheContestRulesDo) {
   EXPECT_EQ(bars, 2 * 24 + 2 * static_cast<size_t>(drawn));  // not 160 m, where none counted
 }
 
-INSTANTIATE_TEST_SUITE_P(Samples, SampleReplay,
-                         ::testing::Values(Sample{"G4SMP-uk-cw.adi", "G4SMP", "CB", true},
-                                           Sample{"K1SMP-dx-ssb.log", "K1SMP", "", false}),
-                         [](const auto& info) { return std::string(info.param.ownCall); });
+INSTANTIATE_TEST_SUITE_P(
+    Samples, SampleReplay,
+    ::testing::Values(Sample{"G4SMP-uk-cw.adi", "G4SMP", "CB", true, {3, 1, 1, 0, 0, 0}},
+                      Sample{"K1SMP-dx-ssb.log", "K1SMP", "", false, {3, 4, 1, 0, 0, 0}}),
+    [](const auto& info) { return std::string(info.param.ownCall); });
 
 }  // namespace
