@@ -173,7 +173,7 @@ TEST_F(Replaying, PagesTheContestWithWhatWasNotScored) {
   EXPECT_EQ(groups[4].lines[0].what, "2016-11-12 1211 2M0ZET 40m CW sent 007 received 9 zz");
   groups.push_back({"noted", {{0, "a word on the whole log"}}});
 
-  const std::string page = HtmlPage("<G4XYZ & co>.adi", result.report, hours, groups);
+  const std::string page = HtmlPage("<G4XYZ & co>.adi", result.report, hours, {}, groups);
   EXPECT_NE(page.find(">&lt;G4XYZ &amp; co&gt;.adi &middot; 2016-11-12 1200 to 2016-11-13 1200 "
                       "UTC &middot; area LN<"),
             std::string::npos);

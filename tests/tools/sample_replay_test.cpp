@@ -168,7 +168,7 @@ TEST_P(SampleReplay, ScoresTheLogAsTheContestRulesDo) {
   EXPECT_EQ(hours.refused.size(), static_cast<size_t>(2000 - stored));
 
   // Three charts: a bar for each hour, twice, and two for each band.
-  const std::string page = HtmlPage(sample.file, result.report, hours, {});
+  const std::string page = HtmlPage(sample.file, result.report, hours, {}, {});
   EXPECT_LT(page.size(), 200'000u);
   size_t bars = 0;
   for (size_t at = 0; (at = page.find("<g class=\"bar\"", at + 1)) != std::string::npos;) ++bars;

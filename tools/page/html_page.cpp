@@ -573,6 +573,38 @@ std::string LeftOutHtml(const std::vector<LeftOutGroup>& leftOut) {
   return html + "</div>";
 }
 
+// What the adjudicator will find, first the counts by kind, then each finding with its
+// lines.
+std::string FindingsHtml(const LogCheck& check) {
+  std::string counts;
+  for (int kind = 0; kind < kFindingKinds; ++kind) {
+    if (check.counts[kind] == 0) continue;
+    counts += (counts.empty() ? "" : ", ") + Number(check.counts[kind]) + ' ' +
+              KindName(static_cast<FindingKind>(kind), check.counts[kind]);
+  }
+  std::string html = "<div id=\"findings\" data-count=\"" + Count(check.findings.size()) +
+                     "\"><h3>Findings (" + Count(check.findings.size()) + ")</h3><p>" +
+                     (counts.empty() ? "Nothing found." : Escaped(counts)) +
+                     "</p><ul class=\"findings\">";
+  for (const Finding& finding : check.findings) {
+    html += "<li>" + Escaped(FindingLine(finding)) + "</li>";
+  }
+  return html + "</ul></div>\n";
+}
+
+// The on-time and the breaks as the check counts them, and the band changes.
+std::string OperatingTimeHtml(const OperatingTime& time, int bandChanges) {
+  std::string html =
+      "<ul class=\"facts\" id=\"operating\" data-on-minutes=\"" + Number(time.onMinutes) + "\">" +
+      Fact("On-time", Duration(time.onMinutes)) + Fact("Off-time", Duration(time.off.minutes)) +
+      Fact("Band changes", Number(bandChanges)) + "</ul><p>Breaks of 60 minutes or more:";
+  for (const OffTime& off : time.off.breaks) {
+    html += ' ' + HourAndMinute(off.from) + '-' + HourAndMinute(off.to) + " (" +
+            Duration(off.minutes) + ')';
+  }
+  return html + (time.off.breaks.empty() ? " none.</p>" : ".</p>");
+}
+
 }  // namespace
 
 std::vector<LeftOutGroup> LeftOutGroups(const LogFile& log, const ReplayResult& result,
@@ -597,7 +629,8 @@ std::vector<LeftOutGroup> LeftOutGroups(const LogFile& log, const ReplayResult& 
 }
 
 std::string HtmlPage(const std::string& logName, const std::string& report,
-                     const ContestHours& hours, const std::vector<LeftOutGroup>& leftOut) {
+                     const ContestHours& hours, const LogCheck& check,
+                     const std::vector<LeftOutGroup>& leftOut) {
   const ReplayStation& station = hours.station;
   const std::string leg = station.cwLeg ? "CW" : "SSB";
   const ReportTable& whole = hours.whole;
@@ -617,10 +650,11 @@ std::string HtmlPage(const std::string& logName, const std::string& report,
       "</p>\n<ul class=\"facts\">" + Fact("Claimed score", Number(whole.score)) +
       Fact("QSOs", Number(whole.total.qsos)) + Fact("Points", Number(whole.total.points)) +
       Fact("DXCC", Number(whole.total.dxcc)) + Fact("Areas", Number(whole.total.areas)) +
-      "</ul>\n<h2 id=\"check\">Before you submit</h2>\n" + LeftOutHtml(leftOut) +
-      "\n<h2>Charts</h2>\n<div class=\"charts\">\n<figure>" + QsoChart(hours) +
-      "<figcaption>QSOs per hour, stacked by band</figcaption>" + BandLegend(hours, counted) +
-      "</figure>\n<figure>" + ScoreChart(hours) +
+      Fact("On-time", Duration(check.time.onMinutes)) +
+      "</ul>\n<h2 id=\"check\">Before you submit</h2>\n" + FindingsHtml(check) +
+      LeftOutHtml(leftOut) + "\n<h2>Charts</h2>\n<div class=\"charts\">\n<figure>" +
+      QsoChart(hours) + "<figcaption>QSOs per hour, stacked by band</figcaption>" +
+      BandLegend(hours, counted) + "</figure>\n<figure>" + ScoreChart(hours) +
       "<figcaption>Claimed score at each hour's end</figcaption><ul class=\"legend\">"
       "<li><span class=\"swatch score\"></span>score</li>" +
       (AnyBonusHour(hours)
@@ -629,13 +663,14 @@ std::string HtmlPage(const std::string& logName, const std::string& report,
       "</ul></figure>\n<figure>" + MultiplierChart(hours, counted) +
       "<figcaption>Multipliers per band</figcaption><ul class=\"legend\"><li><span "
       "class=\"swatch dxcc\"></span>DXCC</li><li><span class=\"swatch area\"></span>areas"
-      "</li></ul></figure>\n</div>\n<h2>Operating time</h2>\n<p>Band changes: " +
-      Number(hours.bandChanges) + "</p>\n<figure>" + Timeline(hours, hours.offTimes) +
-      BandLegend(hours, counted) + "</figure>\n<h2>Where the points came from</h2>\n" +
-      PointsTable(hours, counted) + "\n<h2>Multipliers worked and missed</h2>\n<h3>Areas</h3>\n" +
-      AreaGrids(hours, counted) + "\n<h3>DXCC by continent</h3>\n" + DxccGrid(hours, counted) +
-      "\n<h2>Hour by hour</h2>\n" + HourTableHtml(hours, counted) + "\n<p class=\"note\">" +
-      Escaped(RatesLine(hours)) + "</p>\n<h2>The plug-in's report</h2>\n<pre id=\"report\">" +
-      Escaped(report) + "</pre>\n</body></html>\n";
+      "</li></ul></figure>\n</div>\n<h2>Operating time</h2>\n" +
+      OperatingTimeHtml(check.time, hours.bandChanges) + "\n<figure>" +
+      Timeline(hours, check.time.off.breaks) + BandLegend(hours, counted) +
+      "</figure>\n<h2>Where the points came from</h2>\n" + PointsTable(hours, counted) +
+      "\n<h2>Multipliers worked and missed</h2>\n<h3>Areas</h3>\n" + AreaGrids(hours, counted) +
+      "\n<h3>DXCC by continent</h3>\n" + DxccGrid(hours, counted) + "\n<h2>Hour by hour</h2>\n" +
+      HourTableHtml(hours, counted) + "\n<p class=\"note\">" + Escaped(RatesLine(hours)) +
+      "</p>\n<h2>The plug-in's report</h2>\n<pre id=\"report\">" + Escaped(report) +
+      "</pre>\n</body></html>\n";
   return html;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/check/log_check.h"
 #include "tools/hours/contest_hours.h"
 
 // One reason a QSO or a record of the log was not scored, with the lines it concerns
@@ -25,6 +26,8 @@ struct LeftOutGroup {
 std::vector<LeftOutGroup> LeftOutGroups(const LogFile& log, const ReplayResult& result,
                                         const ContestHours& hours);
 
-// `report`: as the plug-in returned it; `logName`: how the page names the log.
+// `report`: as the plug-in returned it; `logName`: how the page names the log; `check`:
+// the findings before submitting and the operating time.
 std::string HtmlPage(const std::string& logName, const std::string& report,
-                     const ContestHours& hours, const std::vector<LeftOutGroup>& leftOut);
+                     const ContestHours& hours, const LogCheck& check,
+                     const std::vector<LeftOutGroup>& leftOut);

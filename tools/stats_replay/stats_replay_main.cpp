@@ -304,7 +304,7 @@ int Run(const Arguments& arguments, const char* toolPath) {
   if (arguments.hours) std::cout << '\n' << HourTable(*hours);
   if (!arguments.htmlFile.empty()) {
     try {
-      WriteWholeFile(arguments.htmlFile, HtmlPage(arguments.logFile, result.report, *hours,
+      WriteWholeFile(arguments.htmlFile, HtmlPage(arguments.logFile, result.report, *hours, check,
                                                   LeftOutGroups(log, result, *hours)));
     } catch (const FileError& error) {
       throw FileError(arguments.htmlFile + ": " + error.what());
