@@ -9,6 +9,7 @@
 #include "contest/settings_file.h"
 #include "host/temp_folder.h"
 #include "platform/ini_file.h"
+#include "platform/text_format.h"
 #include "tests/tools/cty_excerpt.h"
 #include "tools/check/log_check.h"
 #include "tools/hours/contest_hours.h"
@@ -186,6 +187,38 @@ TEST_F(Replaying, PagesTheContestWithWhatWasNotScored) {
   // 160 m, where no QSO was counted, is not drawn.
   EXPECT_NE(page.find("<svg id=\"multipliers-per-band\" width=\"176\""), std::string::npos);
   EXPECT_EQ(page.find(">160m<"), std::string::npos);
+}
+
+TEST_F(Replaying, TheHoursAtTheirEdges) {
+  // QSOs exactly 10 or 60 minutes apart are in different windows; a break of exactly 30
+  // minutes is an off-time.
+  const ContestHours hours =
+      PlayHours(stats, cty,
+                ReadLog("START-OF-LOG: 3.0\n"
+                        "QSO: 14025 CW 2016-11-12 1200 G4XYZ 599 001 LN DL1ABC 599 001\n"
+                        "QSO: 14025 CW 2016-11-12 1210 G4XYZ 599 002 LN DL2ABC 599 001\n"
+                        "QSO: 14025 CW 2016-11-12 1300 G4XYZ 599 003 LN DL3ABC 599 001\n"
+                        "QSO: 14025 CW 2016-11-12 1330 G4XYZ 599 004 LN DL4ABC 599 001\n",
+                        UkEiStations(cty)),
+                {});
+  EXPECT_EQ(hours.best60.qsos, 2);
+  EXPECT_EQ(hours.best10.qsos, 1);
+  ASSERT_EQ(hours.offTimes.size(), 3u);
+  EXPECT_EQ(hours.offTimes[1].minutes, 30);
+  // A busiest hour of 1, 2 or 5 times a power of ten is the QSO chart's top.
+  for (const int busiest : {1, 2, 5, 50}) {
+    std::string log = "START-OF-LOG: 3.0\n";
+    for (int i = 0; i < busiest; ++i) {
+      log += Formatted("QSO: 14025 CW 2016-11-12 12%02d G4XYZ 599 %03d LN DL%dABC 599 001\n", i,
+                       i + 1, i);
+    }
+    const ContestHours busy = PlayHours(stats, cty, ReadLog(log, UkEiStations(cty)), {});
+    EXPECT_NE(HtmlPage("log", "", busy, {}, {})
+                  .find("stacked by band\" data-bars=\"24\" data-top=\"" + std::to_string(busiest) +
+                        "\""),
+              std::string::npos)
+        << busiest;
+  }
 }
 
 TEST_F(Replaying, QsosKeptFromOutsideTheHoursCountInTheTotalsOnly) {
