@@ -103,6 +103,11 @@ onload = () => {
     if (d.querySelector(`table.areas[data-band="${band}"]`).dataset.worked !== areas)
       problems.push(band + ' area grid is not the report\'s');
   }
+  const strip = d.getElementById('timeline');
+  for (const [from, to] of strip.dataset.breaks.split(' ').filter(Boolean).map((b) => b.split('-').map(Number)))
+    for (const rect of strip.querySelectorAll('rect[data-band]'))
+      if (+rect.getAttribute('x') + 1 < to && +rect.getAttribute('x') + +rect.getAttribute('width') > from + 1)
+        problems.push('the timeline is coloured in a break');
   if (!(d.getElementById('check').compareDocumentPosition(d.getElementById('qsos-per-hour')) & 4))
     problems.push('the check is not before the charts');
   const listed = (pattern) => [...d.querySelectorAll('.reason')]

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <map>
 #include <set>
 
@@ -129,7 +128,7 @@ std::string AxisLabel(long long value) {
 
 // The band's colour class: the same band has the same colour on every page.
 std::string BandClass(const std::string& band) {
-  const int slot = BandSlotNoCase(band) >= 0 ? BandSlotNoCase(band) : BandSlotExact(band);
+  const int slot = BandSlotNoCase(band);
   if (slot < 0) return "bx";
   const std::string_view name = kBandNames[slot];
   return "b" + std::string(name.substr(0, name.size() - 1));
@@ -185,11 +184,10 @@ class Chart {
     }
   }
   static int Baseline() { return kTop + kPlotHeight; }
+  static constexpr int kLabelY = kTop + kPlotHeight + 17;
   long long top() const { return top_; }
   void Add(const std::string& element) { svg_ += element; }
-  void Label(long long x, const std::string& text) {
-    svg_ += Text(x, Baseline() + 17, "middle", text);
-  }
+  void Label(long long x, const std::string& text) { svg_ += Text(x, kLabelY, "middle", text); }
   std::string Done() { return svg_ + "</svg>"; }
 
  private:
@@ -210,11 +208,13 @@ std::string HourLabel(const ContestHour& hour) {
 }
 
 // Every third hour is labelled: 24 labels do not fit a phone.
-template <typename Labelled>
-void LabelHours(Labelled& chart, const ContestHours& hours) {
+std::string HourLabels(const ContestHours& hours, long long y) {
+  std::string labels;
   for (size_t hour = 0; hour < hours.hours.size(); hour += 3) {
-    chart.Label(HourX(hour) + kHourBar / 2, HourLabel(hours.hours[hour]).substr(0, 2));
+    labels +=
+        Text(HourX(hour) + kHourBar / 2, y, "middle", HourLabel(hours.hours[hour]).substr(0, 2));
   }
+  return labels;
 }
 
 // The bands with a counted QSO, as indexes into ContestHours::bands: only these are drawn.
@@ -250,7 +250,7 @@ std::string QsoChart(const ContestHours& hours) {
     chart.Add("<g class=\"bar\" data-hour=\"" + HourLabel(hour) + "\" data-qsos=\"" +
               Number(hour.qsos) + "\" data-height=\"" + Number(drawn) + "\">" + parts + "</g>");
   }
-  LabelHours(chart, hours);
+  chart.Add(HourLabels(hours, Chart::kLabelY));
   return chart.Done();
 }
 
@@ -279,7 +279,7 @@ std::string ScoreChart(const ContestHours& hours) {
                    HourLabel(hour) + ": score " + Number(hour.score)) +
               "</g>");
   }
-  LabelHours(chart, hours);
+  chart.Add(HourLabels(hours, Chart::kLabelY));
   return chart.Done();
 }
 
@@ -481,7 +481,7 @@ struct Run {
 // The 24 hours coloured by the band of the last QSO, from the first to the end, without
 // the breaks.
 std::string Timeline(const ContestHours& hours, const std::vector<OffTime>& breaks) {
-  const long long start = std::llround(hours.station.contestStart.m_dt * 86400.0);
+  const long long start = WholeSeconds(hours.station.contestStart);
   std::vector<Run> runs;
   const std::vector<CountedQso>& qsos = hours.counted;
   for (size_t i = 0; i < qsos.size(); ++i) {
@@ -494,9 +494,12 @@ std::string Timeline(const ContestHours& hours, const std::vector<OffTime>& brea
     }
   }
   // The breaks cut the runs.
+  std::string drawnBreaks;
   for (const OffTime& off : breaks) {
-    const long long from = std::llround(off.from.m_dt * 86400.0);
-    const long long to = std::llround(off.to.m_dt * 86400.0);
+    const long long from = WholeSeconds(off.from);
+    const long long to = WholeSeconds(off.to);
+    drawnBreaks += (drawnBreaks.empty() ? "" : " ") + Number(DayX(from, start)) + '-' +
+                   Number(DayX(to, start));
     std::vector<Run> cut;
     for (const Run& run : runs) {
       if (run.to <= from || run.from >= to) {
@@ -508,14 +511,9 @@ std::string Timeline(const ContestHours& hours, const std::vector<OffTime>& brea
     }
     runs = std::move(cut);
   }
-  struct Labels {
-    std::string& svg;
-    void Label(long long x, const std::string& text) {
-      svg += Text(x, kStripHeight + 16, "middle", text);
-    }
-  };
   std::string svg = SvgStart("timeline", HourChartWidth(), kStripHeight + 22,
                              "The 24 hours by band, the breaks blank");
+  svg.insert(svg.size() - 1, " data-breaks=\"" + drawnBreaks + "\"");
   svg += "<rect class=\"axis\" fill=\"none\" x=\"" + Number(kLeft) + "\" y=\"0\" width=\"" +
          Number(24 * kHourStep) + "\" height=\"" + Number(kStripHeight) + "\"/>";
   for (const Run& run : runs) {
@@ -525,9 +523,7 @@ std::string Timeline(const ContestHours& hours, const std::vector<OffTime>& brea
            Number(std::max(1LL, DayX(run.to, start) - x)) + "\" height=\"" + Number(kStripHeight) +
            "\"/>";
   }
-  Labels labels{svg};
-  LabelHours(labels, hours);
-  return svg + "</svg>";
+  return svg + HourLabels(hours, kStripHeight + 16) + "</svg>";
 }
 
 std::string Fact(const std::string& label, const std::string& value) {
