@@ -47,8 +47,8 @@ attribute() {  # name, text: the first value
 }
 # The page laid out in a frame; what it measures lands in the wrapper's body attributes.
 cat >"$work/measure.js" <<'EOF'
-onload = () => {
-  const d = frames[0].document, w = frames[0], out = document.body, problems = [];
+const measure = (frame) => {
+  const w = frame.contentWindow, d = w.document, problems = [], out = {};
   const style = (e) => w.getComputedStyle(e);
   if (d.documentElement.scrollWidth > w.innerWidth) problems.push('the body scrolls sideways');
   for (const svg of d.querySelectorAll('svg')) {
@@ -79,7 +79,7 @@ onload = () => {
     .reduce((s, v, i) => s + v * [0.2126, 0.7152, 0.0722][i], 0);
   const bands = [...d.querySelector('.legend').children].map((li) =>
     [li.textContent, colour(li.firstChild), li.firstChild.className.split(' ')[1]]);
-  out.dataset.bands = bands.map(([band, c]) => band + '=' + c).join(';');
+  out.bands = bands.map(([band, c]) => band + '=' + c).join(';');
   for (let i = 1; i < bands.length; ++i)
     if (Math.abs(luminance(bands[i][1]) - luminance(bands[i - 1][1])) < 0.1)
       problems.push(bands[i - 1][0] + ' and ' + bands[i][0] + ' alike in lightness');
@@ -113,14 +113,17 @@ onload = () => {
   const listed = (pattern) => [...d.querySelectorAll('.reason')]
     .filter((r) => pattern.test(r.querySelector('h3').textContent))
     .reduce((s, r) => s + r.querySelectorAll('li').length, 0);
-  out.dataset.refused = listed(/^(not a contest band|no serial number|not a contest mode|refused) /);
-  out.dataset.dupes = listed(/^dupes /);
-  out.dataset.areaWarnings = listed(/^received area codes/);
-  out.dataset.onMinutes = d.getElementById('operating').dataset.onMinutes;
-  out.dataset.bonusLegend = d.body.textContent.includes('bonus hours');
-  out.dataset.bonusRows = d.querySelectorAll('#hours tr.bonus').length;
-  out.dataset.problems = problems.join('; ');
+  out.refused = listed(/^(not a contest band|no serial number|not a contest mode|refused) /);
+  out.dupes = listed(/^dupes /);
+  out.areaWarnings = listed(/^received area codes/);
+  out.onMinutes = d.getElementById('operating').dataset.onMinutes;
+  out.bonusLegend = d.body.textContent.includes('bonus hours');
+  out.bonusRows = d.querySelectorAll('#hours tr.bonus').length;
+  out.problems = problems.join('; ');
+  for (const [key, value] of Object.entries(out))
+    document.body.setAttribute(`data-${key.replace(/[A-Z]/g, (c) => '-' + c.toLowerCase())}-${frame.width}`, value);
 };
+onload = () => document.querySelectorAll('iframe').forEach(measure);
 EOF
 for log in "$@"; do
   name=$(basename "$log") log=$(realpath "$log")
@@ -172,24 +175,25 @@ for log in "$@"; do
   # Laid out at a contester's widths and schemes.
   summary=$(grep '^Summary:' "$work/$name.out")
   on=$(grep -o 'On-time [0-9]*h[0-9]*' "$work/$name.out" | tr -dc '0-9h')
-  for width in 1280 390; do
-    for scheme in light dark; do
-      wrapper=$work/$name.$width.$scheme.html
-      echo "<!DOCTYPE html><body><iframe src=\"$page\" width=\"$width\" height=\"2000\"></iframe>" \
-        "<script>$(cat "$work/measure.js")</script></body>" >"$wrapper"
-      scheme_option=--blink-settings=preferredColorScheme=$([ $scheme = dark ] && echo 0 || echo 1)
-      body=$(browse --window-size=1400,2000 "$scheme_option" --dump-dom "file://$wrapper" \
-        2>/dev/null | grep -o '<body[^>]*>')
+  for scheme in light dark; do
+    wrapper=$work/$name.$scheme.html
+    echo "<!DOCTYPE html><body><iframe src=\"$page\" width=\"1280\" height=\"2000\"></iframe>" \
+      "<iframe src=\"$page\" width=\"390\" height=\"2000\"></iframe>" \
+      "<script>$(cat "$work/measure.js")</script></body>" >"$wrapper"
+    scheme_option=--blink-settings=preferredColorScheme=$([ $scheme = dark ] && echo 0 || echo 1)
+    body=$(browse --window-size=1400,2000 "$scheme_option" --dump-dom "file://$wrapper" \
+      2>/dev/null | grep -o '<body[^>]*>')
+    for width in 1280 390; do
       at="$width px, $scheme:"
-      [ -n "$(attribute data-bands "$body")" ] || { fail "$at not measured"; continue; }
-      problems=$(attribute data-problems "$body")
-      [ -z "$problems" ] || fail "$at $problems"
-      tr ';' '\n' <<<"$(attribute data-bands "$body")" | sed "s/^/$scheme /" >>"$work/colours"
-      grep -q " $(attribute data-refused "$body") refused, $(attribute data-dupes "$body") dupes, $(attribute data-area-warnings "$body") area warnings" <<<"$summary" ||
+      value() { attribute "data-$1-$width" "$body"; }
+      [ -n "$(value bands)" ] || { fail "$at not measured"; continue; }
+      [ -z "$(value problems)" ] || fail "$at $(value problems)"
+      tr ";" "\n" <<<"$(value bands)" >>"$work/colours"
+      grep -q " $(value refused) refused, $(value dupes) dupes, $(value area-warnings) area warnings" <<<"$summary" ||
         fail "$at the check lists other refusals, dupes or area warnings than '$summary'"
-      [ "$(attribute data-on-minutes "$body")" = $((10#${on%h*} * 60 + 10#${on#*h})) ] ||
+      [ "$(value on-minutes)" = $((10#${on%h*} * 60 + 10#${on#*h})) ] ||
         fail "$at on-time not the check's $on"
-      [ "$(attribute data-bonus-legend "$body")" = "$([ "$(attribute data-bonus-rows "$body")" -gt 0 ] && echo true || echo false)" ] ||
+      [ "$(value bonus-legend)" = "$([ "$(value bonus-rows)" -gt 0 ] && echo true || echo false)" ] ||
         fail "$at a bonus legend without bonus hours, or none with them"
     done
   done

@@ -194,13 +194,17 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
   return hours;
 }
 
+std::string BestRates(const ContestHours& hours) {
+  if (hours.best60.qsos == 0) return "No QSO counted: no rates";
+  return "Best 60 minutes: " + std::to_string(hours.best60.qsos) + " QSOs from " +
+         HourAndMinute(hours.best60.from) +
+         "; best 10 minutes: " + std::to_string(hours.best10.qsos) + " QSOs (" +
+         std::to_string(6 * hours.best10.qsos) + "/hour) from " + HourAndMinute(hours.best10.from);
+}
+
 std::string RatesLine(const ContestHours& hours) {
   if (hours.best60.qsos == 0) return "No QSO counted: no rates, no off-times";
-  std::string text = "Best 60 minutes: " + std::to_string(hours.best60.qsos) + " QSOs from " +
-                     HourAndMinute(hours.best60.from) +
-                     "; best 10 minutes: " + std::to_string(hours.best10.qsos) + " QSOs (" +
-                     std::to_string(6 * hours.best10.qsos) + "/hour) from " +
-                     HourAndMinute(hours.best10.from) + "; off-times:";
+  std::string text = BestRates(hours) + "; off-times:";
   for (const OffTime& off : hours.offTimes) {
     text += ' ' + HourAndMinute(off.from) + '-' + HourAndMinute(off.to) + " (" +
             Duration(off.minutes) + ')';

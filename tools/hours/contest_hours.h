@@ -74,5 +74,7 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
 // The table as text, one line per hour, then the totals and the rates line.
 std::string HourTable(const ContestHours& hours);
 
+// The best 60 and 10 minutes, in one line without its end.
+std::string BestRates(const ContestHours& hours);
 // The best 60 and 10 minutes and the off-times, in one line without its end.
 std::string RatesLine(const ContestHours& hours);

@@ -665,7 +665,7 @@ std::string HtmlPage(const std::string& logName, const std::string& report,
       "</figure>\n<h2>Where the points came from</h2>\n" + PointsTable(hours, counted) +
       "\n<h2>Multipliers worked and missed</h2>\n<h3>Areas</h3>\n" + AreaGrids(hours, counted) +
       "\n<h3>DXCC by continent</h3>\n" + DxccGrid(hours, counted) + "\n<h2>Hour by hour</h2>\n" +
-      HourTableHtml(hours, counted) + "\n<p class=\"note\">" + Escaped(RatesLine(hours)) +
+      HourTableHtml(hours, counted) + "\n<p class=\"note\">" + Escaped(BestRates(hours)) +
       "</p>\n<h2>The plug-in's report</h2>\n<pre id=\"report\">" + Escaped(report) +
       "</pre>\n</body></html>\n";
   return html;
