@@ -1,12 +1,13 @@
-// stats-replay's work: loading the country file, a 100,000-QSO ADIF log scored end to end
-// (file read, ADIF, country file, the plug-in through its entry points, the report), and
-// the page of --html for a 5,000-QSO log.
+// stats-replay's work: loading the country file, a 100,000-QSO ADIF log scored and checked
+// end to end (file read, ADIF, country file, the plug-in through its entry points, the
+// report, the check against MASTER.SCP), and the page of --html for a 5,000-QSO log.
 
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "host/temp_folder.h"
+#include "tools/check/log_check.h"
 #include "tools/hours/contest_hours.h"
 #include "tools/logs/whole_file.h"
 #include "tools/page/html_page.h"
@@ -34,7 +35,10 @@ void ReplayAdifLog(benchmark::State& state) {
     const CtyDatabase cty = CtyDatabase::Load(kCty);
     const ReplayResult result =
         Replay(stats, cty, ReadLog(ReadWholeFile("log.adi"), UkEiStations(cty)), {});
+    const LogCheck check =
+        CheckLog(KnownCalls::Load(kMasterScp), result.station, result.handed, {});
     benchmark::DoNotOptimize(result.report.data());
+    benchmark::DoNotOptimize(check.findings.data());
   }
 }
 BENCHMARK(ReplayAdifLog)->Arg(2000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the 32-bit product and writes the release archive
-# build/release/Stats-<version>-win32.zip: Stats.dll, stats-replay.exe (finds Stats.dll and
-# cty.dat beside itself), cty.dat with its licence, README.md, LICENSE and SHA256SUMS. The
+# build/release/Stats-<version>-win32.zip: Stats.dll, stats-replay.exe (finds Stats.dll,
+# cty.dat and MASTER.SCP beside itself), cty.dat and MASTER.SCP with their licence,
+# README.md, LICENSE and SHA256SUMS. The
 # version is the project's, and the DLL's own version resource must say the same; the
 # country file is Debian's hamradio-files, whose version the README names.
 set -euo pipefail
@@ -25,6 +26,8 @@ for program in "$build/Stats.dll" "$build/stats-replay.exe"; do
 done
 
 cty=/usr/share/hamradio-files/cty.dat
+scp=/usr/share/hamradio-files/MASTER.SCP
+scp_release=$(sed -n 's/^# Release //p' "$scp" | head -1)
 cty_version=$(dpkg-query -W -f '${Version}' hamradio-files)
 if ! grep -q "hamradio-files\` $cty_version" README.md; then
   echo "README.md does not name hamradio-files $cty_version, the cty.dat to ship" >&2
@@ -35,7 +38,7 @@ name=Stats-$version-win32
 stage=build/release/$name
 rm -rf "$stage" "build/release/$name.zip"
 mkdir -p "$stage"
-cp README.md LICENSE "$cty" "$stage/"
+cp README.md LICENSE "$cty" "$scp" "$stage/"
 cp /usr/share/doc/hamradio-files/copyright "$stage/cty.dat-copyright.txt"
 # The build keeps its debugging information; the release ships without it.
 for program in Stats.dll stats-replay.exe; do
@@ -43,7 +46,8 @@ for program in Stats.dll stats-replay.exe; do
 done
 (cd "$stage" && {
   echo "# cty.dat: AD1C's country file, from Debian's hamradio-files $cty_version"
-  sha256sum Stats.dll stats-replay.exe cty.dat cty.dat-copyright.txt README.md LICENSE
+  echo "# MASTER.SCP: the check-partial file, release $scp_release, from the same package"
+  sha256sum Stats.dll stats-replay.exe cty.dat MASTER.SCP cty.dat-copyright.txt README.md LICENSE
 } >SHA256SUMS)
 # The same sources give the same archive: file times from the last commit.
 stamp=$(git log -1 --format=%cI 2>/dev/null || date -u -Iseconds)

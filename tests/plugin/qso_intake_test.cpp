@@ -82,6 +82,7 @@ TEST_F(QsoIntake, ReceivedExchangesTakeTheirNormalForm) {
                         // Digits alone from UK/EI: a serial sent without an area code.
                         Case{"G", "123", "123 --", ""}, Case{"EI", "7", "007 --", ""},
                         Case{"GM", " 42 ", "042 --", ""}, Case{"GW", "1234", "1234 --", ""},
+                        Case{"G", "199", "199 --", ""}, Case{"GI", "90", "090 --", ""},
                         // Norwich sends NK, kept as received.
                         Case{"G", "5nk", "005 NK", "NK"}, Case{"G", "12 NK", "012 NK", "NK"}}) {
     Add(Qso{.prefix = c.prefix, .exchange = c.exchange});

@@ -78,14 +78,43 @@ TEST(AdifLog, ReadsTheFieldsOfEachRecordWhateverTheCaseAndSpacing) {
   const LogQso& third = log.qsos[2];
   EXPECT_EQ(third.band, "10m");
   EXPECT_EQ(third.mode, "SSB");
-  EXPECT_EQ(third.receivedExchange, "0042");  // SRX_STRING wins over SRX and STATE
-  EXPECT_EQ(third.receivedArea, "");
+  EXPECT_EQ(third.receivedExchange, "42");  // SRX's number wins over SRX_STRING's
+  EXPECT_EQ(third.receivedArea, "CA");
 
   EXPECT_EQ(log.qsos[3].sentExchange, "5 LN");
   EXPECT_EQ(log.qsos[3].receivedExchange, "46");
   EXPECT_EQ(log.qsos[3].receivedArea, "BH");
   EXPECT_EQ(log.qsos[4].sentExchange, "6 LN");
   EXPECT_EQ(log.qsos[4].receivedArea, "CK");
+}
+
+TEST(AdifLog, ReadsExchangesAsLoggersWriteThem) {
+  struct Case {
+    const char* fields;
+    const char* sent;
+    const char* received;
+    const char* receivedArea;
+  };
+  const Case cases[] = {
+      // The number kept, and letters alone the area text, valid or not.
+      {"<STX:1>1<SRX:3>721<SRX_STRING:2>XQ", "1", "721", "XQ"},
+      // An RST in front is no part of the exchange; 59 before letters is a number.
+      {"<STX_STRING:10>5NN 001 LN<SRX_STRING:10>599 724 LN", "001 LN", "724", "LN"},
+      {"<STX_STRING:5>59 LN<SRX_STRING:6>59 724", "59 LN", "724", ""},
+      {"<STX_STRING:6>001/LN<SRX_STRING:6>731-LN", "001 LN", "731", "LN"},
+      {"<STX_STRING:2>LN<SRX_STRING:6>731,ln", "LN", "731", "LN"},
+      // Another contest's exchange is kept whole.
+      {"<STX_STRING:4>JEAN<SRX_STRING:10>HANS NTC44", "JEAN", "HANS NTC44", ""},
+  };
+  for (const Case& c : cases) {
+    const LogFile log = ReadLog(std::string("<CALL:6>GM3ABC<QSO_DATE:8>20161112<TIME_ON:4>1200"
+                                            "<BAND:3>20m") +
+                                c.fields + "<EOR>");
+    ASSERT_EQ(log.qsos.size(), 1u) << c.fields;
+    EXPECT_EQ(log.qsos[0].sentExchange, c.sent) << c.fields;
+    EXPECT_EQ(log.qsos[0].receivedExchange, c.received) << c.fields;
+    EXPECT_EQ(log.qsos[0].receivedArea, c.receivedArea) << c.fields;
+  }
 }
 
 TEST(AdifLog, SkipsBrokenRecordsAndGoesOn) {
@@ -185,6 +214,7 @@ constexpr const char* kCabrillo =
     "QSO: 14025 CW 2016-11-12 1210 G4XYZ 599 008 LN 599 016 LN 017\r\n"
     "QSO: 21025 RY 2016-11-12 1211 G4XYZ 599 009 LN DL5ABC 599 018 0\r\n"
     "END-OF-LOG:\r\n"
+    "CALLSIGN: G4AAA\r\n"
     "QSO: 3.5 CW 2016-11-12 1212 G4XYZ 599 010 LN DL6ABC 599 019\r\n"
     "START-OF-LOG: 3.0\r\n"
     "QSO: 14025 CW 2016-11-12 1213 G4XYZ 599 011 LN DL7ABC 599 020\r\n"
@@ -192,7 +222,9 @@ constexpr const char* kCabrillo =
 
 TEST(CabrilloLog, SplitsQsoLinesIntoTheirFields) {
   const LogFile log = ReadLog(kCabrillo);
-  EXPECT_EQ(log.ownCall, "G4XYZ");
+  EXPECT_EQ(log.ownCall, "G4XYZ");  // a CALLSIGN: after END-OF-LOG: is no header's
+  EXPECT_EQ(log.header, (std::vector<std::pair<std::string, std::string>>{
+                            {"CALLSIGN", "g4xyz"}, {"CONTEST", "UKEIDXCW"}}));
   ASSERT_EQ(log.qsos.size(), 5u);
 
   const LogQso& first = log.qsos[0];
@@ -230,9 +262,9 @@ TEST(CabrilloLog, SplitsQsoLinesIntoTheirFields) {
   EXPECT_EQ(stray.frequencyHz, 3500000u);
   EXPECT_TRUE(stray.frequencyFromBand);
   ASSERT_EQ(log.warnings.size(), 2u);
-  EXPECT_EQ(log.warnings[0].line, 15);
+  EXPECT_EQ(log.warnings[0].line, 16);
   EXPECT_EQ(log.warnings[0].what, "a second log starts here: its 2 QSO lines are not read");
-  EXPECT_EQ(log.warnings[1].line, 14);
+  EXPECT_EQ(log.warnings[1].line, 15);
   EXPECT_EQ(log.warnings[1].what,
             "1 QSO lines (the first here) stand after END-OF-LOG: read all the same");
 }

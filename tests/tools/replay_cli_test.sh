@@ -65,6 +65,10 @@ expect "a log with problems" 0 \
   "$tool" "$(basename "$problems")"
 expect "one line per reason" 0 "^  not a contest mode: 1 QSOs, the first at line 7 \(RTTY\)$" \
   "$tool" "$(basename "$problems")"
+expect "the check before submission" 0 "^Before you submit:$" "$tool" "$(basename "$problems")"
+expect "nothing for the adjudicator to find" 0 "^  nothing found$" "$tool" "$(basename "$problems")"
+expect "no check-partial file" 1 "^stats-replay: /no/MASTER.SCP: no such file$" \
+  "$tool" --scp /no/MASTER.SCP "$(basename "$problems")"
 expect "the hour table's totals" 0 "^Total +0 +1 +3 +2 +6 +24 +5 +2 +168$" \
   "$tool" --hours "$(basename "$problems")"
 expect "the hour table's rates" 0 "^Best 60 minutes: 6 QSOs from 1205; best 10 minutes: 5 QSOs \
@@ -105,6 +109,13 @@ if grep -q ' PH ' G4XYZ.cbr; then
   echo "FAIL: an SSB QSO in the Cabrillo log of the CW leg"
   failures=$((failures + 1))
 fi
+# The check takes the category of the log's own header, unless --header gives another.
+printf 'START-OF-LOG: 3.0\nCATEGORY-BAND: 20M\n%s\n%s\n' \
+  'QSO: 14025 CW 2016-11-12 1300 G4XYZ 599 1 LN DL1ABC 599 2' \
+  'QSO:  7025 CW 2016-11-12 1301 G4XYZ 599 2 LN DL1ABC 599 3' >band.log
+expect "the log's category checked" 0 "^  4: DL1ABC: CATEGORY-BAND 20M, but 1 QSO is on another band$" \
+  "$tool" band.log
+expect "--header over the log's category" 0 "^  nothing found$" "$tool" --header CATEGORY-BAND=ALL band.log
 # Everything the runs wrote is in the current folder.
 stray=$(find "$work" -newer "$work/run/broken.adi" -not -path "$work/run*" | head -5)
 if [ -n "$stray" ]; then

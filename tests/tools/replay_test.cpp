@@ -37,7 +37,7 @@ constexpr const char* kUkLog =
     "<CALL:6>DL2ABC <QSO_DATE:8>20161112 <TIME_ON:4>1210 <FREQ:6>14.080 <MODE:4>RTTY "
     "<RST_SENT:3>599 <RST_RCVD:3>599 <STX:3>006 <SRX:1>8 <EOR>\n"
     "<CALL:6>2M0ZET <QSO_DATE:8>20161112 <TIME_ON:4>1211 <FREQ:5>7.010 <MODE:2>CW "
-    "<RST_SENT:3>599 <RST_RCVD:3>599 <STX:3>007 <SRX_STRING:4>9 zz <EOR>\n";
+    "<RST_SENT:3>599 <RST_RCVD:3>599 <STX:3>007 <SRX:1>9<SRX_STRING:2>zz <EOR>\n";
 
 class Replaying : public ::testing::Test {
  protected:
@@ -104,7 +104,7 @@ TEST_F(Replaying, HandsEveryQsoToThePluginAsTheHostDoes) {
             "!!!\r\n"
             "QSO:  14080  RTTY  2016-11-12 1210  G4XYZ  599  006  DL2ABC  599  8   NO CONTEST "
             "MODE !!!\r\n"
-            "QSO:  7010  CW  2016-11-12 1211  G4XYZ  599  007  2M0ZET  599  9 zz  9 ZZ  UK/EI "
+            "QSO:  7010  CW  2016-11-12 1211  G4XYZ  599  007  2M0ZET  599  9 ZZ  9 ZZ  UK/EI "
             "Code Area is not acceptable !!!\r\n");
 }
 
@@ -278,11 +278,12 @@ TEST_F(Replaying, TheOperatorsChoicesOverrideTheLog) {
 
 TEST_F(Replaying, ADxStationSendsNoAreaCodeAndTheLegFollowsTheModes) {
   // The contest's 24 hours are those of most QSOs; the first QSO and the last lie outside.
+  // The QSOs go over in time order: the later copy is the dupe.
   const ReplayResult result =
       Run("START-OF-LOG: 3.0\n"
           "QSO: 14250 PH 2016-11-11 2300 W1XYZ 59 000 K1ABC 59 000\n"
-          "QSO: 14250 PH 2016-11-12 1300 W1XYZ 59 001 G4ABC 59 012 LN\n"
           "QSO: 14250 PH 2016-11-12 1301 W1XYZ 59 002 G4ABC 59 013 LN\n"
+          "QSO: 14250 PH 2016-11-12 1300 W1XYZ 59 001 G4ABC 59 012 LN\n"
           "QSO: 14020 CW 2016-11-12 1302 W1XYZ 599 003 DL1ABC 599 014\n"
           "QSO: 14250 PH 2016-11-13 1200 W1XYZ 59 004 G4ABD 59 020 LN\n");
   EXPECT_EQ(result.station.ownCall, "W1XYZ");
@@ -292,7 +293,11 @@ TEST_F(Replaying, ADxStationSendsNoAreaCodeAndTheLegFollowsTheModes) {
   EXPECT_EQ(FormatDate(result.station.contestStart, "%Y-%m-%d %H%M"), "2016-11-12 1200");
   EXPECT_EQ(result.summary.outsidePeriod, 2);
   EXPECT_EQ(result.summary.otherMode, 1);  // the CW QSO on the SSB leg
-  EXPECT_TRUE(result.warnings.empty());
+  ASSERT_EQ(result.warnings.size(), 1u);
+  EXPECT_EQ(result.warnings[0].line, 4);
+  EXPECT_EQ(result.warnings[0].what,
+            "the log is out of time order: 1 QSO (the first here) logged after a later one; "
+            "handed over in time order");
   ASSERT_EQ(result.reasons.size(), 3u);
   EXPECT_EQ(result.reasons[0].what,
             "outside the contest period 2016-11-12 1200 to 2016-11-13 1200, left out (see "

@@ -1,7 +1,6 @@
 #include "tools/check/log_check.h"
 
 #include <algorithm>
-#include <cctype>
 #include <numeric>
 
 #include "contest/contest_rules.h"
@@ -9,6 +8,7 @@
 #include "platform/ascii_text.h"
 #include "platform/ini_file.h"
 #include "platform/text_format.h"
+#include "tools/logs/log_fields.h"
 #include "tools/replay/header_settings.h"
 
 namespace {
@@ -16,36 +16,17 @@ namespace {
 constexpr int kContestMinutes = 24 * 60;
 constexpr int kShortestBreakMinutes = 60;  // the contest's shortest off-time
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-bool IsLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-// The leading serial number of an exchange; -1 when it starts with none.
-long ReadSerial(std::string_view exchange) {
-  exchange = TrimBlanks(exchange);
-  long serial = -1;
-  for (size_t at = 0; at < exchange.size() && IsDigit(exchange[at]) && at < 9; ++at) {
-    serial = (serial < 0 ? 0 : serial * 10) + (exchange[at] - '0');
-  }
-  return serial;
+// The serial number of an exchange ("012 LN", "599 012"); -1 when it holds none.
+long SerialOf(std::string_view exchange) {
+  const std::optional<ExchangeParts> parts = SplitExchange(exchange);
+  if (!parts || parts->number.empty()) return -1;
+  return std::stol(parts->number.substr(0, 9));
 }
 
 // The area code after the number, "LN" of "012 LN" and "12ln"; empty when there is none.
-std::string ReceivedArea(std::string_view exchange) {
-  exchange = TrimBlanks(exchange);
-  size_t at = 0;
-  while (at < exchange.size() && IsDigit(exchange[at])) ++at;
-  while (at < exchange.size() &&
-         std::string_view(" /-,").find(exchange[at]) != std::string_view::npos) {
-    ++at;
-  }
-  const std::string_view rest = exchange.substr(at);
-  if (rest.size() != 2 || !IsLetter(rest[0]) || !IsLetter(rest[1])) return {};
-  return UpperAscii(rest);
+std::string AreaOf(std::string_view exchange) {
+  const std::optional<ExchangeParts> parts = SplitExchange(exchange);
+  return parts && parts->letters.size() == 2 ? parts->letters : std::string();
 }
 
 std::string Serial(long number) {
@@ -57,10 +38,11 @@ class Checker {
   Checker(const KnownCalls& knownCalls, const ReplayStation& station,
           const std::vector<HostQso>& qsos, const CategoryHeader& header)
       : known_(knownCalls), station_(station), qsos_(qsos), header_(header), order_(qsos.size()) {
+    seconds_.reserve(qsos.size());
+    for (const HostQso& qso : qsos) seconds_.push_back(WholeSeconds(qso.time));
     std::iota(order_.begin(), order_.end(), 0);
-    std::stable_sort(order_.begin(), order_.end(), [&](size_t a, size_t b) {
-      return WholeSeconds(qsos_[a].time) < WholeSeconds(qsos_[b].time);
-    });
+    std::stable_sort(order_.begin(), order_.end(),
+                     [&](size_t a, size_t b) { return seconds_[a] < seconds_[b]; });
   }
 
   LogCheck Run() {
@@ -85,26 +67,26 @@ class Checker {
   // one edit away.
   void CheckCalls() {
     if (known_.size() == 0) return;
-    std::vector<std::pair<std::string_view, size_t>> byBase;  // base call, QSO
-    byBase.reserve(qsos_.size());
+    KnownCalls worked;
+    std::vector<size_t> times, qsoOf;  // per base call worked
     for (size_t index = 0; index < qsos_.size(); ++index) {
-      byBase.emplace_back(BaseCall(qsos_[index].call), index);
-    }
-    std::sort(byBase.begin(), byBase.end());
-    KnownCalls workedAgain;
-    std::vector<std::pair<std::string_view, size_t>> once;
-    for (size_t first = 0, end; first < byBase.size(); first = end) {
-      for (end = first + 1; end < byBase.size() && byBase[end].first == byBase[first].first;) ++end;
-      if (end - first > 1) {
-        workedAgain.Add(byBase[first].first);
-      } else if (!known_.Contains(byBase[first].first)) {
-        once.push_back(byBase[first]);
+      const size_t call = worked.Add(BaseCall(qsos_[index].call));
+      if (call == times.size()) {
+        times.push_back(0);
+        qsoOf.push_back(index);
       }
+      ++times[call];
     }
-    for (const auto& [base, index] : once) {
-      const std::vector<std::string> near = known_.NearCalls(base, &workedAgain);
+    KnownCalls workedAgain;
+    for (size_t call = 0; call < times.size(); ++call) {
+      if (times[call] > 1) workedAgain.Add(worked[call]);
+    }
+    for (size_t call = 0; call < times.size(); ++call) {
+      if (times[call] > 1 || known_.Contains(worked[call])) continue;
+      const std::vector<std::string> near = known_.NearCalls(worked[call], &workedAgain);
       if (near.size() != 1) continue;
-      const HostQso& qso = qsos_[index];
+      const HostQso& qso = qsos_[qsoOf[call]];
+      const std::string_view base = BaseCall(qso.call);
       std::string likely = qso.call;
       likely.replace(static_cast<size_t>(base.data() - qso.call.data()), base.size(), near[0]);
       Add(FindingKind::kBustedCall, &qso, nullptr,
@@ -115,18 +97,23 @@ class Checker {
   // The QSOs of each worked call, in time order: the area codes and the serial numbers
   // received.
   void CheckStations() {
-    std::vector<size_t> byCall = order_;
-    std::stable_sort(byCall.begin(), byCall.end(),
-                     [&](size_t a, size_t b) { return qsos_[a].call < qsos_[b].call; });
-    for (size_t first = 0, end; first < byCall.size(); first = end) {
-      for (end = first + 1;
-           end < byCall.size() && qsos_[byCall[end]].call == qsos_[byCall[first]].call;) {
-        ++end;
-      }
-      if (end - first < 2) continue;
-      const std::vector<size_t> station(byCall.begin() + first, byCall.begin() + end);
-      CheckAreas(station);
-      CheckReceivedSerials(station);
+    KnownCalls calls;
+    std::vector<size_t> stationOf;  // per QSO in time order
+    stationOf.reserve(order_.size());
+    for (const size_t index : order_) stationOf.push_back(calls.Add(qsos_[index].call));
+    // Each station's QSOs side by side, in time order.
+    std::vector<size_t> start(calls.size() + 1, 0);
+    for (const size_t station : stationOf) ++start[station + 1];
+    std::partial_sum(start.begin(), start.end(), start.begin());
+    std::vector<size_t> next(start.begin(), start.end() - 1);
+    std::vector<size_t> byStation(order_.size());
+    for (size_t at = 0; at < order_.size(); ++at) byStation[next[stationOf[at]]++] = order_[at];
+    for (size_t station = 0; station < calls.size(); ++station) {
+      if (start[station + 1] - start[station] < 2) continue;
+      const std::vector<size_t> qsos(byStation.begin() + start[station],
+                                     byStation.begin() + start[station + 1]);
+      CheckAreas(qsos);
+      CheckReceivedSerials(qsos);
     }
   }
 
@@ -136,7 +123,7 @@ class Checker {
     std::vector<std::string> areas;
     std::vector<std::pair<std::string, int>> counts;  // in the order first received
     for (const size_t index : station) {
-      areas.push_back(ReceivedArea(qsos_[index].exchange));
+      areas.push_back(AreaOf(qsos_[index].exchange));
       if (areas.back().empty()) continue;
       auto count = std::find_if(counts.begin(), counts.end(),
                                 [&](const auto& seen) { return seen.first == areas.back(); });
@@ -175,7 +162,7 @@ class Checker {
     long serialBefore = -1;
     for (const size_t index : station) {
       const HostQso& qso = qsos_[index];
-      const long serial = ReadSerial(qso.exchange);
+      const long serial = SerialOf(qso.exchange);
       if (serial < 0) continue;
       if (before && serial < serialBefore) {
         Add(FindingKind::kSerialBackwards, &qso, before,
@@ -193,7 +180,7 @@ class Checker {
     long serialBefore = -1;
     for (const size_t index : order_) {
       const HostQso& qso = qsos_[index];
-      const long serial = ReadSerial(qso.sentNumber);
+      const long serial = SerialOf(qso.sentNumber);
       if (serial < 0) continue;
       if (before && serial <= serialBefore) {
         Add(FindingKind::kOwnSerial, &qso, before,
@@ -211,7 +198,7 @@ class Checker {
     const long long start = WholeSeconds(station_.contestStart);
     std::vector<long long> seconds;
     seconds.reserve(order_.size());
-    for (const size_t index : order_) seconds.push_back(WholeSeconds(qsos_[index].time));
+    for (const size_t index : order_) seconds.push_back(seconds_[index]);
     OperatingTime& time = check_.time;
     time.off = FindOffTimes(seconds, start, start + kContestMinutes * 60LL, kShortestBreakMinutes);
     time.onMinutes = kContestMinutes - time.off.minutes;
@@ -219,7 +206,7 @@ class Checker {
     const std::string category = UpperAscii(TrimBlanks(header_.time));
     const size_t dash = category.find("-HOURS");
     if (dash == std::string::npos || dash == 0 || dash + 6 != category.size()) return;
-    const int allowed = static_cast<int>(ReadSerial(category.substr(0, dash))) * 60;
+    const int allowed = DigitsValue(category.substr(0, dash)) * 60;
     if (allowed <= 0 || time.onMinutes <= allowed) return;
     size_t nextBreak = 0;
     int offBefore = 0;
@@ -260,8 +247,10 @@ class Checker {
       }
       if (first) {
         Add(FindingKind::kCategory, first, nullptr,
-            "CATEGORY-BAND " + UpperAscii(band) + ", but " + std::to_string(others) +
-                (others == 1 ? " QSO is" : " QSOs are") + " on other bands, the first here");
+            "CATEGORY-BAND " + UpperAscii(band) + ", but " +
+                (others == 1
+                     ? std::string("1 QSO is on another band")
+                     : std::to_string(others) + " QSOs are on other bands, the first here"));
       }
     }
     const std::string_view mode = TrimBlanks(header_.mode);
@@ -276,7 +265,8 @@ class Checker {
   const ReplayStation& station_;
   const std::vector<HostQso>& qsos_;
   const CategoryHeader& header_;
-  std::vector<size_t> order_;  // of qsos_, in time order, equal times in log order
+  std::vector<long long> seconds_;  // of each QSO
+  std::vector<size_t> order_;       // of qsos_, in time order, equal times in log order
   LogCheck check_;
 };
 
@@ -308,14 +298,21 @@ std::string KindName(FindingKind kind, int count) {
   return {};
 }
 
-CategoryHeader KeptCategoryHeader() {
+CategoryHeader SubmittedCategoryHeader(const LogFile& log, const ReplayOptions& options) {
   const IniFile settings(kSettingsSection, kSettingsPath);
-  const auto kept = [&](std::string_view tag) {
+  const auto submitted = [&](std::string_view tag) {
     const std::optional<std::string> key = HeaderSettingKey(tag);
+    const auto given =
+        std::find_if(options.headerSettings.begin(), options.headerSettings.end(),
+                     [&](const auto& setting) { return key && setting.first == *key; });
+    if (given != options.headerSettings.end()) return given->second;
+    for (const auto& [logTag, value] : log.header) {
+      if (logTag == tag) return value;
+    }
     return key ? settings.Read(*key) : std::string();
   };
-  return {kept("CATEGORY-OPERATOR"), kept("OPERATORS"), kept("CATEGORY-BAND"),
-          kept("CATEGORY-MODE"), kept("CATEGORY-TIME")};
+  return {submitted("CATEGORY-OPERATOR"), submitted("OPERATORS"), submitted("CATEGORY-BAND"),
+          submitted("CATEGORY-MODE"), submitted("CATEGORY-TIME")};
 }
 
 LogCheck CheckLog(const KnownCalls& knownCalls, const ReplayStation& station,

@@ -46,8 +46,9 @@ struct CategoryHeader {
   std::string time;              // CATEGORY-TIME
 };
 
-// The header as the next export writes it: the values kept in the plug-in's INI file.
-CategoryHeader KeptCategoryHeader();
+// The header the Cabrillo file carries: the values of --header, else those of the log's own
+// header, else those kept in the plug-in's INI file.
+CategoryHeader SubmittedCategoryHeader(const LogFile& log, const ReplayOptions& options);
 
 // The time on the air: the contest's 24 hours less the breaks of 60 minutes or more.
 struct OperatingTime {

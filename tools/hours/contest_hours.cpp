@@ -115,10 +115,7 @@ ReportTable ReadReportTable(const std::string& report) {
 ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
                        const ReplayOptions& options) {
   ReplayResult planned;
-  std::vector<HostQso> qsos = PlanReplay(cty, log, options, planned);
-  std::stable_sort(qsos.begin(), qsos.end(), [](const HostQso& a, const HostQso& b) {
-    return WholeSeconds(a.time) < WholeSeconds(b.time);
-  });
+  const std::vector<HostQso> qsos = PlanReplay(cty, log, options, planned);
   ContestHours hours;
   hours.station = planned.station;
   WriteSettings(hours.station, options);

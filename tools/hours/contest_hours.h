@@ -65,7 +65,7 @@ struct ContestHours {
   int bandChanges = 0;              // between QSOs taken one after the other
 };
 
-// Plays the log as Replay does, but in time order and with a report at each hour's end.
+// Plays the log as Replay does, with a report at each hour's end.
 // Leaves the plug-in holding the log; a later Replay starts afresh. Throws ReplayError as
 // Replay does.
 ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,

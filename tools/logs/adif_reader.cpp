@@ -3,48 +3,83 @@
 
 #include "tools/logs/adif_reader.h"
 
-#include <algorithm>
+#include <array>
 #include <optional>
-#include <vector>
 
-#include "platform/ascii_text.h"
 #include "contest/contest_rules.h"
+#include "platform/ascii_text.h"
 #include "tools/logs/log_fields.h"
 #include "tools/logs/log_record.h"
 #include "tools/logs/text_lines.h"
 
 namespace {
 
-// The fields of one record: upper-case names, values as views of the log's text.
-using Fields = std::vector<std::pair<std::string, std::string_view>>;
+// The fields the reader takes; a record's other fields are passed over.
+enum FieldName {
+  kCall,
+  kQsoDate,
+  kTimeOn,
+  kBand,
+  kFreq,
+  kMode,
+  kRstSent,
+  kRstRcvd,
+  kStx,
+  kStxString,
+  kSrx,
+  kSrxString,
+  kStationCallsign,
+  kOperator,
+  kState,
+  kCnty,
+  kContestId,
+  kFieldNames
+};
+constexpr std::array<std::string_view, kFieldNames> kFieldNameTexts = {
+    "CALL", "QSO_DATE",   "TIME_ON",          "BAND",     "FREQ",
+    "MODE", "RST_SENT",   "RST_RCVD",         "STX",      "STX_STRING",
+    "SRX",  "SRX_STRING", "STATION_CALLSIGN", "OPERATOR", "STATE",
+    "CNTY", "CONTEST_ID"};
 
-// Where a tag such as "<EOR>" stands, in any letter case, from `from` on.
-size_t FindTag(std::string_view text, std::string_view tag, size_t from = 0) {
-  for (size_t open = text.find('<', from); open != std::string_view::npos;
-       open = text.find('<', open + 1)) {
-    if (EqualNoCase(text.substr(open, tag.size()), tag)) return open;
+// The field of a name in any letter case; kFieldNames for one the reader does not take.
+FieldName FieldNamed(std::string_view name) {
+  for (size_t field = 0; field < kFieldNames; ++field) {
+    const std::string_view text = kFieldNameTexts[field];
+    // The first letter in upper case, then the rest in any.
+    if (text.size() == name.size() && (name[0] & ~0x20) == text[0] && EqualNoCase(name, text)) {
+      return static_cast<FieldName>(field);
+    }
   }
-  return std::string_view::npos;
+  return kFieldNames;
 }
 
-// The last value of the field (a record that repeats a field means its last word).
-std::string Field(const Fields& fields, const char* name) {
-  const auto found = std::find_if(fields.rbegin(), fields.rend(),
-                                  [&](const auto& field) { return field.first == name; });
-  return found == fields.rend() ? std::string() : std::string(TrimBlanks(found->second));
+// The values of one record's fields, as views of the log's text; a record that repeats a
+// field means its last word.
+struct Fields {
+  std::array<std::string_view, kFieldNames> values;
+  int count = 0;  // of all fields, taken or not
+  void Set(std::string_view name, std::string_view value) {
+    const FieldName field = FieldNamed(name);
+    if (field != kFieldNames) values[field] = value;
+    ++count;
+  }
+  bool empty() const { return count == 0; }
+  void clear() { *this = {}; }
+};
+
+// The value of the field without surrounding blanks; empty when the record lacks it.
+std::string_view Field(const Fields& fields, FieldName name) {
+  return TrimBlanks(fields.values[name]);
 }
 
-// The first non-empty of the named fields.
-std::string FirstField(const Fields& fields, std::initializer_list<const char*> names) {
-  for (const char* name : names) {
-    std::string value = Field(fields, name);
-    if (!value.empty()) return value;
-  }
-  return {};
+// The first non-empty of the fields.
+std::string_view FirstField(const Fields& fields, FieldName first, FieldName second) {
+  const std::string_view value = Field(fields, first);
+  return value.empty() ? Field(fields, second) : value;
 }
 
 std::string BandField(const Fields& fields) {
-  std::string band = Field(fields, "BAND");
+  std::string band(Field(fields, kBand));
   for (char& c : band) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
@@ -53,7 +88,7 @@ std::string BandField(const Fields& fields) {
 
 // "SSB" is the mode; loggers that write the sideband there mean SSB as well.
 std::string AdifMode(const Fields& fields) {
-  const std::string mode = UpperAscii(Field(fields, "MODE"));
+  const std::string mode = UpperAscii(Field(fields, kMode));
   return mode == "USB" || mode == "LSB" ? "SSB" : mode;
 }
 
@@ -63,7 +98,7 @@ std::string AdifMode(const Fields& fields) {
 bool TakeFrequency(const Fields& fields, LogQso& qso, LogProblem& problem) {
   const std::string band = BandField(fields);
   const unsigned bandEdgeHz = BandLowerEdgeHz(band);
-  const std::string frequency = Field(fields, "FREQ");
+  const std::string_view frequency = Field(fields, kFreq);
   const std::optional<unsigned> hz =
       frequency.empty() ? std::nullopt : FrequencyHz(frequency, 1000000);
   const std::string frequencyBand = hz ? BandOfFrequency(*hz) : std::string();
@@ -84,47 +119,37 @@ bool TakeFrequency(const Fields& fields, LogQso& qso, LogProblem& problem) {
   } else if (frequency.empty()) {
     problem.detail = "FREQ and BAND missing";
   } else {
-    problem.detail = "FREQ '" + frequency + "' (MHz expected), BAND missing";
+    problem.detail = "FREQ '" + std::string(frequency) + "' (MHz expected), BAND missing";
   }
   return false;
 }
 
-// "LN", or the area code at the end of "001 LN" or "001LN"; else empty.
-std::string AreaCodeOf(std::string_view text) {
-  const std::string area = UpperAscii(LastTwo(text));
-  if (text.size() < 2 || !IsValidAreaCode(area)) return {};
-  if (text.size() == 2) return area;
-  const char before = text[text.size() - 3];
-  return (before >= '0' && before <= '9') || before == ' ' ? area : std::string();
-}
-
-struct SerialAndArea {
-  std::string number, area;
-};
-
-// The serial number in STX or SRX and the area code in STX_STRING or SRX_STRING, which
-// holds it alone or after the number ("LN", "001 LN"); nothing when it holds no area code.
-std::optional<SerialAndArea> SerialWithArea(const Fields& fields, const char* numberName,
-                                            const char* stringName) {
-  const std::string text = Field(fields, stringName);
-  std::string area = AreaCodeOf(text);
-  if (area.empty()) return std::nullopt;
-  std::string number = Field(fields, numberName);
-  if (number.empty()) number = TrimBlanks(std::string_view(text).substr(0, text.size() - 2));
-  return SerialAndArea{std::move(number), std::move(area)};
+// One side's exchange: the serial number of STX or SRX where it holds one, else that of
+// STX_STRING or SRX_STRING; the letters after the string's number (the area text, valid or
+// not), or else those of the number field ("5CK"). Nothing when the string is no exchange
+// of this contest.
+std::optional<ExchangeParts> ExchangeOf(const Fields& fields, FieldName numberName,
+                                        FieldName stringName) {
+  std::optional<ExchangeParts> parts = SplitExchange(Field(fields, stringName));
+  if (!parts) return std::nullopt;
+  if (const std::optional<ExchangeParts> field = SplitExchange(Field(fields, numberName))) {
+    if (!field->number.empty()) parts->number = field->number;
+    if (parts->letters.empty()) parts->letters = field->letters;
+  }
+  return parts;
 }
 
 // The QSO of one record, or why it cannot be read.
 std::optional<LogQso> QsoOfRecord(const Fields& fields, int line, LogProblem& problem) {
   LogQso qso;
   qso.line = line;
-  qso.call = UpperAscii(Field(fields, "CALL"));
+  qso.call = UpperAscii(Field(fields, kCall));
   if (qso.call.empty()) {
     problem = {line, kNoCall, "CALL missing"};
     return std::nullopt;
   }
-  const std::string date = Field(fields, "QSO_DATE");
-  const std::string time = Field(fields, "TIME_ON");
+  const std::string_view date = Field(fields, kQsoDate);
+  const std::string_view time = Field(fields, kTimeOn);
   if (date.empty() || time.empty()) {
     problem = {line, kNoDateAndTime, date.empty() ? "QSO_DATE missing" : "TIME_ON missing"};
     return std::nullopt;
@@ -137,7 +162,8 @@ std::optional<LogQso> QsoOfRecord(const Fields& fields, int line, LogProblem& pr
                    time.size() == 6 ? DigitsValue(time.substr(4, 2)) : 0);
   }
   if (!when) {
-    problem = {line, kNoDateAndTime, "QSO_DATE '" + date + "', TIME_ON '" + time + "'"};
+    problem = {line, kNoDateAndTime,
+               "QSO_DATE '" + std::string(date) + "', TIME_ON '" + std::string(time) + "'"};
     return std::nullopt;
   }
   qso.time = *when;
@@ -146,31 +172,27 @@ std::optional<LogQso> QsoOfRecord(const Fields& fields, int line, LogProblem& pr
   if (!TakeFrequency(fields, qso, problem)) return std::nullopt;
 
   // The station's call is the contestant; OPERATOR names who sat at the key.
-  qso.ownCall = UpperAscii(FirstField(fields, {"STATION_CALLSIGN", "OPERATOR"}));
+  qso.ownCall = UpperAscii(FirstField(fields, kStationCallsign, kOperator));
   qso.mode = AdifMode(fields);
-  qso.rstSent = Field(fields, "RST_SENT");
-  qso.rstReceived = Field(fields, "RST_RCVD");
-  if (const std::optional<SerialAndArea> sent = SerialWithArea(fields, "STX", "STX_STRING")) {
-    qso.sentExchange = sent->number.empty() ? sent->area : sent->number + " " + sent->area;
+  qso.rstSent = Field(fields, kRstSent);
+  qso.rstReceived = Field(fields, kRstRcvd);
+  if (const std::optional<ExchangeParts> sent = ExchangeOf(fields, kStx, kStxString)) {
+    qso.sentExchange = sent->number;
+    if (!sent->number.empty() && !sent->letters.empty()) qso.sentExchange += ' ';
+    qso.sentExchange += sent->letters;
   } else {
-    qso.sentExchange = FirstField(fields, {"STX_STRING", "STX"});
+    qso.sentExchange = FirstField(fields, kStxString, kStx);
   }
-  if (std::optional<SerialAndArea> received = SerialWithArea(fields, "SRX", "SRX_STRING")) {
-    // The area code stays apart: it belongs to the exchange of a UK/EI station only.
+  if (std::optional<ExchangeParts> received = ExchangeOf(fields, kSrx, kSrxString)) {
+    // The area text stays apart: it belongs to the exchange of a UK/EI station only.
     qso.receivedExchange = std::move(received->number);
-    qso.receivedArea = std::move(received->area);
-    return qso;
-  }
-  qso.receivedExchange = Field(fields, "SRX_STRING");
-  if (qso.receivedExchange.empty()) {
-    qso.receivedExchange = Field(fields, "SRX");
-    for (const char* name : {"STATE", "CNTY"}) {
+    qso.receivedArea = std::move(received->letters);
+    for (const FieldName name : {kState, kCnty}) {
       const std::string area = UpperAscii(Field(fields, name));
-      if (IsValidAreaCode(area)) {
-        qso.receivedArea = area;
-        break;
-      }
+      if (qso.receivedArea.empty() && IsValidAreaCode(area)) qso.receivedArea = area;
     }
+  } else {
+    qso.receivedExchange = FirstField(fields, kSrxString, kSrx);
   }
   return qso;
 }
@@ -209,11 +231,11 @@ class AdifParser {
 
   LogFile Read() {
     // Without <EOH> the records start at once.
-    const size_t header = FindTag(text_, "<EOH>");
+    const size_t header = FindAdifTag(text_, "<EOH>");
     if (header != std::string_view::npos) MoveTo(header + 5);
     size_t records = 0;
-    for (size_t end = FindTag(text_, "<EOR>"); end != std::string_view::npos;
-         end = FindTag(text_, "<EOR>", end + 1)) {
+    for (size_t end = FindAdifTag(text_, "<EOR>"); end != std::string_view::npos;
+         end = FindAdifTag(text_, "<EOR>", end + 1)) {
       ++records;
     }
     log_.qsos.reserve(records);
@@ -243,14 +265,14 @@ class AdifParser {
   // Takes one tag and its data; false when the file ends inside it.
   bool ReadTag(std::string_view tag, size_t dataStart) {
     const size_t colon = tag.find(':');
-    const std::string name = UpperAscii(TrimBlanks(tag.substr(0, colon)));
+    const std::string_view name = TrimBlanks(tag.substr(0, colon));
     if (colon == std::string_view::npos) {
       MoveTo(dataStart);
-      if (name == "EOR") {
+      if (EqualNoCase(name, "EOR")) {
         EndRecord();
-      } else if (name == "EOF") {  // some programs mark the end of the file
+      } else if (EqualNoCase(name, "EOF")) {  // some programs mark the end of the file
         return false;
-      } else if (name != "EOH") {
+      } else if (!EqualNoCase(name, "EOH")) {
         Break("tag <" + std::string(tag) + "> has no length");
       }
       return true;
@@ -260,7 +282,7 @@ class AdifParser {
     const int length = LengthValue(TrimBlanks(rest.substr(0, rest.find(':'))));
     if (length < 0) {
       MoveTo(dataStart);
-      Break("field " + name + " has no valid length");
+      Break("field " + UpperAscii(name) + " has no valid length");
       return true;
     }
     const size_t dataEnd = dataStart + static_cast<size_t>(length);
@@ -272,17 +294,17 @@ class AdifParser {
            open = reach.find('<', open + 1)) {
         if (AdifTagAt(text_.substr(dataStart + open)).empty()) continue;
         if (repairedFields_++ == 0) firstRepairLine_ = line_;
-        record_.emplace_back(name, reach.substr(0, open));
+        record_.Set(name, reach.substr(0, open));
         MoveTo(dataStart + open);
         return true;
       }
     }
     if (dataEnd > text_.size()) {
-      Problem(line_, "field " + name + " runs past the end of the file");
+      Problem(line_, "field " + UpperAscii(name) + " runs past the end of the file");
       DropRecord();
       return false;
     }
-    record_.emplace_back(name, text_.substr(dataStart, static_cast<size_t>(length)));
+    record_.Set(name, text_.substr(dataStart, static_cast<size_t>(length)));
     MoveTo(dataEnd);
     return true;
   }
@@ -303,7 +325,7 @@ class AdifParser {
       LogProblem problem;
       if (std::optional<LogQso> qso = QsoOfRecord(record_, recordLine_, problem)) {
         if (log_.ownCall.empty()) log_.ownCall = qso->ownCall;
-        if (log_.contest.empty()) log_.contest = Field(record_, "CONTEST_ID");
+        if (log_.contest.empty()) log_.contest = Field(record_, kContestId);
         log_.qsos.push_back(std::move(*qso));
       } else {
         log_.problems.push_back(std::move(problem));
@@ -348,6 +370,18 @@ class AdifParser {
 };
 
 }  // namespace
+
+size_t FindAdifTag(std::string_view text, std::string_view tag, size_t from) {
+  for (size_t open = text.find('<', from); open != std::string_view::npos;
+       open = text.find('<', open + 1)) {
+    // The tag's first letter in either case, then the whole of it.
+    if (open + 1 < text.size() && (text[open + 1] & ~0x20) == tag[1] &&
+        EqualNoCase(text.substr(open, tag.size()), tag)) {
+      return open;
+    }
+  }
+  return std::string_view::npos;
+}
 
 LogFile ReadAdif(std::string_view text) {
   return AdifParser(text).Read();

@@ -190,10 +190,10 @@ LogFile ReadCabrillo(std::string_view text, const SendsAreaCode& sendsAreaCode) 
       qsoLines.emplace_back(line, value);
     } else if (endOfLog > 0) {
       continue;  // the header is over
-    } else if (tag == "CALLSIGN") {
-      log.ownCall = UpperAscii(value);
-    } else if (tag == "CONTEST") {
-      log.contest = std::string(value);
+    } else if (tag != "START-OF-LOG" && tag != "X-QSO" && tag != "QTC") {
+      if (tag == "CALLSIGN") log.ownCall = UpperAscii(value);
+      if (tag == "CONTEST") log.contest = std::string(value);
+      log.header.emplace_back(tag, value);
     }
   }
   if (qsoLinesAfterEnd > 0) {

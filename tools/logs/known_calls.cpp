@@ -39,12 +39,14 @@ KnownCalls KnownCalls::Load(const std::string& path) {
 
 KnownCalls KnownCalls::FromText(std::string_view text) {
   KnownCalls known;
+  known.Grow(text.size() / 4);  // about two slots a call, with a line of about 8 bytes
   while (!text.empty()) {
     const size_t end = std::min(text.find('\n'), text.size());
     const std::string_view line = TrimBlanks(text.substr(0, end));
     text.remove_prefix(std::min(end + 1, text.size()));
     if (line.empty() || line.front() == '#') continue;
-    known.Add(BaseCall(UpperAscii(line)));
+    const std::string upper = UpperAscii(line);
+    if (!BaseCall(upper).empty()) known.Add(BaseCall(upper));
   }
   return known;
 }
@@ -53,33 +55,34 @@ size_t KnownCalls::size() const {
   return calls_.size();
 }
 
-bool KnownCalls::Contains(std::string_view baseCall) const {
-  if (slots_.empty()) return false;
-  const size_t mask = slots_.size() - 1;
-  for (size_t at = HashOf(baseCall) & mask; slots_[at] != 0; at = (at + 1) & mask) {
-    if (calls_[slots_[at] - 1] == baseCall) return true;
-  }
-  return false;
-}
-
-void KnownCalls::Add(std::string_view baseCall) {
-  if (baseCall.empty() || Contains(baseCall)) return;
-  if ((calls_.size() + 1) * 2 > slots_.size()) Grow();
-  calls_.emplace_back(baseCall);
+size_t KnownCalls::SlotOf(std::string_view baseCall) const {
   const size_t mask = slots_.size() - 1;
   size_t at = HashOf(baseCall) & mask;
-  while (slots_[at] != 0) at = (at + 1) & mask;
-  slots_[at] = static_cast<unsigned>(calls_.size());
+  while (slots_[at] != 0 && calls_[slots_[at] - 1] != baseCall) at = (at + 1) & mask;
+  return at;
 }
 
-// Half full at most, so that a probe ends soon.
-void KnownCalls::Grow() {
-  slots_.assign(std::max<size_t>(64, slots_.size() * 2), 0);
-  const size_t mask = slots_.size() - 1;
+bool KnownCalls::Contains(std::string_view baseCall) const {
+  return !slots_.empty() && slots_[SlotOf(baseCall)] != 0;
+}
+
+size_t KnownCalls::Add(std::string_view baseCall) {
+  // Half full at most, so that a probe ends soon.
+  if ((calls_.size() + 1) * 2 > slots_.size()) Grow(slots_.size() * 2);
+  const size_t slot = SlotOf(baseCall);
+  if (slots_[slot] == 0) {
+    calls_.emplace_back(baseCall);
+    slots_[slot] = static_cast<unsigned>(calls_.size());
+  }
+  return slots_[slot] - 1;
+}
+
+void KnownCalls::Grow(size_t slots) {
+  size_t size = 64;
+  while (size < slots) size *= 2;
+  slots_.assign(size, 0);
   for (size_t index = 0; index < calls_.size(); ++index) {
-    size_t at = HashOf(calls_[index]) & mask;
-    while (slots_[at] != 0) at = (at + 1) & mask;
-    slots_[at] = static_cast<unsigned>(index + 1);
+    slots_[SlotOf(calls_[index])] = static_cast<unsigned>(index + 1);
   }
 }
 

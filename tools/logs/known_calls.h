@@ -32,10 +32,14 @@ class KnownCalls {
   // or two neighbours swapped), each once; `more` is searched too (upper case).
   std::vector<std::string> NearCalls(std::string_view baseCall, const KnownCalls* more) const;
 
-  void Add(std::string_view baseCall);
+  // The call's index, in the order added; a call added before keeps its index.
+  size_t Add(std::string_view baseCall);
+  const std::string& operator[](size_t index) const { return calls_[index]; }
 
  private:
   std::vector<std::string> calls_;  // as added
   std::vector<unsigned> slots_;     // open addressing: index into calls_ + 1; 0: empty
-  void Grow();
+  // The slot that holds the call, or the empty one where it belongs.
+  size_t SlotOf(std::string_view baseCall) const;
+  void Grow(size_t slots);
 };

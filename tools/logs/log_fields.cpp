@@ -4,6 +4,8 @@
 #include <limits>
 #include <utility>
 
+#include "platform/ascii_text.h"
+
 namespace {
 
 struct Band {
@@ -48,6 +50,23 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 14> kBandDes
     {"1.2G", "23cm"},
     {"2.3G", "13cm"},
 }};
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+bool IsLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// "599", "579", "59", "5NN": a signal report in front of the number.
+bool IsRst(std::string_view word) {
+  if (word.size() < 2 || word.size() > 3 || word[0] < '1' || word[0] > '5') return false;
+  for (const char c : word.substr(1)) {
+    if (!IsDigit(c) && c != 'N' && c != 'n') return false;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -139,4 +158,26 @@ int DigitsValue(std::string_view digits) {
     value = value * 10 + (c - '0');
   }
   return value;
+}
+
+std::optional<ExchangeParts> SplitExchange(std::string_view text) {
+  text = TrimBlanks(text);
+  const size_t blank = text.find(' ');
+  if (blank != std::string_view::npos && IsRst(text.substr(0, blank))) {
+    const std::string_view rest = TrimBlanks(text.substr(blank));
+    if (!rest.empty() && IsDigit(rest[0])) text = rest;
+  }
+  size_t at = 0;
+  while (at < text.size() && IsDigit(text[at])) ++at;
+  ExchangeParts parts{std::string(text.substr(0, at)), {}};
+  std::string_view rest = TrimBlanks(text.substr(at));
+  if (at > 0 && !rest.empty() && (rest[0] == '/' || rest[0] == '-' || rest[0] == ',')) {
+    rest = TrimBlanks(rest.substr(1));
+    if (rest.empty()) return std::nullopt;
+  }
+  for (const char c : rest) {
+    if (!IsLetter(c)) return std::nullopt;
+  }
+  parts.letters = UpperAscii(rest);
+  return parts;
 }

@@ -28,6 +28,16 @@ std::string BandOfDesignator(std::string_view text);
 // Letters, digits and "/" only, with a letter and a digit: G4ABC, 2E0ABC, DL/G4ABC, 6HMQ.
 bool IsCallSign(std::string_view text);
 
+// An exchange as loggers write it: a serial number and the letters after it, either of
+// them empty ("724 LN", "724LN", "LN", "724"). "/", "-" or "," may stand between the two
+// ("731/LN"), and an RST in front of a number is no part of it ("599 724 LN", "5NN 724").
+struct ExchangeParts {
+  std::string number;   // digits only
+  std::string letters;  // letters only, upper-cased
+};
+// Nothing when the text holds anything else ("JEAN NTC44").
+std::optional<ExchangeParts> SplitExchange(std::string_view text);
+
 // The decimal value of a text of digits only, or -1.
 int DigitsValue(std::string_view digits);
 

@@ -14,8 +14,8 @@ bool StartsWithNoCase(std::string_view text, std::string_view start) {
 bool LooksLikeAdif(std::string_view text) {
   if (text.empty()) return false;
   if (text.front() == '<') return true;
-  const std::string upper = UpperAscii(text);
-  return upper.find("<EOH>") != std::string::npos || upper.find("<EOR>") != std::string::npos;
+  return FindAdifTag(text, "<EOH>") != std::string_view::npos ||
+         FindAdifTag(text, "<EOR>") != std::string_view::npos;
 }
 
 }  // namespace

@@ -13,6 +13,13 @@ bool NamesThisContest(std::string_view contest) {
   return letters == "UKEI" || letters.rfind("UKEIDX", 0) == 0 || letters.rfind("UKEICCDX", 0) == 0;
 }
 
+std::string Counted(int count, std::string_view noun) {
+  std::string text = std::to_string(count) + ' ';
+  text += noun;
+  if (count != 1) text += 's';
+  return text;
+}
+
 std::vector<ReasonCount> CountReasons(const std::vector<LogProblem>& problems) {
   std::vector<ReasonCount> counts;
   for (const LogProblem& problem : problems) {

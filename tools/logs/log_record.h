@@ -23,8 +23,9 @@ struct LogQso {
   std::string rstSent, rstReceived;
   std::string sentExchange;      // as logged: "001", "001 LN"
   std::string receivedExchange;  // as logged: "012", "012 LN", "12LN"
-  // A UK/EI area code that the log keeps apart from the received exchange (ADIF STATE or
-  // CNTY); it belongs to the exchange only when the worked station is a UK/EI one.
+  // The area text that the log keeps apart from the received number (the letters of ADIF
+  // SRX_STRING, valid or not, or else a UK/EI area code in STATE or CNTY); it belongs to the
+  // exchange only when the worked station is a UK/EI one.
   std::string receivedArea;
 };
 
@@ -57,12 +58,19 @@ struct ReasonCount {
   }
 };
 
+// A count and what it counts, in agreement: "1 QSO", "2 QSOs", "0 area warnings".
+std::string Counted(int count, std::string_view noun);
+
 // One count per reason, in the order the reasons first came up.
 std::vector<ReasonCount> CountReasons(const std::vector<LogProblem>& problems);
 
 struct LogFile {
   std::string ownCall;  // Cabrillo CALLSIGN:, ADIF STATION_CALLSIGN or OPERATOR
   std::string contest;  // Cabrillo CONTEST:, the first ADIF CONTEST_ID; empty when not named
+  // A Cabrillo log's header lines before END-OF-LOG:, in file order: the tag upper-cased
+  // ("CATEGORY-POWER", "SOAPBOX" once per line), the value without surrounding blanks. QSO
+  // lines and the log's start and end are not in it; an ADIF log has none.
+  std::vector<std::pair<std::string, std::string>> header;
   std::vector<LogQso> qsos;
   std::vector<LogProblem> problems;  // records skipped, in file order
   std::vector<LogProblem> warnings;  // about records read all the same; line 0: the whole file

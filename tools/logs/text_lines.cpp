@@ -12,12 +12,15 @@ std::string_view NextLine(std::string_view text, size_t& start) {
 }
 
 int LineEnds(std::string_view text, size_t from, size_t to) {
+  const std::string_view part = text.substr(from, to - from);
   int ends = 0;
-  for (size_t i = from; i < to; ++i) {
-    // A CR counts unless the LF after it ends the same line.
-    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) {
-      ++ends;
-    }
+  for (size_t lf = part.find('\n'); lf != std::string_view::npos; lf = part.find('\n', lf + 1)) {
+    ++ends;
+  }
+  // A CR counts unless the LF after it ends the same line.
+  for (size_t cr = part.find('\r'); cr != std::string_view::npos; cr = part.find('\r', cr + 1)) {
+    const size_t next = from + cr + 1;
+    if (next >= text.size() || text[next] != '\n') ++ends;
   }
   return ends;
 }

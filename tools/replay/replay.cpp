@@ -15,9 +15,9 @@
 #include "reports/cabrillo_header.h"
 #include "reports/cabrillo_log.h"
 #include "reports/stats_file.h"
-#include "tools/replay/header_settings.h"
 #include "tools/logs/log_fields.h"
 #include "tools/logs/whole_file.h"
+#include "tools/replay/header_settings.h"
 
 namespace {
 
@@ -29,12 +29,9 @@ struct SentExchange {
 // "001 LN" and "001LN" are the number 001 and the area LN; "001" is the number alone. The
 // host passes the number only: the plug-in adds the own area code itself.
 SentExchange SplitSentExchange(std::string_view text) {
-  const std::string_view exchange = TrimBlanks(text);
-  const std::string area = UpperAscii(LastTwo(exchange));
-  if (exchange.size() > 2 && IsValidAreaCode(area)) {
-    return {std::string(TrimBlanks(exchange.substr(0, exchange.size() - 2))), area};
-  }
-  return {std::string(exchange), {}};
+  const std::optional<ExchangeParts> parts = SplitExchange(text);
+  if (!parts) return {std::string(TrimBlanks(text)), {}};
+  return {parts->number, IsValidAreaCode(parts->letters) ? parts->letters : std::string()};
 }
 
 std::string OwnCall(const LogFile& log, const ReplayOptions& options) {
@@ -263,6 +260,24 @@ std::string OwnAreaCode(const std::vector<HandedQso>& handed, const ReplayOption
   return {};
 }
 
+// The QSOs in time order, as a host logs them and as contest robots want the Cabrillo log:
+// the sort is stable, so QSOs of the same minute keep the log's order and the later copy of
+// a dupe is the dupe. One warning counts the QSOs logged before an earlier one.
+void PutInTimeOrder(std::vector<HostQso>& qsos, std::vector<LogProblem>& warnings) {
+  const auto minute = [](const HostQso& qso) { return Seconds(qso.time) / 60; };
+  int late = 0;
+  int firstLate = 0;
+  for (size_t i = 1; i < qsos.size(); ++i) {
+    if (minute(qsos[i]) < minute(qsos[i - 1]) && late++ == 0) firstLate = qsos[i].line;
+  }
+  if (late == 0) return;
+  std::stable_sort(qsos.begin(), qsos.end(),
+                   [&](const HostQso& a, const HostQso& b) { return minute(a) < minute(b); });
+  warnings.push_back({firstLate, "the log is out of time order: " + Counted(late, "QSO") +
+                                     " (the first here) logged after a later one; handed over "
+                                     "in time order"});
+}
+
 // The QSO's texts as AddData0 and RemoveData0 receive them.
 Qso Passed(const HostQso& qso) {
   return {qso.ownCall.c_str(),          qso.call.c_str(),    qso.worked.prefix.c_str(),
@@ -431,6 +446,7 @@ std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
   std::vector<HostQso> qsos;
   qsos.reserve(handed.size());
   for (const HandedQso& qso : handed) qsos.push_back(AsHostPasses(qso, station, options));
+  PutInTimeOrder(qsos, result.warnings);
   return qsos;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Scores a contest log with the plug-in the way the host does: the leg and the own area
 // code go into the plug-in's INI file as the operator would set them, then one reset with
-// the station's data, one AddData0 per QSO in log order, and the report. CW and SSB are
+// the station's data, one AddData0 per QSO in time order, and the report. CW and SSB are
 // separate contests: QSOs of the other leg's mode are left out, and so are QSOs outside
 // the contest's 24 hours. A call that the country file cannot place is handed over with
 // an empty prefix and continent, as the host does: the adjudicator judges it, and it earns
@@ -94,7 +94,7 @@ struct HostQso {
   unsigned frequencyHz = 0;
 };
 
-// The station and the QSOs to hand over, in log order, as Replay works them out; the
+// The station and the QSOs to hand over, in time order, as Replay works them out; the
 // station, the counts of what was left out and the warnings go into `result`, and why
 // none is left when none is. Throws ReplayError as Replay does.
 std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,

@@ -291,7 +291,8 @@ int Run(const Arguments& arguments, const char* toolPath) {
             << TerminalText(result.report);
   if (!result.report.empty() && result.report.back() != '\n') std::cout << '\n';
   PrintSummary(result, log);
-  const LogCheck check = CheckLog(knownCalls, station, result.handed, KeptCategoryHeader());
+  const LogCheck check =
+      CheckLog(knownCalls, station, result.handed, SubmittedCategoryHeader(log, arguments.replay));
   std::cout << '\n' << BeforeYouSubmit(check) << '\n';
   // Paths from the current folder, where the plug-in writes.
   std::cout << "Problem lines: " << result.problemLinesFile
