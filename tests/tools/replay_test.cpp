@@ -171,7 +171,7 @@ TEST_F(Replaying, PagesTheContestWithWhatWasNotScored) {
   EXPECT_EQ(groups[0].lines[0].line, 6);
   EXPECT_EQ(groups[0].lines[0].what, "2016-11-12 1209 W1ABC 160m CW sent 005 received 7");
   EXPECT_EQ(groups[3].lines.size(), 2u);  // the dupes
-  EXPECT_EQ(groups[4].lines[0].what, "2016-11-12 1211 2M0ZET 40m CW sent 007 received 9 zz");
+  EXPECT_EQ(groups[4].lines[0].what, "2016-11-12 1211 2M0ZET 40m CW sent 007 received 9 ZZ");
   groups.push_back({"noted", {{0, "a word on the whole log"}}});
 
   const std::string page = HtmlPage("<G4XYZ & co>.adi", result.report, hours, {}, groups);
