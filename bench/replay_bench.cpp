@@ -54,11 +54,12 @@ void WriteHourPage(benchmark::State& state) {
       ReadLog(GenerateSampleLog(plan, CallPool(ReadWholeFile(kMasterScp), cty)), UkEiStations(cty));
   const StatsLibrary stats(STATS_LIBRARY_FILE);
   const ReplayResult result = Replay(stats, cty, log, {});
+  const LogCheck check = CheckLog({}, result.station, result.handed, {});
   size_t bytes = 0;
   for (auto _ : state) {
     const ContestHours hours = PlayHours(stats, cty, log, {});
     const std::string page =
-        HtmlPage("log.adi", result.report, hours, LeftOutGroups(log, result, hours));
+        HtmlPage("log.adi", result.report, hours, check, LeftOutGroups(log, result, hours));
     WriteWholeFile("page.html", page);
     bytes = page.size();
   }

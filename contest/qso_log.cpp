@@ -27,12 +27,12 @@ void Decrement(std::unordered_map<std::string, int>& counts, const std::string& 
   if (found != counts.end() && --found->second == 0) counts.erase(found);
 }
 
-WorkedClass ClassOf(const CInfo& record) {
+}  // namespace
+
+WorkedClass WorkedClassOf(const CInfo& record) {
   if (IsUkEiPrefix(record.prefix)) return WorkedClass::kUkEi;
   return record.continent == "EU" ? WorkedClass::kEurope : WorkedClass::kElsewhere;
 }
-
-}  // namespace
 
 QsoKeys QsoLog::KeysOf(const CInfo& record) {
   QsoKeys keys;
@@ -42,7 +42,7 @@ QsoKeys QsoLog::KeysOf(const CInfo& record) {
   if (!district.empty()) keys.district = districts_.NumberOf(district);
   keys.continent = continents_.NumberOf(record.continent);
   keys.band = bands_.NumberOf(record.band);
-  keys.workedClass = ClassOf(record);
+  keys.workedClass = WorkedClassOf(record);
   // An invalid time is in no hour of the day.
   keys.bonusHour = IsBonusHour(HourOfDay(record.time));
   return keys;

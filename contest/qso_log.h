@@ -14,6 +14,9 @@
 #include "contest/qso_record.h"
 #include "contest/text_numbers.h"
 
+// How the worked station of a QSO scores against a station outside UK/EI.
+WorkedClass WorkedClassOf(const CInfo& record);
+
 class QsoLog {
   using Slot = uint32_t;  // where a record stays from its intake to its removal
 

@@ -46,23 +46,29 @@ int BandFactor(std::string_view band) {
 
 // The points of a QSO by the classes and continents of the two stations, before the band's
 // factor.
-class QsoPoints {
+int BasePoints(bool ukEiStation, bool ownInEurope, bool sameContinent, WorkedClass worked,
+               bool bonusHour) {
+  if (ukEiStation) return (sameContinent ? 2 : 4) * (bonusHour ? 2 : 1);
+  static constexpr std::array<int, 3> kFromEurope{2, 1, 2}, kFromElsewhere{4, 2, 1};
+  return (ownInEurope ? kFromEurope : kFromElsewhere)[static_cast<size_t>(worked)];
+}
+
+// The same from the numbers the log gave the QSO's texts.
+class PointsByKeys {
  public:
-  QsoPoints(const Station& station, const QsoLog& log)
+  PointsByKeys(const Station& station, const QsoLog& log)
       : ukEiStation_(station.isUkEiStation == 1),
-        ownContinent_(log.ContinentNumber(station.ownContinent)),
-        byClass_(station.ownContinent == "EU" ? std::array<int, 3>{2, 1, 2}
-                                              : std::array<int, 3>{4, 2, 1}) {}
+        ownInEurope_(station.ownContinent == "EU"),
+        ownContinent_(log.ContinentNumber(station.ownContinent)) {}
 
   int operator()(const QsoKeys& keys) const {
-    if (ukEiStation_) return (keys.continent == ownContinent_ ? 2 : 4) * (keys.bonusHour ? 2 : 1);
-    return byClass_[static_cast<size_t>(keys.workedClass)];
+    return BasePoints(ukEiStation_, ownInEurope_, keys.continent == ownContinent_,
+                      keys.workedClass, keys.bonusHour);
   }
 
  private:
-  bool ukEiStation_;
+  bool ukEiStation_, ownInEurope_;
   int ownContinent_;
-  std::array<int, 3> byClass_;  // by WorkedClass, for a station outside UK/EI
 };
 
 // The numbers of one kind (prefixes, districts) each of a few groups has seen, a bit each.
@@ -137,7 +143,7 @@ Tally TallyLog(const Station& station, const QsoLog& qsoList, const std::vector<
   SeenNumbers bandAreas(qsoList.bandCount(), qsoList.districtCount());
   SeenNumbers slotPrefixes(kBandSlots, qsoList.prefixCount());
   SeenNumbers slotAreas(kBandSlots, qsoList.districtCount());
-  const QsoPoints basePoints(station, qsoList);
+  const PointsByKeys basePoints(station, qsoList);
 
   const bool withRates = station.cabrilloRequested == 0;
   const OleDate reference = qsoList.empty() ? OleDate{} : qsoList.records().back().time;
@@ -179,6 +185,13 @@ std::string ReportOrderKey(const std::string& band) {
 }
 
 }  // namespace
+
+int QsoPoints(const CInfo& qso, const Station& station) {
+  return BasePoints(station.isUkEiStation == 1, station.ownContinent == "EU",
+                    qso.continent == station.ownContinent, WorkedClassOf(qso),
+                    IsBonusHour(HourOfDay(qso.time))) *
+         BandFactor(qso.band);
+}
 
 // Report order: the band texts, each padded in front with "0" to 20 characters, in
 // descending order, so that a wider number comes first (160m, 80m, 40m, 20m, 15m, 10m).

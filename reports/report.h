@@ -15,6 +15,10 @@
 // the order they come in, so a caller keeps the list as sorted for the next report.
 void SortIntoReportOrder(std::vector<std::string>& bands);
 
+// The points of a counted QSO: by the classes and continents of the two stations, its band
+// and, for a UK/EI station, the hour.
+int QsoPoints(const CInfo& qso, const Station& station);
+
 struct ReportResults {
   std::string text;
   // 64 bits wide: no log can overflow it.

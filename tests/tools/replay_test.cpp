@@ -9,6 +9,7 @@
 #include "contest/settings_file.h"
 #include "host/temp_folder.h"
 #include "platform/ini_file.h"
+#include "platform/text_format.h"
 #include "tests/tools/cty_excerpt.h"
 #include "tools/check/log_check.h"
 #include "tools/hours/contest_hours.h"
@@ -82,7 +83,7 @@ TEST_F(Replaying, HandsEveryQsoToThePluginAsTheHostDoes) {
   std::vector<std::string> reasons;
   for (const ReasonCount& reason : result.reasons) {
     reasons.push_back(reason.what + ": " + std::to_string(reason.count) + " from line " +
-                      std::to_string(reason.firstLine) + " " + reason.firstDetail);
+                      std::to_string(reason.lines.front()) + " " + reason.firstDetail);
   }
   EXPECT_EQ(reasons, (std::vector<std::string>{
                          "not a contest band: 1 from line 6 160m",
@@ -168,21 +169,28 @@ TEST_F(Replaying, PagesTheContestWithWhatWasNotScored) {
   const LogFile log = ReadLog(kUkLog, UkEiStations(cty));
   const ContestHours hours = PlayHours(stats, cty, log, {});
   const ReplayResult result = Replay(stats, cty, log, {});
-  const std::vector<LeftOutGroup> groups = LeftOutGroups(log, result, hours);
-  ASSERT_EQ(groups.size(), 1u);  // the tool left out nothing, the reader skipped no record
-  ASSERT_EQ(groups[0].lines.size(), 2u);
+  std::vector<LeftOutGroup> groups = LeftOutGroups(log, result, hours);
+  // The replay's four reasons with every line, then the area code the plug-in refused.
+  ASSERT_EQ(groups.size(), 5u);
   EXPECT_EQ(groups[0].lines[0].line, 6);
   EXPECT_EQ(groups[0].lines[0].what, "2016-11-12 1209 W1ABC 160m CW sent 005 received 7");
+  EXPECT_EQ(groups[3].lines.size(), 2u);  // the dupes
+  EXPECT_EQ(groups[4].lines[0].what, "2016-11-12 1211 2M0ZET 40m CW sent 007 received 9 ZZ");
+  groups.push_back({"noted", {{0, "a word on the whole log"}}});
 
-  const std::string page = HtmlPage("<G4XYZ & co>.adi", result.report, hours, groups);
+  const std::string page = HtmlPage("<G4XYZ & co>.adi", result.report, hours, {}, groups);
   EXPECT_NE(page.find(">&lt;G4XYZ &amp; co&gt;.adi &middot; 2016-11-12 1200 to 2016-11-13 1200 "
                       "UTC &middot; area LN<"),
             std::string::npos);
   EXPECT_NE(page.find("<li><span class=\"line\">line 8</span> 2016-11-12 1210 DL2ABC 20m RTTY "
                       "sent 006 received 8</li>"),
             std::string::npos);
+  EXPECT_NE(page.find("<span class=\"line\">the log</span> a word on the whole log"),
+            std::string::npos);
   EXPECT_EQ(page.find('\r'), std::string::npos);
-  EXPECT_NE(page.find("<svg id=\"multipliers-per-band\" data-bars=\"6\""), std::string::npos);
+  // 160 m, where no QSO was counted, is not drawn.
+  EXPECT_NE(page.find("<svg id=\"multipliers-per-band\" width=\"176\""), std::string::npos);
+  EXPECT_EQ(page.find(">160m<"), std::string::npos);
 
   // A dropped log's page goes beside it, over an earlier page of that log and nothing else.
   const std::filesystem::path dropped = std::filesystem::current_path() / "G4XYZ.adi";
@@ -192,8 +200,40 @@ TEST_F(Replaying, PagesTheContestWithWhatWasNotScored) {
   const PlacesBesideLog places = PlacesBeside(dropped);
   EXPECT_EQ(places.page, dropped.parent_path() / "G4XYZ (2).html");
   EXPECT_EQ(places.filesFolder, dropped.parent_path() / "G4XYZ files");
-  WriteWholeFile("G4XYZ (2).html", HtmlPage("C:\\Contest logs\\G4XYZ.adi", "", hours, {}));
+  WriteWholeFile("G4XYZ (2).html", HtmlPage("C:\\Contest logs\\G4XYZ.adi", "", hours, {}, {}));
   EXPECT_EQ(PlacesBeside(dropped).page, places.page);
+}
+
+TEST_F(Replaying, TheHoursAtTheirEdges) {
+  // QSOs exactly 10 or 60 minutes apart are in different windows; a break of exactly 30
+  // minutes is an off-time.
+  const ContestHours hours =
+      PlayHours(stats, cty,
+                ReadLog("START-OF-LOG: 3.0\n"
+                        "QSO: 14025 CW 2016-11-12 1200 G4XYZ 599 001 LN DL1ABC 599 001\n"
+                        "QSO: 14025 CW 2016-11-12 1210 G4XYZ 599 002 LN DL2ABC 599 001\n"
+                        "QSO: 14025 CW 2016-11-12 1300 G4XYZ 599 003 LN DL3ABC 599 001\n"
+                        "QSO: 14025 CW 2016-11-12 1330 G4XYZ 599 004 LN DL4ABC 599 001\n",
+                        UkEiStations(cty)),
+                {});
+  EXPECT_EQ(hours.best60.qsos, 2);
+  EXPECT_EQ(hours.best10.qsos, 1);
+  ASSERT_EQ(hours.offTimes.size(), 3u);
+  EXPECT_EQ(hours.offTimes[1].minutes, 30);
+  // A busiest hour of 1, 2 or 5 times a power of ten is the QSO chart's top.
+  for (const int busiest : {1, 2, 5, 50}) {
+    std::string log = "START-OF-LOG: 3.0\n";
+    for (int i = 0; i < busiest; ++i) {
+      log += Formatted("QSO: 14025 CW 2016-11-12 12%02d G4XYZ 599 %03d LN DL%dABC 599 001\n", i,
+                       i + 1, i);
+    }
+    const ContestHours busy = PlayHours(stats, cty, ReadLog(log, UkEiStations(cty)), {});
+    EXPECT_NE(HtmlPage("log", "", busy, {}, {})
+                  .find("stacked by band\" data-bars=\"24\" data-top=\"" + std::to_string(busiest) +
+                        "\""),
+              std::string::npos)
+        << busiest;
+  }
 }
 
 TEST_F(Replaying, QsosKeptFromOutsideTheHoursCountInTheTotalsOnly) {
@@ -327,10 +367,10 @@ TEST_F(Replaying, ADxStationSendsNoAreaCodeAndTheLegFollowsTheModes) {
   EXPECT_EQ(result.reasons[0].what,
             "outside the contest period 2016-11-12 1200 to 2016-11-13 1200, left out (see "
             "--start, --keep-outside-period)");
-  EXPECT_EQ(result.reasons[0].firstLine, 2);
+  EXPECT_EQ(result.reasons[0].lines, (std::vector<int>{2, 6}));  // every line, not the first only
   EXPECT_EQ(result.reasons[1].what,
             "CW QSOs on the SSB leg, left out (see --leg, --keep-other-mode)");
-  EXPECT_EQ(result.reasons[1].firstLine, 5);
+  EXPECT_EQ(result.reasons[1].lines, std::vector<int>{5});
   EXPECT_EQ(result.reasons[2].what, "dupes");
   EXPECT_EQ(Setting("Mode"), "0");
   EXPECT_EQ(result.summary.dupes, 1);

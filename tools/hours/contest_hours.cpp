@@ -8,7 +8,9 @@
 #include <unordered_set>
 
 #include "contest/contest_rules.h"
+#include "platform/ascii_text.h"
 #include "platform/text_format.h"
+#include "reports/report.h"
 
 namespace {
 
@@ -67,6 +69,28 @@ BestRate BusiestStretch(const std::vector<long long>& times, long long seconds) 
   return best;
 }
 
+// The area code the plug-in takes from a UK/EI station's exchange: its last two letters,
+// when they are a valid code.
+std::string ReceivedAreaCode(const HostQso& qso) {
+  return LastTwo(UpperAscii(TrimBlanks(qso.exchange)));
+}
+
+CountedQso Counted(const HostQso& qso, const Station& station) {
+  CountedQso counted{WholeSeconds(qso.time), qso.band, qso.worked.prefix,
+                     qso.worked.continent,   {},       0};
+  const std::string area = ReceivedAreaCode(qso);
+  if (IsUkEiPrefix(qso.worked.prefix) && IsValidAreaCode(area)) {
+    counted.area = AreaDistrict(area);
+  }
+  CInfo record;
+  record.prefix = qso.worked.prefix;
+  record.continent = qso.worked.continent;
+  record.band = qso.band;
+  record.time = qso.time;
+  counted.points = QsoPoints(record, station);
+  return counted;
+}
+
 }  // namespace
 
 ReportTable ReadReportTable(const std::string& report) {
@@ -97,22 +121,34 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
   WriteSettings(hours.station, options);
   ResetFor(stats, hours.station, false);
 
+  const bool ukEiStation = IsUkEiPrefix(hours.station.placement.prefix);
+  Station scoring;
+  scoring.isUkEiStation = ukEiStation ? 1 : 0;
+  scoring.ownContinent = hours.station.placement.continent;
   std::unordered_set<std::string> stored;
   std::vector<long long> countedTimes;
+  const std::string* lastBand = nullptr;
   size_t next = 0;
   auto handUntil = [&](long long end) {
     for (; next < qsos.size() && WholeSeconds(qsos[next].time) < end; ++next) {
       const HostQso& qso = qsos[next];
       if (AddQso(stats, qso) == 0) {
         hours.refused.push_back(qso);
-      } else if (stored.insert(DupeKey(qso)).second) {
+        continue;
+      }
+      if (IsUkEiPrefix(qso.worked.prefix) && !IsValidAreaCode(ReceivedAreaCode(qso))) {
+        hours.areaWarnings.push_back(qso);
+      }
+      hours.bandChanges += lastBand != nullptr && *lastBand != qso.band ? 1 : 0;
+      lastBand = &qso.band;
+      if (stored.insert(DupeKey(qso)).second) {
         countedTimes.push_back(WholeSeconds(qso.time));
+        hours.counted.push_back(Counted(qso, scoring));
       }
     }
   };
 
   const long long start = WholeSeconds(hours.station.contestStart);
-  const bool ukEiStation = IsUkEiPrefix(hours.station.placement.prefix);
   handUntil(start);
   std::vector<ReportTable> ends{Report(stats)};  // before the first hour, then at each end
   for (int hour = 0; hour < kContestHours; ++hour) {
@@ -139,6 +175,8 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
     row.points = after.total.points - before.total.points;
     row.newDxcc = after.total.dxcc - before.total.dxcc;
     row.newAreas = after.total.areas - before.total.areas;
+    row.qsosSoFar = after.total.qsos;
+    row.multipliersSoFar = after.total.dxcc + after.total.areas;
     row.score = after.score;
     qsosInHours += row.qsos;
     hours.hours.push_back(std::move(row));
@@ -153,13 +191,17 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
   return hours;
 }
 
+std::string BestRates(const ContestHours& hours) {
+  if (hours.best60.qsos == 0) return "No QSO counted: no rates";
+  return "Best 60 minutes: " + Counted(hours.best60.qsos, "QSO") + " from " +
+         HourAndMinute(hours.best60.from) + "; best 10 minutes: " +
+         Counted(hours.best10.qsos, "QSO") + " (" + std::to_string(6 * hours.best10.qsos) +
+         "/hour) from " + HourAndMinute(hours.best10.from);
+}
+
 std::string RatesLine(const ContestHours& hours) {
   if (hours.best60.qsos == 0) return "No QSO counted: no rates, no off-times";
-  std::string text = "Best 60 minutes: " + Counted(hours.best60.qsos, "QSO") + " from " +
-                     HourAndMinute(hours.best60.from) +
-                     "; best 10 minutes: " + Counted(hours.best10.qsos, "QSO") + " (" +
-                     std::to_string(6 * hours.best10.qsos) + "/hour) from " +
-                     HourAndMinute(hours.best10.from) + "; off-times:";
+  std::string text = BestRates(hours) + "; off-times:";
   for (const OffTime& off : hours.offTimes) {
     text += ' ' + HourAndMinute(off.from) + '-' + HourAndMinute(off.to) + " (" +
             Duration(off.minutes) + ')';

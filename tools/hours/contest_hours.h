@@ -31,7 +31,16 @@ struct ContestHour {
   bool bonus = false;           // the own station scores double in this hour
   std::vector<int> qsosByBand;  // in the order of ContestHours::bands
   int qsos = 0, points = 0, newDxcc = 0, newAreas = 0;
-  long long score = 0;  // claimed at the hour's end
+  int qsosSoFar = 0, multipliersSoFar = 0;  // at the hour's end
+  long long score = 0;                      // claimed at the hour's end
+};
+
+// A QSO the plug-in counted (taken, no dupe), with what gave its points and multipliers.
+struct CountedQso {
+  long long seconds = 0;  // since the OLE epoch
+  std::string band, prefix, continent;
+  std::string area;  // the district worked; empty when none
+  int points = 0;
 };
 
 // The busiest stretch of a given length, from its first QSO.
@@ -50,6 +59,10 @@ struct ContestHours {
   std::vector<OffTime> offTimes;  // without a counted QSO, of 30 minutes or more
   int offMinutes = 0;
   std::vector<HostQso> refused;  // handed over but not taken, in time order
+  // Taken with a received area code the plug-in does not accept, in time order.
+  std::vector<HostQso> areaWarnings;
+  std::vector<CountedQso> counted;  // in time order
+  int bandChanges = 0;              // between QSOs taken one after the other
 };
 
 // Plays the log as Replay does, with a report at each hour's end.
@@ -61,5 +74,7 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
 // The table as text, one line per hour, then the totals and the rates line.
 std::string HourTable(const ContestHours& hours);
 
+// The best 60 and 10 minutes, in one line without its end.
+std::string BestRates(const ContestHours& hours);
 // The best 60 and 10 minutes and the off-times, in one line without its end.
 std::string RatesLine(const ContestHours& hours);

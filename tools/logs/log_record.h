@@ -49,18 +49,16 @@ inline constexpr const char* kBrokenRecord = "broken ADIF record";
 // quotes no more of a malformed record.
 std::string Excerpt(std::string_view text);
 
-// How often one reason came up, and where first.
+// How often one reason came up, and on which lines.
 struct ReasonCount {
   ReasonCount(std::string what) : what(std::move(what)) {}  // NOLINT: a reason is its words
   std::string what;
   int count = 0;
-  int firstLine = 0;
+  std::vector<int> lines;  // every one, in the order they came up
   std::string firstDetail;
   void Add(int line, const std::string& detail = {}) {
-    if (count++ == 0) {
-      firstLine = line;
-      firstDetail = Excerpt(detail);
-    }
+    if (count++ == 0) firstDetail = Excerpt(detail);
+    lines.push_back(line);
   }
 };
 

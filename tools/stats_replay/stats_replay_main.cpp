@@ -226,7 +226,7 @@ void PrintWarnings(const std::string& file, const std::vector<LogProblem>& warni
 void PrintReasons(const std::vector<ReasonCount>& reasons, const char* noun, const char* after) {
   for (const ReasonCount& reason : reasons) {
     std::cout << "  " << reason.what << ": " << Counted(reason.count, noun) << after
-              << ", the first at line " << reason.firstLine;
+              << ", the first at line " << reason.lines.front();
     if (!reason.firstDetail.empty()) std::cout << " (" << reason.firstDetail << ')';
     std::cout << '\n';
   }
@@ -322,7 +322,7 @@ int Run(const Arguments& arguments, const char* toolPath) {
   std::cout << '\n' << BeforeYouSubmit(check) << '\n';
   if (!arguments.htmlFile.empty()) {
     try {
-      WriteWholeFile(arguments.htmlFile, HtmlPage(arguments.logFile, result.report, *hours,
+      WriteWholeFile(arguments.htmlFile, HtmlPage(arguments.logFile, result.report, *hours, check,
                                                   LeftOutGroups(log, result, *hours)));
     } catch (const FileError& error) {
       throw FileError(arguments.htmlFile + ": " + error.what());
