@@ -62,8 +62,8 @@ class PointsByKeys {
         ownContinent_(log.ContinentNumber(station.ownContinent)) {}
 
   int operator()(const QsoKeys& keys) const {
-    return BasePoints(ukEiStation_, ownInEurope_, keys.continent == ownContinent_,
-                      keys.workedClass, keys.bonusHour);
+    return BasePoints(ukEiStation_, ownInEurope_, keys.continent == ownContinent_, keys.workedClass,
+                      keys.bonusHour);
   }
 
  private:

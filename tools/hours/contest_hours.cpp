@@ -194,9 +194,9 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
 std::string BestRates(const ContestHours& hours) {
   if (hours.best60.qsos == 0) return "No QSO counted: no rates";
   return "Best 60 minutes: " + Counted(hours.best60.qsos, "QSO") + " from " +
-         HourAndMinute(hours.best60.from) + "; best 10 minutes: " +
-         Counted(hours.best10.qsos, "QSO") + " (" + std::to_string(6 * hours.best10.qsos) +
-         "/hour) from " + HourAndMinute(hours.best10.from);
+         HourAndMinute(hours.best60.from) +
+         "; best 10 minutes: " + Counted(hours.best10.qsos, "QSO") + " (" +
+         std::to_string(6 * hours.best10.qsos) + "/hour) from " + HourAndMinute(hours.best10.from);
 }
 
 std::string RatesLine(const ContestHours& hours) {

@@ -15,7 +15,6 @@
 #include "reports/cabrillo_header.h"
 #include "reports/cabrillo_log.h"
 #include "reports/stats_file.h"
-#include "tools/replay/header_settings.h"
 #include "tools/logs/log_fields.h"
 #include "tools/logs/whole_file.h"
 #include "tools/replay/header_settings.h"
@@ -539,8 +538,9 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
       WrittenHeader header = WriteHeader(IniFile(kSettingsSection, kSettingsPath), log.header,
                                          options.headerSettings, result.cabrilloFile);
       result.cabrilloRefusal = !header.refusal.empty() ? std::move(header.refusal)
-                               : !header.whole ? "its header values could not be written into it"
-                                               : UnevenQsoLine(ReadFileOrNothing(result.cabrilloFile));
+                               : !header.whole
+                                   ? "its header values could not be written into it"
+                                   : UnevenQsoLine(ReadFileOrNothing(result.cabrilloFile));
       result.cabrilloProduced = result.cabrilloRefusal.empty();
       for (std::string& notice : header.notices) result.warnings.push_back({0, std::move(notice)});
     }

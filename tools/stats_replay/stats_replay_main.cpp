@@ -10,11 +10,11 @@
 #include "platform/ascii_text.h"
 #include "tools/check/log_check.h"
 #include "tools/hours/contest_hours.h"
-#include "tools/replay/header_values.h"
 #include "tools/logs/log_fields.h"
 #include "tools/logs/whole_file.h"
 #include "tools/page/html_page.h"
 #include "tools/replay/header_settings.h"
+#include "tools/replay/header_values.h"
 #include "tools/replay/output_files.h"
 #include "tools/replay/replay.h"
 #if defined(_WIN32)
