@@ -30,6 +30,12 @@ expect "the hint names the package and the option" 1 "hamradio-files.*--cty FILE
 expect "why it was not read" 1 \
   "^  no valid date and time: 1 record skipped, the first at line 2 \(QSO_DATE missing\)$" \
   "$tool" broken.adi
+mkdir problem-lines && mkdir problem-lines/VurovODUVIR_EI_13_11_2016.txt
+long="$(printf 'a%.0s' $(seq 240)).html"
+for wanted in "1 area warning," "Problem lines: VurovODUVIR_EI_13_11_2016.txt not written" "Page: $long"; do
+  expect "a problem-line file that cannot be written, a page of a long name" 0 "$wanted" \
+    sh -c 'cd problem-lines && "$0" --html "$1" "$2"' "$tool" "$long" "$problems"
+done
 expect "no readable QSO, hours of nothing" 1 \
   "no QSO left to hand to the plug-in: the log's one record could not be read" "$tool" --hours broken.adi
 if [ -e Plugins ] || ls Vurov* >/dev/null 2>&1; then

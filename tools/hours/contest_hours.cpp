@@ -69,12 +69,6 @@ BestRate BusiestStretch(const std::vector<long long>& times, long long seconds) 
   return best;
 }
 
-// The area code the plug-in takes from a UK/EI station's exchange: its last two letters,
-// when they are a valid code.
-std::string ReceivedAreaCode(const HostQso& qso) {
-  return LastTwo(UpperAscii(TrimBlanks(qso.exchange)));
-}
-
 CountedQso Counted(const HostQso& qso, const Station& station) {
   CountedQso counted{WholeSeconds(qso.time), qso.band, qso.worked.prefix,
                      qso.worked.continent,   {},       0};
@@ -136,9 +130,7 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
         hours.refused.push_back(qso);
         continue;
       }
-      if (IsUkEiPrefix(qso.worked.prefix) && !IsValidAreaCode(ReceivedAreaCode(qso))) {
-        hours.areaWarnings.push_back(qso);
-      }
+      if (HasAreaWarning(qso)) hours.areaWarnings.push_back(qso);
       hours.bandChanges += lastBand != nullptr && *lastBand != qso.band ? 1 : 0;
       lastBand = &qso.band;
       if (stored.insert(DupeKey(qso)).second) {

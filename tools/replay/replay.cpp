@@ -72,17 +72,6 @@ OleDate ContestStart(const LogFile& log, const ReplayOptions& options) {
   return OleDate{static_cast<double>(busiest->first) + 0.5, OleDate::kValid};
 }
 
-// The plug-in's problem line of a received area code that is not in its table.
-constexpr std::string_view kAreaWarning = "UK/EI Code Area is not acceptable";
-
-int CountOccurrences(std::string_view text, std::string_view part) {
-  int count = 0;
-  for (size_t at = text.find(part); at != std::string_view::npos; at = text.find(part, at + 1)) {
-    ++count;
-  }
-  return count;
-}
-
 std::string ReadFileOrNothing(const std::string& path) {
   try {
     return ReadWholeFile(path);
@@ -363,6 +352,7 @@ void HandToPlugin(const StatsLibrary& stats, const std::vector<HostQso>& qsos,
       continue;
     }
     ++summary.stored;
+    summary.areaWarnings += HasAreaWarning(qso) ? 1 : 0;
     if (!storedQsos.insert(DupeKey(qso)).second) {
       ++summary.dupes;
       dupes.Add(qso.line, qso.call);
@@ -436,6 +426,14 @@ void ResetFor(const StatsLibrary& stats, const ReplayStation& station, bool cabr
          station.placement.continent.c_str(), cabrillo ? 1 : 0, "", station.contestStart,
          station.contestEnd},
         stats);
+}
+
+std::string ReceivedAreaCode(const HostQso& qso) {
+  return LastTwo(UpperAscii(TrimBlanks(qso.exchange)));
+}
+
+bool HasAreaWarning(const HostQso& qso) {
+  return IsUkEiPrefix(qso.worked.prefix) && !IsValidAreaCode(ReceivedAreaCode(qso));
 }
 
 std::string DupeKey(const HostQso& qso) {
@@ -527,8 +525,6 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   result.report = report ? report : "";
 
   result.problemLinesFile = ProblemLinesFile(station);
-  result.summary.areaWarnings =
-      CountOccurrences(ReadFileOrNothing(result.problemLinesFile), kAreaWarning);
   const auto cabrilloAfter = LastWritten(result.cabrilloFile);
   if (exporting && cabrilloAfter && cabrilloAfter != cabrilloBefore) {
     if (result.summary.stored == 0) {

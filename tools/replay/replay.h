@@ -123,6 +123,13 @@ void ResetFor(const StatsLibrary& stats, const ReplayStation& station, bool cabr
 // A stored QSO with the key of an earlier stored one is a dupe: same call, band and mode.
 std::string DupeKey(const HostQso& qso);
 
+// The area code the plug-in takes from a UK/EI station's exchange: its last two letters,
+// when they are a valid code.
+std::string ReceivedAreaCode(const HostQso& qso);
+// Whether the plug-in stores the QSO with an area warning: a UK/EI station's exchange
+// without a valid area code.
+bool HasAreaWarning(const HostQso& qso);
+
 // AddData0 and RemoveData0 of the QSO; what they return.
 int AddQso(const StatsLibrary& stats, const HostQso& qso);
 int RemoveQso(const StatsLibrary& stats, const HostQso& qso);

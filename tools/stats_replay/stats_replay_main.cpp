@@ -329,8 +329,12 @@ int Run(const Arguments& arguments, const char* toolPath) {
     }
   }
   // Paths from the current folder, where the plug-in writes.
+  // The plug-in writes only a regular file; the counts above never depend on it.
+  std::error_code noFile;
   std::cout << "Problem lines: " << result.problemLinesFile
-            << " (refused QSOs and dupes in detail)\n";
+            << (std::filesystem::is_regular_file(result.problemLinesFile, noFile)
+                    ? " (refused QSOs and dupes in detail)\n"
+                    : " not written: something else has its name\n");
   if (result.cabrilloProduced) std::cout << "Cabrillo log: " << result.cabrilloFile << '\n';
   if (!arguments.htmlFile.empty()) std::cout << "Page: " << arguments.htmlFile << '\n';
   int status = 0;
