@@ -105,9 +105,10 @@ WrittenHeader WriteHeader(const IniFile& settings,
     }
     if (std::find(fromLog.begin(), fromLog.end(), tag) == fromLog.end()) {
       fromLog.push_back(tag);
-      values.erase(std::remove_if(values.begin(), values.end(),
-                                  [&](const auto& value) { return value.first == tag; }),
-                   values.end());
+      values.erase(
+          std::remove_if(values.begin(), values.end(),
+                         [&logTag = tag](const auto& value) { return value.first == logTag; }),
+          values.end());
     }
     values.emplace_back(tag, value);
   }
