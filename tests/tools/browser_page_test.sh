@@ -189,7 +189,7 @@ for log in "$@"; do
       [ -n "$(value bands)" ] || { fail "$at not measured"; continue; }
       [ -z "$(value problems)" ] || fail "$at $(value problems)"
       tr ";" "\n" <<<"$(value bands)" >>"$work/colours"
-      grep -q " $(value refused) refused, $(value dupes) dupes, $(value area-warnings) area warnings" <<<"$summary" ||
+      grep -qE " $(value refused) refused, $(value dupes) dupes?, $(value area-warnings) area warnings?," <<<"$summary" ||
         fail "$at the check lists other refusals, dupes or area warnings than '$summary'"
       [ "$(value on-minutes)" = $((10#${on%h*} * 60 + 10#${on#*h})) ] ||
         fail "$at on-time not the check's $on"
