@@ -5,6 +5,7 @@
 #include "platform/file_replace.h"
 #include "platform/owned_win32.h"
 #include "platform/temporary_name.h"
+#include "platform/wide_text_win32.h"
 
 namespace {
 
@@ -12,24 +13,6 @@ namespace {
 // tried again for up to a second.
 constexpr int kMoveAttempts = 100;
 constexpr DWORD kMoveRetryMilliseconds = 10;
-
-std::wstring WideOf(UINT codePage, const std::string& text) {
-  const int length = MultiByteToWideChar(codePage, 0, text.c_str(), -1, nullptr, 0);
-  std::wstring wide(static_cast<size_t>(length > 0 ? length : 1), L'\0');
-  MultiByteToWideChar(codePage, 0, text.c_str(), -1, wide.data(), length);
-  wide.resize(wide.size() - 1);
-  return wide;
-}
-
-// Temporary names are made and recognised in UTF-8, whatever letters the name has.
-std::string Utf8(const std::wstring& text) {
-  const int length =
-      WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<size_t>(length > 0 ? length : 1), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, narrow.data(), length, nullptr, nullptr);
-  narrow.resize(narrow.size() - 1);
-  return narrow;
-}
 
 // A new file in `folder` beside `name`, under a name no other writer uses;
 // INVALID_HANDLE_VALUE when none can be made.
@@ -110,7 +93,7 @@ bool ReplaceFileWhole(const std::filesystem::path& target, std::string_view cont
   const size_t slash = path.find_last_of(L"\\/:");
   const std::wstring folder =
       slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
-  const std::string name = Utf8(path.substr(folder.size()));
+  const std::string name = Utf8(path.substr(folder.size()).c_str());
   RemoveLeftovers(folder, name);
   std::wstring temporary;
   Owned<FileHandle> file(CreateTemporaryBeside(folder, name, temporary));

@@ -8,18 +8,11 @@
 #include <iostream>
 #include <system_error>
 
+#include "platform/wide_text_win32.h"
 #include "tools/logs/whole_file.h"
 #include "tools/stats_replay/page_beside_log.h"
 
 namespace {
-
-std::string Utf8(const wchar_t* text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<size_t>(size > 0 ? size : 1), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
-  utf8.resize(utf8.size() - 1);
-  return utf8;
-}
 
 std::string WindowsError(DWORD code) {
   return "Windows error " + std::to_string(code);
