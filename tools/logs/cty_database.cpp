@@ -130,29 +130,32 @@ void CtyDatabase::Add(std::unordered_map<std::string, Slot>& table, const std::s
 Placement CtyDatabase::Resolve(std::string_view call) const {
   const std::string text = UpperAscii(TrimBlanks(call));
   if (text.empty()) return {};
-  const int place = Lookup(text, Scope::kPlace);
-  const int dxcc = place < 0 ? -1 : Lookup(text, Scope::kDxcc);
-  if (dxcc < 0) return {};
-  return Placement{entities_[entries_[dxcc].entity].prefix, entries_[place].continent};
+  const Slot slot = Lookup(text);
+  if (slot.place < 0 || slot.dxcc < 0) return {};
+  return Placement{entities_[entries_[slot.dxcc].entity].prefix, entries_[slot.place].continent};
 }
 
-int CtyDatabase::Lookup(const std::string& call, Scope scope) const {
-  const auto exact = exactCalls_.find(call);
-  if (exact != exactCalls_.end()) {
-    const int entry = scope == Scope::kPlace ? exact->second.place : exact->second.dxcc;
-    if (entry >= 0) return entry;
+void CtyDatabase::Slot::Complete(const Slot& other) {
+  if (place < 0) place = other.place;
+  if (dxcc < 0) dxcc = other.dxcc;
+}
+
+CtyDatabase::Slot CtyDatabase::Lookup(const std::string& call) const {
+  Slot slot;
+  if (const auto exact = exactCalls_.find(call); exact != exactCalls_.end()) slot = exact->second;
+  if (!slot.complete()) {
+    slot.Complete(call.find('/') != std::string::npos ? LookupPortable(call) : LongestPrefix(call));
   }
-  if (call.find('/') != std::string::npos) return LookupPortable(call, scope);
-  return LongestPrefix(call, scope);
+  return slot;
 }
 
-int CtyDatabase::LookupPortable(const std::string& call, Scope scope) const {
+CtyDatabase::Slot CtyDatabase::LookupPortable(const std::string& call) const {
   std::vector<std::string> parts = SplitPortable(call);
-  if (parts.empty()) return -1;
+  if (parts.empty()) return {};
   // Suffixes after the call: maritime and aeronautical mobiles are in no entity; how the
   // station operates (/P, /QRP) and special-event numbers (/70) say nothing about where.
   for (size_t i = 1; i < parts.size(); ++i) {
-    if (Contains(kNoEntitySuffixes, parts[i])) return -1;
+    if (Contains(kNoEntitySuffixes, parts[i])) return {};
   }
   parts.erase(std::remove_if(parts.begin() + 1, parts.end(),
                              [](const std::string& part) {
@@ -160,24 +163,24 @@ int CtyDatabase::LookupPortable(const std::string& call, Scope scope) const {
                                       (part.size() > 1 && DigitsOnly(part));
                              }),
               parts.end());
-  if (parts.size() == 1) return Lookup(parts[0], scope);
+  if (parts.size() == 1) return Lookup(parts[0]);
   const std::string& first = parts[0];
   const std::string& second = parts[1];
   // The location is the shorter part: DL/G4ABC and G4ABC/DL both operate from DL. After
   // the call, a single digit moves it to another call area (W1ABC/4), and a suffix that
   // is no prefix (ES2ABC/C) leaves it where the call belongs.
-  if (second.size() >= first.size()) return LongestPrefix(first, scope);
-  const int located =
-      LongestPrefix(DigitsOnly(second) ? CallAreaPrefix(first) + second : second, scope);
-  return located >= 0 ? located : Lookup(first, scope);
+  if (second.size() >= first.size()) return LongestPrefix(first);
+  Slot located = LongestPrefix(DigitsOnly(second) ? CallAreaPrefix(first) + second : second);
+  if (!located.complete()) located.Complete(Lookup(first));
+  return located;
 }
 
-int CtyDatabase::LongestPrefix(const std::string& text, Scope scope) const {
-  for (size_t length = std::min(text.size(), longestPrefix_); length > 0; --length) {
+CtyDatabase::Slot CtyDatabase::LongestPrefix(const std::string& text) const {
+  Slot slot;
+  for (size_t length = std::min(text.size(), longestPrefix_); length > 0 && !slot.complete();
+       --length) {
     const auto found = prefixes_.find(text.substr(0, length));
-    if (found == prefixes_.end()) continue;
-    const int entry = scope == Scope::kPlace ? found->second.place : found->second.dxcc;
-    if (entry >= 0) return entry;
+    if (found != prefixes_.end()) slot.Complete(found->second);
   }
-  return -1;
+  return slot;
 }

@@ -45,17 +45,20 @@ class CtyDatabase {
     std::string continent;  // the entity's, or the entry's own override
   };
   // What one call or prefix leads to: the place (any entity, the most specific one) and
-  // the DXCC entity (DXCC-list entities only). -1 where there is none.
+  // the DXCC entity (DXCC-list entities only). -1 where there is none. One walk of a call
+  // finds both.
   struct Slot {
     int place = -1;
     int dxcc = -1;
+    bool complete() const { return place >= 0 && dxcc >= 0; }
+    // Takes from `other` what this one lacks.
+    void Complete(const Slot& other);
   };
-  enum class Scope { kPlace, kDxcc };
 
   void Add(std::unordered_map<std::string, Slot>& table, const std::string& key, Entry entry);
-  int Lookup(const std::string& call, Scope scope) const;
-  int LookupPortable(const std::string& call, Scope scope) const;
-  int LongestPrefix(const std::string& text, Scope scope) const;
+  Slot Lookup(const std::string& call) const;
+  Slot LookupPortable(const std::string& call) const;
+  Slot LongestPrefix(const std::string& text) const;
 
   std::vector<Entity> entities_;
   std::vector<Entry> entries_;
