@@ -261,8 +261,9 @@ std::string Kilobytes(double bytes) {
 int Run(const Arguments& arguments) {
   const CtyDatabase cty = CtyDatabase::Load(kCtyFile);
   const LogFile log = LoadLog(arguments, cty);
-  ReplayResult plan;  // the station and the QSOs as stats-replay hands them over
-  const std::vector<HostQso> qsos = PlanReplay(cty, log, {}, plan);
+  // The station and the QSOs as stats-replay hands them over.
+  const ReplayResult plan = PlanReplay(cty, log, {});
+  const std::vector<HostQso>& qsos = plan.handed;
   const ReplayStation& station = plan.station;
 
   WeekendHost host;

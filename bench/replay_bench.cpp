@@ -57,7 +57,7 @@ void WriteHourPage(benchmark::State& state) {
   const LogCheck check = CheckLog({}, result.station, result.handed, {});
   size_t bytes = 0;
   for (auto _ : state) {
-    const ContestHours hours = PlayHours(stats, cty, log, {});
+    const ContestHours hours = PlayHours(stats, PlanReplay(cty, log, {}), {});
     const std::string page =
         HtmlPage("log.adi", result.report, hours, check, LeftOutGroups(log, result, hours));
     WriteWholeFile("page.html", page);

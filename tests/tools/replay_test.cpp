@@ -136,7 +136,7 @@ void ExpectSameTotals(const ContestHours& hours, const std::string& report) {
 
 TEST_F(Replaying, TellsTheContestHourByHour) {
   const LogFile log = ReadLog(kUkLog, UkEiStations(cty));
-  const ContestHours hours = PlayHours(stats, cty, log, {});
+  const ContestHours hours = PlayHours(stats, PlanReplay(cty, log, {}), {});
   ExpectSameTotals(hours, Replay(stats, cty, log, {}).report);
   ASSERT_EQ(hours.hours.size(), 24u);
   // The refused QSO on 160 m opened a row in the report, as it does in the host.
@@ -167,7 +167,7 @@ TEST_F(Replaying, TellsTheContestHourByHour) {
 
 TEST_F(Replaying, PagesTheContestWithWhatWasNotScored) {
   const LogFile log = ReadLog(kUkLog, UkEiStations(cty));
-  const ContestHours hours = PlayHours(stats, cty, log, {});
+  const ContestHours hours = PlayHours(stats, PlanReplay(cty, log, {}), {});
   const ReplayResult result = Replay(stats, cty, log, {});
   std::vector<LeftOutGroup> groups = LeftOutGroups(log, result, hours);
   // The replay's four reasons with every line, then the area code the plug-in refused.
@@ -207,15 +207,17 @@ TEST_F(Replaying, PagesTheContestWithWhatWasNotScored) {
 TEST_F(Replaying, TheHoursAtTheirEdges) {
   // QSOs exactly 10 or 60 minutes apart are in different windows; a break of exactly 30
   // minutes is an off-time.
-  const ContestHours hours =
-      PlayHours(stats, cty,
-                ReadLog("START-OF-LOG: 3.0\n"
-                        "QSO: 14025 CW 2016-11-12 1200 G4XYZ 599 001 LN DL1ABC 599 001\n"
-                        "QSO: 14025 CW 2016-11-12 1210 G4XYZ 599 002 LN DL2ABC 599 001\n"
-                        "QSO: 14025 CW 2016-11-12 1300 G4XYZ 599 003 LN DL3ABC 599 001\n"
-                        "QSO: 14025 CW 2016-11-12 1330 G4XYZ 599 004 LN DL4ABC 599 001\n",
-                        UkEiStations(cty)),
-                {});
+  const ContestHours hours = PlayHours(
+      stats,
+      PlanReplay(cty,
+                 ReadLog("START-OF-LOG: 3.0\n"
+                         "QSO: 14025 CW 2016-11-12 1200 G4XYZ 599 001 LN DL1ABC 599 001\n"
+                         "QSO: 14025 CW 2016-11-12 1210 G4XYZ 599 002 LN DL2ABC 599 001\n"
+                         "QSO: 14025 CW 2016-11-12 1300 G4XYZ 599 003 LN DL3ABC 599 001\n"
+                         "QSO: 14025 CW 2016-11-12 1330 G4XYZ 599 004 LN DL4ABC 599 001\n",
+                         UkEiStations(cty)),
+                 {}),
+      {});
   EXPECT_EQ(hours.best60.qsos, 2);
   EXPECT_EQ(hours.best10.qsos, 1);
   ASSERT_EQ(hours.offTimes.size(), 3u);
@@ -227,7 +229,8 @@ TEST_F(Replaying, TheHoursAtTheirEdges) {
       log += Formatted("QSO: 14025 CW 2016-11-12 12%02d G4XYZ 599 %03d LN DL%dABC 599 001\n", i,
                        i + 1, i);
     }
-    const ContestHours busy = PlayHours(stats, cty, ReadLog(log, UkEiStations(cty)), {});
+    const ContestHours busy =
+        PlayHours(stats, PlanReplay(cty, ReadLog(log, UkEiStations(cty)), {}), {});
     EXPECT_NE(HtmlPage("log", "", busy, {}, {})
                   .find("stacked by band\" data-bars=\"24\" data-top=\"" + std::to_string(busiest) +
                         "\""),
@@ -246,7 +249,7 @@ TEST_F(Replaying, QsosKeptFromOutsideTheHoursCountInTheTotalsOnly) {
       "QSO: 14250 PH 2016-11-12 1345 W1XYZ 59 002 G4ABD 59 013 LN\n"
       "QSO: 14250 PH 2016-11-13 1200 W1XYZ 59 004 G4ABE 59 020 LN\n",
       UkEiStations(cty));
-  const ContestHours hours = PlayHours(stats, cty, log, options);
+  const ContestHours hours = PlayHours(stats, PlanReplay(cty, log, options), options);
   ExpectSameTotals(hours, Replay(stats, cty, log, options).report);
   EXPECT_EQ(hours.outsideHours, 2);
   EXPECT_EQ(hours.hours[1].qsos, 2);
@@ -471,8 +474,7 @@ TEST_F(Replaying, SaysWhatTheLogLeavesOpen) {
 }
 
 TEST_F(Replaying, ChecksTheLogAsTheAdjudicatorWill) {
-  ReplayResult planned;
-  const std::vector<HostQso> qsos = PlanReplay(
+  const ReplayResult planned = PlanReplay(
       cty,
       ReadLog("START-OF-LOG: 3.0\n"
               "QSO: 14025 CW 2016-11-12 1200 G4XYZ 599 001 LN DL1ABC 599 5\n"
@@ -487,7 +489,8 @@ TEST_F(Replaying, ChecksTheLogAsTheAdjudicatorWill) {
               "QSO:  7025 CW 2016-11-12 1340 G4XYZ 599 009 LN G4NW 599 32 LN\n"
               "QSO:  7025 CW 2016-11-12 1350 G4XYZ 599 010 LN W1AX 599 33\n",
               UkEiStations(cty)),
-      {}, planned);
+      {});
+  const std::vector<HostQso>& qsos = planned.handed;
   const KnownCalls known =
       KnownCalls::FromText("# MASTER.SCP\nDL1ABC\nDL1ABD\nGM3ABC\nW1AW\nON4UN\n");
   const LogCheck check =

@@ -127,7 +127,7 @@ TEST_P(SampleReplay, ScoresTheLogAsTheContestRulesDo) {
 
   // Hour by hour the plug-in's own numbers add up to its report's; UK/EI stations have
   // four bonus hours.
-  const ContestHours hours = PlayHours(stats, cty, log, {});
+  const ContestHours hours = PlayHours(stats, PlanReplay(cty, log, {}), {});
   const ReportTable report = ReadReportTable(result.report);
   EXPECT_EQ(hours.outsideHours, 0);
   std::vector<int> qsosByBand(report.bands.size());

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <unordered_set>
 
 #include "contest/contest_rules.h"
 #include "platform/ascii_text.h"
@@ -106,12 +105,11 @@ ReportTable ReadReportTable(const std::string& report) {
   return table;
 }
 
-ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
+ContestHours PlayHours(const StatsLibrary& stats, const ReplayResult& plan,
                        const ReplayOptions& options) {
-  ReplayResult planned;
-  const std::vector<HostQso> qsos = PlanReplay(cty, log, options, planned);
+  const std::vector<HostQso>& qsos = plan.handed;
   ContestHours hours;
-  hours.station = planned.station;
+  hours.station = plan.station;
   WriteSettings(hours.station, options);
   ResetFor(stats, hours.station, false);
 
@@ -119,7 +117,7 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
   Station scoring;
   scoring.isUkEiStation = ukEiStation ? 1 : 0;
   scoring.ownContinent = hours.station.placement.continent;
-  std::unordered_set<std::string> stored;
+  StoredQsos stored(qsos.size());
   std::vector<long long> countedTimes;
   const std::string* lastBand = nullptr;
   size_t next = 0;
@@ -133,7 +131,7 @@ ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const 
       if (HasAreaWarning(qso)) hours.areaWarnings.push_back(qso);
       hours.bandChanges += lastBand != nullptr && *lastBand != qso.band ? 1 : 0;
       lastBand = &qso.band;
-      if (stored.insert(DupeKey(qso)).second) {
+      if (!stored.StoreIsDupe(qso)) {
         countedTimes.push_back(WholeSeconds(qso.time));
         hours.counted.push_back(Counted(qso, scoring));
       }

@@ -65,10 +65,10 @@ struct ContestHours {
   int bandChanges = 0;              // between QSOs taken one after the other
 };
 
-// Plays the log as Replay does, with a report at each hour's end.
+// Plays the plan of a log (PlanReplay) as Replay does, with a report at each hour's end.
 // Leaves the plug-in holding the log; a later Replay starts afresh. Throws ReplayError as
 // Replay does.
-ContestHours PlayHours(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
+ContestHours PlayHours(const StatsLibrary& stats, const ReplayResult& plan,
                        const ReplayOptions& options);
 
 // The table as text, one line per hour, then the totals and the rates line.

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <map>
 #include <optional>
-#include <unordered_set>
 
 #include "contest/contest_rules.h"
 #include "contest/settings_file.h"
@@ -101,12 +100,6 @@ std::string ReceivedExchange(const LogQso& qso, const Placement& worked) {
   return qso.receivedExchange + " " + qso.receivedArea;
 }
 
-// A QSO for the plug-in, with the place of the worked station.
-struct HandedQso {
-  const LogQso* qso;
-  Placement worked;
-};
-
 // The QSOs inside the contest period, unless all are to be kept; the others are counted.
 std::vector<const LogQso*> QsosInPeriod(const LogFile& log, const ReplayOptions& options,
                                         ReplayResult& result) {
@@ -167,11 +160,10 @@ bool ChooseLeg(const std::vector<const LogQso*>& qsos, const ReplayOptions& opti
   return cwLeg;
 }
 
-// The QSOs to hand over: those of the other leg's mode are left out unless kept (never
-// from the Cabrillo log, which is the log of one leg); every call is placed, or handed
-// over unplaced and counted.
-std::vector<HandedQso> QsosToHand(const std::vector<const LogQso*>& qsos, const CtyDatabase& cty,
-                                  const ReplayOptions& options, ReplayResult& result) {
+// The QSOs of the leg: those of the other leg's mode are left out unless kept (never
+// from the Cabrillo log, which is the log of one leg).
+std::vector<const LogQso*> QsosOfLeg(const std::vector<const LogQso*>& qsos,
+                                     const ReplayOptions& options, ReplayResult& result) {
   const bool cwLeg = result.station.cwLeg;
   const char* otherMode = cwLeg ? "SSB" : "CW";
   if (options.keepOtherMode && options.cabrillo) {
@@ -180,40 +172,35 @@ std::vector<HandedQso> QsosToHand(const std::vector<const LogQso*>& qsos, const 
                 " QSOs are left out"});
   }
   const bool keepOtherMode = options.keepOtherMode && !options.cabrillo;
-  ReasonCount notPlaced{"calls not placed by the country file, handed over (no multiplier)"};
   ReasonCount other{std::string(otherMode) + " QSOs on the " + (cwLeg ? "CW" : "SSB") +
                     " leg, left out (see --leg, --keep-other-mode)"};
-  std::vector<HandedQso> handed;
-  handed.reserve(qsos.size());
+  std::vector<const LogQso*> ofLeg;
+  ofLeg.reserve(qsos.size());
   for (const LogQso* qso : qsos) {
     if (!keepOtherMode && qso->mode == otherMode) {
       other.Add(qso->line);
       continue;
     }
-    Placement worked = cty.Resolve(qso->call);
-    if (!worked.placed()) notPlaced.Add(qso->line, qso->call);
-    handed.push_back({qso, std::move(worked)});
+    ofLeg.push_back(qso);
   }
   result.summary.otherMode = other.count;
-  result.summary.notPlaced = notPlaced.count;
-  if (notPlaced.count > 0) result.reasons.insert(result.reasons.begin(), notPlaced);
   if (other.count > 0) result.reasons.push_back(other);
-  if (handed.empty()) {
+  if (ofLeg.empty()) {
     result.nothingToHand = std::string("no QSO in the period is of the ") + (cwLeg ? "CW" : "SSB") +
                            " leg, " + Counted(other.count, std::string(otherMode) + " QSO") +
                            " (see --leg, --keep-other-mode)";
   }
-  return handed;
+  return ofLeg;
 }
 
 // One word for all QSOs whose frequency the reader took from their band.
-void WarnOfBandFrequencies(const std::vector<HandedQso>& handed,
+void WarnOfBandFrequencies(const std::vector<const LogQso*>& qsos,
                            std::vector<LogProblem>& warnings) {
   int count = 0;
   int firstLine = 0;
-  for (const HandedQso& handedQso : handed) {
-    if (!handedQso.qso->frequencyFromBand) continue;
-    if (count++ == 0) firstLine = handedQso.qso->line;
+  for (const LogQso* qso : qsos) {
+    if (!qso->frequencyFromBand) continue;
+    if (count++ == 0) firstLine = qso->line;
   }
   if (count == 0) return;
   warnings.push_back({firstLine, Counted(count, "QSO") +
@@ -223,7 +210,7 @@ void WarnOfBandFrequencies(const std::vector<HandedQso>& handed,
 }
 
 // The own area code: given, or the one the log's QSOs sent.
-std::string OwnAreaCode(const std::vector<HandedQso>& handed, const ReplayOptions& options,
+std::string OwnAreaCode(const std::vector<const LogQso*>& qsos, const ReplayOptions& options,
                         const ReplayStation& station, std::vector<LogProblem>& warnings,
                         std::string& cabrilloRefusal) {
   const bool ukEi = IsUkEiPrefix(station.placement.prefix);
@@ -237,8 +224,8 @@ std::string OwnAreaCode(const std::vector<HandedQso>& handed, const ReplayOption
   if (!ukEi) return {};
   std::map<std::string, int> counts;
   std::string best;  // sent most often, the first of equals
-  for (const HandedQso& handedQso : handed) {
-    const std::string area = SplitSentExchange(handedQso.qso->sentExchange).areaCode;
+  for (const LogQso* qso : qsos) {
+    const std::string area = SplitSentExchange(qso->sentExchange).areaCode;
     if (area.empty()) continue;
     const int count = ++counts[area];
     if (best.empty() || count > counts[best]) best = area;
@@ -282,16 +269,16 @@ std::string UnevenQsoLine(const std::string& cabrillo) {
 // The QSOs in time order, as a host logs them and as contest robots want the Cabrillo log:
 // the sort is stable, so QSOs of the same minute keep the log's order and the later copy of
 // a dupe is the dupe. One warning counts the QSOs logged before an earlier one.
-void PutInTimeOrder(std::vector<HostQso>& qsos, std::vector<LogProblem>& warnings) {
-  const auto minute = [](const HostQso& qso) { return Seconds(qso.time) / 60; };
+void PutInTimeOrder(std::vector<const LogQso*>& qsos, std::vector<LogProblem>& warnings) {
+  const auto minute = [](const LogQso* qso) { return Seconds(qso->time) / 60; };
   int late = 0;
   int firstLate = 0;
   for (size_t i = 1; i < qsos.size(); ++i) {
-    if (minute(qsos[i]) < minute(qsos[i - 1]) && late++ == 0) firstLate = qsos[i].line;
+    if (minute(qsos[i]) < minute(qsos[i - 1]) && late++ == 0) firstLate = qsos[i]->line;
   }
   if (late == 0) return;
   std::stable_sort(qsos.begin(), qsos.end(),
-                   [&](const HostQso& a, const HostQso& b) { return minute(a) < minute(b); });
+                   [&](const LogQso* a, const LogQso* b) { return minute(a) < minute(b); });
   warnings.push_back({firstLate, "the log is out of time order: " + Counted(late, "QSO") +
                                      " (the first here) logged after a later one; handed over "
                                      "in time order"});
@@ -305,23 +292,37 @@ Qso Passed(const HostQso& qso) {
           qso.sentNumber.c_str(),       qso.rstSent.c_str(), qso.rstReceived.c_str()};
 }
 
-HostQso AsHostPasses(const HandedQso& handed, const ReplayStation& station,
-                     const ReplayOptions& options) {
-  const LogQso& qso = *handed.qso;
-  HostQso passed;
-  passed.line = qso.line;
-  // The own call as logged with the QSO, unless the operator named another.
-  passed.ownCall = options.ownCall.empty() && !qso.ownCall.empty() ? qso.ownCall : station.ownCall;
-  passed.call = qso.call;
-  passed.mode = qso.mode;
-  passed.rstSent = qso.rstSent;
-  passed.rstReceived = qso.rstReceived;
-  passed.sentNumber = SplitSentExchange(qso.sentExchange).number;
-  passed.exchange = ReceivedExchange(qso, handed.worked);
-  passed.band = qso.band;
-  passed.worked = handed.worked;
-  passed.time = qso.time;
-  passed.frequencyHz = qso.frequencyHz;
+// The QSOs as the host passes them, every call placed, or handed over unplaced and counted.
+std::vector<HostQso> AsHostPasses(const std::vector<const LogQso*>& qsos, const CtyDatabase& cty,
+                                  const ReplayOptions& options, ReplayResult& result) {
+  std::vector<HostQso> passed(qsos.size());
+  std::vector<const LogQso*> notPlaced;
+  for (size_t i = 0; i < qsos.size(); ++i) {
+    const LogQso& qso = *qsos[i];
+    HostQso& host = passed[i];
+    host.line = qso.line;
+    // The own call as logged with the QSO, unless the operator named another.
+    host.ownCall =
+        options.ownCall.empty() && !qso.ownCall.empty() ? qso.ownCall : result.station.ownCall;
+    host.call = qso.call;
+    host.mode = qso.mode;
+    host.rstSent = qso.rstSent;
+    host.rstReceived = qso.rstReceived;
+    host.sentNumber = SplitSentExchange(qso.sentExchange).number;
+    host.band = qso.band;
+    host.worked = cty.Resolve(qso.call);
+    host.exchange = ReceivedExchange(qso, host.worked);
+    host.time = qso.time;
+    host.frequencyHz = qso.frequencyHz;
+    if (!host.worked.placed()) notPlaced.push_back(&qso);
+  }
+  // Counted in log order, as every reason is.
+  std::sort(notPlaced.begin(), notPlaced.end(),
+            [](const LogQso* a, const LogQso* b) { return a->line < b->line; });
+  ReasonCount unplaced{"calls not placed by the country file, handed over (no multiplier)"};
+  for (const LogQso* qso : notPlaced) unplaced.Add(qso->line, qso->call);
+  result.summary.notPlaced = unplaced.count;
+  if (unplaced.count > 0) result.reasons.insert(result.reasons.begin(), unplaced);
   return passed;
 }
 
@@ -341,7 +342,7 @@ void HandToPlugin(const StatsLibrary& stats, const std::vector<HostQso>& qsos,
   std::vector<ReasonCount> reasons = {
       {"not a contest band"}, {"no serial number"}, {"not a contest mode"}, {"refused"}};
   ReasonCount dupes{"dupes"};
-  std::unordered_set<std::string> storedQsos;  // call, band and mode of each stored QSO
+  StoredQsos storedQsos(qsos.size());
   for (const HostQso& qso : qsos) {
     if (AddQso(stats, qso) == 0) {
       ++summary.refused;
@@ -353,7 +354,7 @@ void HandToPlugin(const StatsLibrary& stats, const std::vector<HostQso>& qsos,
     }
     ++summary.stored;
     summary.areaWarnings += HasAreaWarning(qso) ? 1 : 0;
-    if (!storedQsos.insert(DupeKey(qso)).second) {
+    if (storedQsos.StoreIsDupe(qso)) {
       ++summary.dupes;
       dupes.Add(qso.line, qso.call);
     }
@@ -436,10 +437,6 @@ bool HasAreaWarning(const HostQso& qso) {
   return IsUkEiPrefix(qso.worked.prefix) && !IsValidAreaCode(ReceivedAreaCode(qso));
 }
 
-std::string DupeKey(const HostQso& qso) {
-  return qso.call + '\n' + qso.band + '\n' + qso.mode;
-}
-
 int AddQso(const StatsLibrary& stats, const HostQso& qso) {
   return Add(Passed(qso), stats);
 }
@@ -452,8 +449,8 @@ SendsAreaCode UkEiStations(const CtyDatabase& cty) {
   return [&cty](std::string_view ownCall) { return IsUkEiPrefix(cty.Resolve(ownCall).prefix); };
 }
 
-std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
-                                const ReplayOptions& options, ReplayResult& result) {
+ReplayResult PlanReplay(const CtyDatabase& cty, const LogFile& log, const ReplayOptions& options) {
+  ReplayResult result;
   result.summary.read = static_cast<int>(log.qsos.size());
   if (log.qsos.empty()) {
     result.nothingToHand =
@@ -461,7 +458,7 @@ std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
         : log.problems.size() == 1
             ? "the log's one record could not be read"
             : "none of the log's " + std::to_string(log.problems.size()) + " records could be read";
-    return {};
+    return result;
   }
   ReplayStation& station = result.station;
   station.ownCall = OwnCall(log, options);
@@ -480,24 +477,26 @@ std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
   station.contestEnd = OleDate{station.contestStart.m_dt + 1.0, OleDate::kValid};
 
   const std::vector<const LogQso*> inPeriod = QsosInPeriod(log, options, result);
-  if (inPeriod.empty()) return {};
+  if (inPeriod.empty()) return result;
   station.cwLeg = ChooseLeg(inPeriod, options, result.warnings);
-  const std::vector<HandedQso> handed = QsosToHand(inPeriod, cty, options, result);
-  if (handed.empty()) return {};
-  WarnOfBandFrequencies(handed, result.warnings);
-  station.areaCode = OwnAreaCode(handed, options, station, result.warnings, result.cabrilloRefusal);
-  std::vector<HostQso> qsos;
-  qsos.reserve(handed.size());
-  for (const HandedQso& qso : handed) qsos.push_back(AsHostPasses(qso, station, options));
-  PutInTimeOrder(qsos, result.warnings);
-  return qsos;
+  std::vector<const LogQso*> ofLeg = QsosOfLeg(inPeriod, options, result);
+  if (ofLeg.empty()) return result;
+  WarnOfBandFrequencies(ofLeg, result.warnings);
+  station.areaCode = OwnAreaCode(ofLeg, options, station, result.warnings, result.cabrilloRefusal);
+  PutInTimeOrder(ofLeg, result.warnings);
+  result.handed = AsHostPasses(ofLeg, cty, options, result);
+  return result;
 }
 
 ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
                     const ReplayOptions& options) {
-  ReplayResult result;
-  std::vector<HostQso> qsos = PlanReplay(cty, log, options, result);
-  if (qsos.empty()) return result;
+  return Replay(stats, log, options, PlanReplay(cty, log, options));
+}
+
+ReplayResult Replay(const StatsLibrary& stats, const LogFile& log, const ReplayOptions& options,
+                    ReplayResult plan) {
+  ReplayResult result = std::move(plan);
+  if (result.handed.empty()) return result;
   const ReplayStation& station = result.station;
   // The plug-in writes the Cabrillo log, the tool then its header values: an earlier log
   // stays whole until both have succeeded.
@@ -518,7 +517,7 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
   const auto cabrilloBefore = LastWritten(result.cabrilloFile);
   const bool exporting = options.cabrillo && result.cabrilloRefusal.empty();
   ResetFor(stats, station, exporting);
-  HandToPlugin(stats, qsos, result);
+  HandToPlugin(stats, result.handed, result);
 
   int status = 0;
   const char* report = stats.GetResult0(&status);
@@ -551,6 +550,5 @@ ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const Log
       }
     }
   }
-  result.handed = std::move(qsos);
   return result;
 }

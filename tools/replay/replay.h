@@ -10,6 +10,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "host/stats_library.h"
@@ -70,7 +71,8 @@ struct ReplayResult {
   // header value no robot accepts, its header values not written; and whether the earlier
   // file stands. Empty when it was produced or not asked for.
   std::string cabrilloRefusal;
-  std::vector<HostQso> handed;  // the QSOs handed to the plug-in, in the order handed
+  // The QSOs handed to the plug-in, in the order handed; by a plan, those to hand.
+  std::vector<HostQso> handed;
 };
 
 class ReplayError : public std::runtime_error {
@@ -88,6 +90,9 @@ SendsAreaCode UkEiStations(const CtyDatabase& cty);
 // says why.
 ReplayResult Replay(const StatsLibrary& stats, const CtyDatabase& cty, const LogFile& log,
                     const ReplayOptions& options);
+// The replay of a plan that PlanReplay made of the log with these options.
+ReplayResult Replay(const StatsLibrary& stats, const LogFile& log, const ReplayOptions& options,
+                    ReplayResult plan);
 
 // The steps of a replay, for programs that play a log as a host does in other ways.
 
@@ -101,10 +106,9 @@ struct HostQso {
 };
 
 // The station and the QSOs to hand over, in time order, as Replay works them out; the
-// station, the counts of what was left out and the warnings go into `result`, and why
-// none is left when none is. Throws ReplayError as Replay does.
-std::vector<HostQso> PlanReplay(const CtyDatabase& cty, const LogFile& log,
-                                const ReplayOptions& options, ReplayResult& result);
+// station, the counts of what was left out and the warnings, the QSOs to hand in `handed`,
+// and why none is left when none is. Throws ReplayError as Replay does.
+ReplayResult PlanReplay(const CtyDatabase& cty, const LogFile& log, const ReplayOptions& options);
 
 // The leg, the own area code and the Cabrillo header values into the plug-in's INI file,
 // as the operator sets them, with the windows marked as just shown so that the next reset
@@ -120,8 +124,26 @@ std::string CabrilloFile(const ReplayStation& station);
 // ResetStats0 with the station; `cabrillo`: a run for export.
 void ResetFor(const StatsLibrary& stats, const ReplayStation& station, bool cabrillo);
 
-// A stored QSO with the key of an earlier stored one is a dupe: same call, band and mode.
-std::string DupeKey(const HostQso& qso);
+// The QSOs stored so far, by call, band and mode: a stored QSO with the key of an earlier
+// stored one is a dupe. It keeps pointers: each QSO must outlive it.
+class StoredQsos {
+ public:
+  explicit StoredQsos(size_t expected) { qsos_.reserve(expected); }
+  // Stores the QSO; whether an earlier one had its key.
+  bool StoreIsDupe(const HostQso& qso) { return !qsos_.insert(&qso).second; }
+
+ private:
+  // A call is worked on a few bands and modes at most: its hash alone spreads the keys.
+  struct CallHash {
+    size_t operator()(const HostQso* qso) const { return std::hash<std::string>()(qso->call); }
+  };
+  struct SameKey {
+    bool operator()(const HostQso* a, const HostQso* b) const {
+      return a->call == b->call && a->band == b->band && a->mode == b->mode;
+    }
+  };
+  std::unordered_set<const HostQso*, CallHash, SameKey> qsos_;
+};
 
 // The area code the plug-in takes from a UK/EI station's exchange: its last two letters,
 // when they are a valid code.

@@ -289,15 +289,15 @@ int Run(const Arguments& arguments, const char* toolPath) {
   }();
   PrintWarnings(arguments.logFile, log.warnings);
   // With nothing to hand over, nothing is written.
-  ReplayResult planned;
-  const bool handsQsos = !PlanReplay(cty, log, arguments.replay, planned).empty();
-  if (handsQsos) RefuseOverwrites(arguments, planned.station);
+  ReplayResult plan = PlanReplay(cty, log, arguments.replay);
+  const bool handsQsos = !plan.handed.empty();
+  if (handsQsos) RefuseOverwrites(arguments, plan.station);
   // Before the replay, whose reset leaves the plug-in's files as the replay alone makes them.
   std::optional<ContestHours> hours;
   if (handsQsos && (arguments.hours || !arguments.htmlFile.empty())) {
-    hours = PlayHours(stats, cty, log, arguments.replay);
+    hours = PlayHours(stats, plan, arguments.replay);
   }
-  const ReplayResult result = Replay(stats, cty, log, arguments.replay);
+  const ReplayResult result = Replay(stats, log, arguments.replay, std::move(plan));
   PrintWarnings(arguments.logFile, result.warnings);
   if (!result.nothingToHand.empty()) {
     std::cerr << "stats-replay: no QSO left to hand to the plug-in: " << result.nothingToHand
