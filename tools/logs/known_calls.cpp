@@ -39,7 +39,10 @@ KnownCalls KnownCalls::Load(const std::string& path) {
 
 KnownCalls KnownCalls::FromText(std::string_view text) {
   KnownCalls known;
-  known.Grow(text.size() / 4);  // about two slots a call, with a line of about 8 bytes
+  // About two slots a call, with a line of about 8 bytes.
+  known.Grow(text.size() / 4);
+  known.ends_.reserve(text.size() / 8);
+  known.text_.reserve(text.size());
   while (!text.empty()) {
     const size_t end = std::min(text.find('\n'), text.size());
     const std::string_view line = TrimBlanks(text.substr(0, end));
@@ -52,13 +55,18 @@ KnownCalls KnownCalls::FromText(std::string_view text) {
 }
 
 size_t KnownCalls::size() const {
-  return calls_.size();
+  return ends_.size();
+}
+
+std::string_view KnownCalls::operator[](size_t index) const {
+  const size_t start = index == 0 ? 0 : ends_[index - 1];
+  return std::string_view(text_).substr(start, ends_[index] - start);
 }
 
 size_t KnownCalls::SlotOf(std::string_view baseCall) const {
   const size_t mask = slots_.size() - 1;
   size_t at = HashOf(baseCall) & mask;
-  while (slots_[at] != 0 && calls_[slots_[at] - 1] != baseCall) at = (at + 1) & mask;
+  while (slots_[at] != 0 && (*this)[slots_[at] - 1] != baseCall) at = (at + 1) & mask;
   return at;
 }
 
@@ -68,21 +76,22 @@ bool KnownCalls::Contains(std::string_view baseCall) const {
 
 size_t KnownCalls::Add(std::string_view baseCall) {
   // Half full at most, so that a probe ends soon.
-  if ((calls_.size() + 1) * 2 > slots_.size()) Grow(slots_.size() * 2);
+  if ((size() + 1) * 2 > slots_.size()) Grow(slots_.size() * 2);
   const size_t slot = SlotOf(baseCall);
   if (slots_[slot] == 0) {
-    calls_.emplace_back(baseCall);
-    slots_[slot] = static_cast<unsigned>(calls_.size());
+    text_.append(baseCall);
+    ends_.push_back(text_.size());
+    slots_[slot] = static_cast<unsigned>(size());
   }
   return slots_[slot] - 1;
 }
 
 void KnownCalls::Grow(size_t slots) {
-  size_t size = 64;
-  while (size < slots) size *= 2;
-  slots_.assign(size, 0);
-  for (size_t index = 0; index < calls_.size(); ++index) {
-    slots_[SlotOf(calls_[index])] = static_cast<unsigned>(index + 1);
+  size_t count = 64;
+  while (count < slots) count *= 2;
+  slots_.assign(count, 0);
+  for (size_t index = 0; index < size(); ++index) {
+    slots_[SlotOf((*this)[index])] = static_cast<unsigned>(index + 1);
   }
 }
 

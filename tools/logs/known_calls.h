@@ -34,11 +34,13 @@ class KnownCalls {
 
   // The call's index, in the order added; a call added before keeps its index.
   size_t Add(std::string_view baseCall);
-  const std::string& operator[](size_t index) const { return calls_[index]; }
+  std::string_view operator[](size_t index) const;
 
  private:
-  std::vector<std::string> calls_;  // as added
-  std::vector<unsigned> slots_;     // open addressing: index into calls_ + 1; 0: empty
+  // The calls as added, one after the other: a file of 85,000 short calls is one block.
+  std::string text_;
+  std::vector<size_t> ends_;     // where each call ends in text_
+  std::vector<unsigned> slots_;  // open addressing: index of the call + 1; 0: empty
   // The slot that holds the call, or the empty one where it belongs.
   size_t SlotOf(std::string_view baseCall) const;
   void Grow(size_t slots);
