@@ -22,9 +22,7 @@ std::string_view TrimBlanks(std::string_view text) {
 
 std::string UpperAscii(std::string_view text) {
   std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
+  std::transform(upper.begin(), upper.end(), upper.begin(), UpperAsciiLetter);
   return upper;
 }
 

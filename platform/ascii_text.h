@@ -8,6 +8,9 @@
 std::string_view TrimBlanks(std::string_view text);
 // ASCII letters in upper case; other bytes as they are.
 std::string UpperAscii(std::string_view text);
+inline char UpperAsciiLetter(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 bool EqualNoCase(std::string_view a, std::string_view b);
 // Each control character (below 32, and DEL) as a blank: a text written into a line-based
 // file can then add no line of its own.

@@ -3,6 +3,7 @@
 
 #include "tools/logs/adif_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -43,10 +44,13 @@ constexpr std::array<std::string_view, kFieldNames> kFieldNameTexts = {
 
 // The field of a name in any letter case; kFieldNames for one the reader does not take.
 FieldName FieldNamed(std::string_view name) {
+  std::array<char, 16> upper;  // as long as the longest name taken, STATION_CALLSIGN
+  if (name.empty() || name.size() > upper.size()) return kFieldNames;
+  std::transform(name.begin(), name.end(), upper.begin(), UpperAsciiLetter);
   for (size_t field = 0; field < kFieldNames; ++field) {
     const std::string_view text = kFieldNameTexts[field];
-    // The first letter in upper case, then the rest in any.
-    if (text.size() == name.size() && (name[0] & ~0x20) == text[0] && EqualNoCase(name, text)) {
+    if (text.size() == name.size() && text[0] == upper[0] &&
+        std::equal(text.begin(), text.end(), upper.begin())) {
       return static_cast<FieldName>(field);
     }
   }
@@ -246,7 +250,7 @@ class AdifParser {
       const size_t close = text_.find('>', open);
       if (close == std::string_view::npos) {
         // After the last record, a "<" such as that of "<3" is no tag but text.
-        if (!record_.empty() || broken_) Problem(line_, "tag without its closing '>'");
+        if (!record_.empty() || broken_) Problem(Line(), "tag without its closing '>'");
         DropRecord();
         break;
       }
@@ -278,7 +282,7 @@ class AdifParser {
       }
       return true;
     }
-    if (record_.empty() && !broken_) recordLine_ = line_;
+    if (record_.empty() && !broken_) recordLine_ = Line();
     const std::string_view rest = tag.substr(colon + 1);
     const int length = LengthValue(TrimBlanks(rest.substr(0, rest.find(':'))));
     if (length < 0) {
@@ -288,13 +292,13 @@ class AdifParser {
     }
     const size_t dataEnd = dataStart + static_cast<size_t>(length);
     if (const size_t cut = WrongLengthEnd(dataStart, dataEnd); cut != std::string_view::npos) {
-      if (repairedFields_++ == 0) firstRepairLine_ = line_;
+      if (repairedFields_++ == 0) firstRepairLine_ = Line();
       record_.Set(name, text_.substr(dataStart, cut - dataStart));
       MoveTo(cut);
       return true;
     }
     if (dataEnd > text_.size()) {
-      Problem(line_, "field " + UpperAscii(name) + " runs past the end of the file");
+      Problem(Line(), "field " + UpperAscii(name) + " runs past the end of the file");
       DropRecord();
       return false;
     }
@@ -361,7 +365,7 @@ class AdifParser {
   // The record cannot be read; the rest of it up to <EOR> is passed over.
   void Break(std::string why) {
     if (!broken_) {
-      if (record_.empty()) recordLine_ = line_;
+      if (record_.empty()) recordLine_ = Line();
       brokenWhy_ = std::move(why);
     }
     broken_ = true;
@@ -371,14 +375,19 @@ class AdifParser {
     log_.problems.push_back({line, kBrokenRecord, std::move(detail)});
   }
 
-  void MoveTo(size_t position) {
-    line_ += LineEnds(text_, position_, position);
-    position_ = position;
+  void MoveTo(size_t position) { position_ = position; }
+
+  // The line of the position, counted when asked for: a record's first line, a problem's.
+  int Line() {
+    line_ += LineEnds(text_, countedTo_, position_);
+    countedTo_ = position_;
+    return line_;
   }
 
   std::string_view text_;
   size_t position_ = 0;
-  int line_ = 1;
+  int line_ = 1;  // of countedTo_
+  size_t countedTo_ = 0;
   Fields record_;
   int recordLine_ = 0;
   bool broken_ = false;
