@@ -9,6 +9,7 @@
 
 #include "contest/contest_rules.h"
 #include "platform/ascii_text.h"
+#include "platform/memory_prefault.h"
 #include "tools/logs/log_fields.h"
 #include "tools/logs/log_record.h"
 #include "tools/logs/text_lines.h"
@@ -242,7 +243,7 @@ class AdifParser {
          end = FindAdifTag(text_, "<EOR>", end + 1)) {
       ++records;
     }
-    log_.qsos.reserve(records);
+    ReserveBacked(log_.qsos, records);
     while (true) {
       const size_t open = text_.find('<', position_);
       if (open == std::string_view::npos) break;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/ascii_text.h"
+#include "platform/memory_prefault.h"
 #include "tools/logs/log_fields.h"
 #include "tools/logs/log_record.h"
 #include "tools/logs/text_lines.h"
@@ -203,7 +204,7 @@ LogFile ReadCabrillo(std::string_view text, const SendsAreaCode& sendsAreaCode) 
                                    "same"});
   }
   const bool thisContest = log.contest.empty() || NamesThisContest(log.contest);
-  log.qsos.reserve(qsoLines.size());
+  ReserveBacked(log.qsos, qsoLines.size());
   for (const auto& [number, value] : qsoLines) {
     LogProblem problem;
     if (std::optional<LogQso> qso =

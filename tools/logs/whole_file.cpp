@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "platform/file_replace.h"
+#include "platform/memory_prefault.h"
 
 std::string ReadWholeFile(const std::string& path) {
   const std::filesystem::path file = std::filesystem::u8path(path);
@@ -23,7 +24,10 @@ std::string ReadWholeFile(const std::string& path) {
   }
   const std::streamoff size = in.tellg();
   if (size < 0) throw FileError("cannot be read: not a plain file");
-  std::string bytes(static_cast<size_t>(size), '\0');
+  std::string bytes;
+  bytes.reserve(static_cast<size_t>(size));
+  PrefaultForWriting(bytes.data(), static_cast<size_t>(size));
+  bytes.resize(static_cast<size_t>(size));
   in.seekg(0);
   if (!in.read(bytes.data(), size)) throw FileError("cannot be read to its end");
   return bytes;

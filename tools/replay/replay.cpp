@@ -11,6 +11,7 @@
 #include "host/host_calls.h"
 #include "platform/ascii_text.h"
 #include "platform/ini_file.h"
+#include "platform/memory_prefault.h"
 #include "reports/cabrillo_header.h"
 #include "reports/cabrillo_log.h"
 #include "reports/stats_file.h"
@@ -295,7 +296,9 @@ Qso Passed(const HostQso& qso) {
 // The QSOs as the host passes them, every call placed, or handed over unplaced and counted.
 std::vector<HostQso> AsHostPasses(const std::vector<const LogQso*>& qsos, const CtyDatabase& cty,
                                   const ReplayOptions& options, ReplayResult& result) {
-  std::vector<HostQso> passed(qsos.size());
+  std::vector<HostQso> passed;
+  ReserveBacked(passed, qsos.size());
+  passed.resize(qsos.size());
   std::vector<const LogQso*> notPlaced;
   for (size_t i = 0; i < qsos.size(); ++i) {
     const LogQso& qso = *qsos[i];
