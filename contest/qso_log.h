@@ -20,6 +20,22 @@ WorkedClass WorkedClassOf(const CInfo& record);
 class QsoLog {
   using Slot = TextIndex::Number;  // where a record stays from its intake to its removal
   static constexpr Slot kNoSlot = TextIndex::kNone;
+  using Sequence = uint64_t;  // arrival number: increases along the log
+
+  // A record in its slot, with what places it in the log and among the records of its call.
+  struct Entry {
+    Sequence sequence = 0;
+    Slot nextOfCall = kNoSlot;  // the call's next record in log order
+    CInfo record;
+  };
+  // Slots come in chunks of this many, so that the log grows without moving a record and
+  // without an allocation per record.
+  static constexpr Slot kChunkEntries = 256;
+  using Chunk = std::unique_ptr<Entry[]>;
+
+  static Entry& EntryIn(const Chunk* chunks, Slot slot) {
+    return chunks[slot / kChunkEntries][slot % kChunkEntries];
+  }
 
  public:
   // The records in log order; valid until the log changes.
@@ -32,25 +48,25 @@ class QsoLog {
       using difference_type = std::ptrdiff_t;
       using pointer = const CInfo*;
       using reference = const CInfo&;
-      Iterator(const QsoLog& log, const Slot* at) : log_(&log), at_(at) {}
-      reference operator*() const { return log_->EntryAt(*at_).record; }
+      Iterator(const Chunk* chunks, const Slot* at) : chunks_(chunks), at_(at) {}
+      reference operator*() const { return EntryIn(chunks_, *at_).record; }
       pointer operator->() const { return &**this; }
       Iterator& operator++() {
         ++at_;
         return *this;
       }
-      Iterator operator++(int) { return Iterator(*log_, at_++); }
+      Iterator operator++(int) { return Iterator(chunks_, at_++); }
       bool operator==(const Iterator& other) const { return at_ == other.at_; }
       bool operator!=(const Iterator& other) const { return at_ != other.at_; }
 
      private:
-      const QsoLog* log_;
+      const Chunk* chunks_;
       const Slot* at_;
     };
 
     explicit Records(const QsoLog& log) : log_(log) {}
-    Iterator begin() const { return {log_, log_.order_.data()}; }
-    Iterator end() const { return {log_, log_.order_.data() + log_.order_.size()}; }
+    Iterator begin() const { return {log_.chunks_.data(), log_.order_.data()}; }
+    Iterator end() const { return {log_.chunks_.data(), log_.order_.data() + log_.order_.size()}; }
     const CInfo& operator[](size_t position) const {
       return log_.EntryAt(log_.order_[position]).record;
     }
@@ -90,22 +106,8 @@ class QsoLog {
   int ContinentNumber(std::string_view continent) const { return continents_.Find(continent); }
 
  private:
-  using Sequence = uint64_t;  // arrival number: increases along the log
-
-  // A record in its slot, with what places it in the log and among the records of its call.
-  struct Entry {
-    Sequence sequence = 0;
-    Slot nextOfCall = kNoSlot;  // the call's next record in log order
-    CInfo record;
-  };
-  // Slots come in chunks of this many, so that the log grows without moving a record and
-  // without an allocation per record.
-  static constexpr Slot kChunkEntries = 256;
-
-  Entry& EntryAt(Slot slot) { return chunks_[slot / kChunkEntries][slot % kChunkEntries]; }
-  const Entry& EntryAt(Slot slot) const {
-    return chunks_[slot / kChunkEntries][slot % kChunkEntries];
-  }
+  Entry& EntryAt(Slot slot) { return EntryIn(chunks_.data(), slot); }
+  const Entry& EntryAt(Slot slot) const { return EntryIn(chunks_.data(), slot); }
   auto CallOf() const {
     return [this](Slot slot) { return std::string_view(EntryAt(slot).record.call); };
   }
@@ -117,7 +119,7 @@ class QsoLog {
   // Records stay in their slot while others come and go, so a removal moves only the
   // slot numbers of the records behind it, not the records. A removed record's slot is
   // taken by the next one to come.
-  std::vector<std::unique_ptr<Entry[]>> chunks_;
+  std::vector<Chunk> chunks_;
   Slot slotCount_ = 0;  // slots ever taken since the log was cleared
   std::vector<Slot> freeSlots_;
   std::vector<Slot> order_;          // the slots in log order
