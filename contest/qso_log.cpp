@@ -77,7 +77,7 @@ int QsoLog::Append(CInfo record) {
   added.isDupe = earlier > 0 ? 1 : 0;
   if (added.keys.prefix != QsoKeys::kNone) ++CountOnBand(added.keys);
   order_.push_back(slot);
-  sequences_.push_back(nextSequence_++);
+  ++nextSequence_;
   return earlier;
 }
 
@@ -111,7 +111,6 @@ bool QsoLog::RemoveFirst(std::string_view call, std::string_view band, std::stri
   if (removed.record.keys.prefix != QsoKeys::kNone) --CountOnBand(removed.record.keys);
   const size_t position = PositionOf(removed.sequence);
   order_.erase(order_.begin() + static_cast<long>(position));
-  sequences_.erase(sequences_.begin() + static_cast<long>(position));
   removed.record = CInfo();
   removed.nextOfCall = kNoSlot;
   freeSlots_.push_back(slot);
@@ -150,7 +149,6 @@ void QsoLog::Clear() {
   slotCount_ = 0;
   freeSlots_.clear();
   order_.clear();
-  sequences_.clear();
   firstOfCall_.Clear();
   countByBandPrefix_.clear();
   for (TextNumbers* numbers : {&prefixes_, &districts_, &continents_, &bands_}) numbers->Clear();
@@ -160,11 +158,15 @@ void QsoLog::Clear() {
 // further in than its distance from the first one, and exactly there while nothing before
 // it was removed, as in most logs. The search is for the others.
 size_t QsoLog::PositionOf(Sequence sequence) const {
+  const auto sequenceAt = [this](size_t position) { return EntryAt(order_[position]).sequence; };
   const size_t bound =
-      static_cast<size_t>(std::min<Sequence>(sequence - sequences_.front(), sequences_.size() - 1));
-  if (sequences_[bound] == sequence) return bound;
-  return static_cast<size_t>(std::lower_bound(sequences_.begin(),
-                                              sequences_.begin() + static_cast<long>(bound),
-                                              sequence) -
-                             sequences_.begin());
+      static_cast<size_t>(std::min<Sequence>(sequence - sequenceAt(0), order_.size() - 1));
+  if (sequenceAt(bound) == sequence) return bound;
+  const auto comesBefore = [this](Slot slot, Sequence wanted) {
+    return EntryAt(slot).sequence < wanted;
+  };
+  return static_cast<size_t>(std::lower_bound(order_.begin(),
+                                              order_.begin() + static_cast<long>(bound), sequence,
+                                              comesBefore) -
+                             order_.begin());
 }

@@ -122,8 +122,7 @@ class QsoLog {
   std::vector<Chunk> chunks_;
   Slot slotCount_ = 0;  // slots ever taken since the log was cleared
   std::vector<Slot> freeSlots_;
-  std::vector<Slot> order_;          // the slots in log order
-  std::vector<Sequence> sequences_;  // parallel to order_, ascending
+  std::vector<Slot> order_;  // the slots in log order, so with ascending sequences
   Sequence nextSequence_ = 0;
   // The first record of each call; the others follow it through nextOfCall. A call is
   // worked a few times at most, so a walk of its records answers the dupe test, the call
