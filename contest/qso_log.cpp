@@ -6,25 +6,10 @@
 
 namespace {
 
-// Texts from the host never hold a NUL byte, so NUL separates the parts of a key.
-std::string Key(std::string_view a, std::string_view b) {
-  std::string key;
-  key.reserve(a.size() + b.size() + 1);
-  key.append(a).push_back('\0');
-  key.append(b);
-  return key;
-}
-
-std::string Key(std::string_view a, std::string_view b, std::string_view c) {
-  std::string key = Key(a, b);
-  key.push_back('\0');
-  key.append(c);
-  return key;
-}
-
-void Decrement(std::unordered_map<std::string, int>& counts, const std::string& key) {
-  const auto found = counts.find(key);
-  if (found != counts.end() && --found->second == 0) counts.erase(found);
+// Band and mode compare as passed: "20M" is not "20m", nor "cw" "CW". The band is the
+// log's number for its text.
+bool HasBandAndMode(const CInfo& record, int band, std::string_view mode) {
+  return record.keys.band == band && record.mode == mode;
 }
 
 }  // namespace
@@ -48,87 +33,123 @@ QsoKeys QsoLog::KeysOf(const CInfo& record) {
   return keys;
 }
 
-int QsoLog::Append(CInfo record) {
-  Slot slot = static_cast<Slot>(slots_.size());
+int& QsoLog::CountOnBand(const QsoKeys& keys) {
+  if (countByBandPrefix_.size() <= static_cast<size_t>(keys.band)) {
+    countByBandPrefix_.resize(static_cast<size_t>(keys.band) + 1);
+  }
+  std::vector<int>& counts = countByBandPrefix_[static_cast<size_t>(keys.band)];
+  if (counts.size() <= static_cast<size_t>(keys.prefix)) {
+    counts.resize(static_cast<size_t>(keys.prefix) + 1);
+  }
+  return counts[static_cast<size_t>(keys.prefix)];
+}
+
+QsoLog::Slot QsoLog::TakeSlot() {
   if (!freeSlots_.empty()) {
-    slot = freeSlots_.back();
+    const Slot slot = freeSlots_.back();
     freeSlots_.pop_back();
+    return slot;
   }
-  std::vector<Slot>& sameKey = byCallBandMode_[Key(record.call, record.band, record.mode)];
-  const int earlier = static_cast<int>(sameKey.size());
-  record.isDupe = earlier > 0 ? 1 : 0;
+  if (slotCount_ == chunks_.size() * kChunkEntries) {
+    chunks_.push_back(std::make_unique<Entry[]>(kChunkEntries));
+  }
+  return slotCount_++;
+}
+
+int QsoLog::Append(CInfo record) {
   record.keys = KeysOf(record);
-  sameKey.push_back(slot);
-  byCall_[record.call].push_back(slot);
-  ++countByBandPrefix_[Key(record.band, record.prefix)];
-  if (slot == slots_.size()) {
-    slots_.push_back(std::move(record));
-    sequenceOfSlot_.push_back(nextSequence_);
-  } else {
-    slots_[slot] = std::move(record);
-    sequenceOfSlot_[slot] = nextSequence_;
+  const Slot slot = TakeSlot();
+  Entry& entry = EntryAt(slot);
+  entry.sequence = nextSequence_;
+  entry.record = std::move(record);
+  CInfo& added = entry.record;
+
+  int earlier = 0;
+  const Slot first = firstOfCall_.FindOrAdd(added.call, slot, CallOf());
+  if (first != slot) {
+    Slot last = first;
+    for (Slot at = first; at != kNoSlot; at = EntryAt(at).nextOfCall) {
+      if (HasBandAndMode(EntryAt(at).record, added.keys.band, added.mode)) ++earlier;
+      last = at;
+    }
+    EntryAt(last).nextOfCall = slot;
   }
+  added.isDupe = earlier > 0 ? 1 : 0;
+  if (added.keys.prefix != QsoKeys::kNone) ++CountOnBand(added.keys);
   order_.push_back(slot);
-  sequences_.push_back(nextSequence_++);
+  ++nextSequence_;
   return earlier;
 }
 
 bool QsoLog::RemoveFirst(std::string_view call, std::string_view band, std::string_view mode) {
-  const auto found = byCallBandMode_.find(Key(call, band, mode));
-  if (found == byCallBandMode_.end()) return false;
-  std::vector<Slot>& sameKey = found->second;
-  const Slot slot = sameKey.front();
-  CInfo& removed = slots_[slot];
-
-  const auto ofCall = byCall_.find(removed.call);
-  std::vector<Slot>& sameCall = ofCall->second;
-  sameCall.erase(std::find(sameCall.begin(), sameCall.end(), slot));
-  if (sameCall.empty()) byCall_.erase(ofCall);
-  Decrement(countByBandPrefix_, Key(removed.band, removed.prefix));
-  const size_t position = PositionOf(sequenceOfSlot_[slot]);
-  order_.erase(order_.begin() + static_cast<long>(position));
-  sequences_.erase(sequences_.begin() + static_cast<long>(position));
-  removed = CInfo();
-  freeSlots_.push_back(slot);
-  sameKey.erase(sameKey.begin());
-
-  if (sameKey.empty()) {
-    byCallBandMode_.erase(found);
-  } else {
-    slots_[sameKey.front()].isDupe = 0;  // the others stay dupes of it
+  const int bandNumber = bands_.Find(band);
+  if (bandNumber == TextNumbers::kUnknown) return false;
+  Slot before = kNoSlot;
+  Slot slot = firstOfCall_.Find(call, CallOf());
+  while (slot != kNoSlot && !HasBandAndMode(EntryAt(slot).record, bandNumber, mode)) {
+    before = slot;
+    slot = EntryAt(slot).nextOfCall;
   }
+  if (slot == kNoSlot) return false;
+  Entry& removed = EntryAt(slot);
+
+  // The next record with this band and mode counts now; the others stay dupes of it.
+  for (Slot at = removed.nextOfCall; at != kNoSlot; at = EntryAt(at).nextOfCall) {
+    CInfo& later = EntryAt(at).record;
+    if (HasBandAndMode(later, bandNumber, mode)) {
+      later.isDupe = 0;
+      break;
+    }
+  }
+  if (before != kNoSlot) {
+    EntryAt(before).nextOfCall = removed.nextOfCall;
+  } else if (removed.nextOfCall != kNoSlot) {
+    firstOfCall_.Renumber(call, removed.nextOfCall, CallOf());
+  } else {
+    firstOfCall_.Remove(call, CallOf());
+  }
+  if (removed.record.keys.prefix != QsoKeys::kNone) --CountOnBand(removed.record.keys);
+  const size_t position = PositionOf(removed.sequence);
+  order_.erase(order_.begin() + static_cast<long>(position));
+  removed.record = CInfo();
+  removed.nextOfCall = kNoSlot;
+  freeSlots_.push_back(slot);
   return true;
 }
 
 bool QsoLog::HasCallOnBand(std::string_view call, std::string_view band) const {
-  const auto found = byCall_.find(std::string(call));
-  if (found == byCall_.end()) return false;
-  for (const Slot slot : found->second) {
-    if (slots_[slot].band == band) return true;
+  const int bandNumber = bands_.Find(band);
+  if (bandNumber == TextNumbers::kUnknown) return false;
+  for (Slot at = firstOfCall_.Find(call, CallOf()); at != kNoSlot; at = EntryAt(at).nextOfCall) {
+    if (EntryAt(at).record.keys.band == bandNumber) return true;
   }
   return false;
 }
 
 std::vector<const CInfo*> QsoLog::RecordsOfCall(std::string_view call) const {
   std::vector<const CInfo*> records;
-  const auto found = byCall_.find(std::string(call));
-  if (found == byCall_.end()) return records;
-  for (const Slot slot : found->second) records.push_back(&slots_[slot]);
+  for (Slot at = firstOfCall_.Find(call, CallOf()); at != kNoSlot; at = EntryAt(at).nextOfCall) {
+    records.push_back(&EntryAt(at).record);
+  }
   return records;
 }
 
 bool QsoLog::HasPrefixOnBand(std::string_view band, std::string_view prefix) const {
-  return countByBandPrefix_.count(Key(band, prefix)) != 0;
+  const int bandNumber = bands_.Find(band);
+  const int prefixNumber = prefixes_.Find(prefix);
+  if (bandNumber == TextNumbers::kUnknown || prefixNumber == TextNumbers::kUnknown) return false;
+  if (countByBandPrefix_.size() <= static_cast<size_t>(bandNumber)) return false;
+  const std::vector<int>& counts = countByBandPrefix_[static_cast<size_t>(bandNumber)];
+  return static_cast<size_t>(prefixNumber) < counts.size() &&
+         counts[static_cast<size_t>(prefixNumber)] > 0;
 }
 
 void QsoLog::Clear() {
-  slots_.clear();
+  chunks_.clear();
+  slotCount_ = 0;
   freeSlots_.clear();
-  sequenceOfSlot_.clear();
   order_.clear();
-  sequences_.clear();
-  byCallBandMode_.clear();
-  byCall_.clear();
+  firstOfCall_.Clear();
   countByBandPrefix_.clear();
   for (TextNumbers* numbers : {&prefixes_, &districts_, &continents_, &bands_}) numbers->Clear();
 }
@@ -137,11 +158,15 @@ void QsoLog::Clear() {
 // further in than its distance from the first one, and exactly there while nothing before
 // it was removed, as in most logs. The search is for the others.
 size_t QsoLog::PositionOf(Sequence sequence) const {
+  const auto sequenceAt = [this](size_t position) { return EntryAt(order_[position]).sequence; };
   const size_t bound =
-      static_cast<size_t>(std::min<Sequence>(sequence - sequences_.front(), sequences_.size() - 1));
-  if (sequences_[bound] == sequence) return bound;
-  return static_cast<size_t>(std::lower_bound(sequences_.begin(),
-                                              sequences_.begin() + static_cast<long>(bound),
-                                              sequence) -
-                             sequences_.begin());
+      static_cast<size_t>(std::min<Sequence>(sequence - sequenceAt(0), order_.size() - 1));
+  if (sequenceAt(bound) == sequence) return bound;
+  const auto comesBefore = [this](Slot slot, Sequence wanted) {
+    return EntryAt(slot).sequence < wanted;
+  };
+  return static_cast<size_t>(std::lower_bound(order_.begin(),
+                                              order_.begin() + static_cast<long>(bound), sequence,
+                                              comesBefore) -
+                             order_.begin());
 }

@@ -6,19 +6,36 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
-#include <string>
+#include <memory>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "contest/qso_record.h"
+#include "contest/text_index.h"
 #include "contest/text_numbers.h"
 
 // How the worked station of a QSO scores against a station outside UK/EI.
 WorkedClass WorkedClassOf(const CInfo& record);
 
 class QsoLog {
-  using Slot = uint32_t;  // where a record stays from its intake to its removal
+  using Slot = TextIndex::Number;  // where a record stays from its intake to its removal
+  static constexpr Slot kNoSlot = TextIndex::kNone;
+  using Sequence = uint64_t;  // arrival number: increases along the log
+
+  // A record in its slot, with what places it in the log and among the records of its call.
+  struct Entry {
+    Sequence sequence = 0;
+    Slot nextOfCall = kNoSlot;  // the call's next record in log order
+    CInfo record;
+  };
+  // Slots come in chunks of this many, so that the log grows without moving a record and
+  // without an allocation per record.
+  static constexpr Slot kChunkEntries = 256;
+  using Chunk = std::unique_ptr<Entry[]>;
+
+  static Entry& EntryIn(const Chunk* chunks, Slot slot) {
+    return chunks[slot / kChunkEntries][slot % kChunkEntries];
+  }
 
  public:
   // The records in log order; valid until the log changes.
@@ -31,34 +48,34 @@ class QsoLog {
       using difference_type = std::ptrdiff_t;
       using pointer = const CInfo*;
       using reference = const CInfo&;
-      Iterator(const CInfo* slots, const Slot* at) : slots_(slots), at_(at) {}
-      reference operator*() const { return slots_[*at_]; }
-      pointer operator->() const { return &slots_[*at_]; }
+      Iterator(const Chunk* chunks, const Slot* at) : chunks_(chunks), at_(at) {}
+      reference operator*() const { return EntryIn(chunks_, *at_).record; }
+      pointer operator->() const { return &**this; }
       Iterator& operator++() {
         ++at_;
         return *this;
       }
-      Iterator operator++(int) { return Iterator(slots_, at_++); }
+      Iterator operator++(int) { return Iterator(chunks_, at_++); }
       bool operator==(const Iterator& other) const { return at_ == other.at_; }
       bool operator!=(const Iterator& other) const { return at_ != other.at_; }
 
      private:
-      const CInfo* slots_;
+      const Chunk* chunks_;
       const Slot* at_;
     };
 
-    Records(const std::vector<CInfo>& slots, const std::vector<Slot>& order)
-        : slots_(slots), order_(order) {}
-    Iterator begin() const { return {slots_.data(), order_.data()}; }
-    Iterator end() const { return {slots_.data(), order_.data() + order_.size()}; }
-    const CInfo& operator[](size_t position) const { return slots_[order_[position]]; }
-    const CInfo& back() const { return slots_[order_.back()]; }
-    size_t size() const { return order_.size(); }
-    bool empty() const { return order_.empty(); }
+    explicit Records(const QsoLog& log) : log_(log) {}
+    Iterator begin() const { return {log_.chunks_.data(), log_.order_.data()}; }
+    Iterator end() const { return {log_.chunks_.data(), log_.order_.data() + log_.order_.size()}; }
+    const CInfo& operator[](size_t position) const {
+      return log_.EntryAt(log_.order_[position]).record;
+    }
+    const CInfo& back() const { return log_.EntryAt(log_.order_.back()).record; }
+    size_t size() const { return log_.order_.size(); }
+    bool empty() const { return log_.order_.empty(); }
 
    private:
-    const std::vector<CInfo>& slots_;
-    const std::vector<Slot>& order_;
+    const QsoLog& log_;
   };
 
   // Appends a record whose isDupe and keys are set from the log; returns the number of
@@ -72,10 +89,11 @@ class QsoLog {
   bool HasCallOnBand(std::string_view call, std::string_view band) const;
   // The records with this call, in log order.
   std::vector<const CInfo*> RecordsOfCall(std::string_view call) const;
+  // A call the country file could not place has no prefix, on any band.
   bool HasPrefixOnBand(std::string_view band, std::string_view prefix) const;
 
   void Clear();
-  Records records() const { return {slots_, order_}; }
+  Records records() const { return Records(*this); }
   bool empty() const { return order_.empty(); }
   size_t size() const { return order_.size(); }
 
@@ -88,27 +106,30 @@ class QsoLog {
   int ContinentNumber(std::string_view continent) const { return continents_.Find(continent); }
 
  private:
-  using Sequence = uint64_t;  // arrival number: increases along the log
-
+  Entry& EntryAt(Slot slot) { return EntryIn(chunks_.data(), slot); }
+  const Entry& EntryAt(Slot slot) const { return EntryIn(chunks_.data(), slot); }
+  auto CallOf() const {
+    return [this](Slot slot) { return std::string_view(EntryAt(slot).record.call); };
+  }
+  Slot TakeSlot();
   size_t PositionOf(Sequence sequence) const;
   QsoKeys KeysOf(const CInfo& record);
+  int& CountOnBand(const QsoKeys& keys);
 
   // Records stay in their slot while others come and go, so a removal moves only the
   // slot numbers of the records behind it, not the records. A removed record's slot is
   // taken by the next one to come.
-  std::vector<CInfo> slots_;
+  std::vector<Chunk> chunks_;
+  Slot slotCount_ = 0;  // slots ever taken since the log was cleared
   std::vector<Slot> freeSlots_;
-  std::vector<Sequence> sequenceOfSlot_;
-  std::vector<Slot> order_;          // the slots in log order
-  std::vector<Sequence> sequences_;  // parallel to order_, ascending
+  std::vector<Slot> order_;  // the slots in log order, so with ascending sequences
   Sequence nextSequence_ = 0;
-  // Slots of the records of each (call, band, mode), in log order: one for most keys, a
-  // few more for the dupes.
-  std::unordered_map<std::string, std::vector<Slot>> byCallBandMode_;
-  // Slots of the records of each call, in log order: a call is worked a few times at most,
-  // so a look at its records is as quick as a count per call and band.
-  std::unordered_map<std::string, std::vector<Slot>> byCall_;
-  std::unordered_map<std::string, int> countByBandPrefix_;
+  // The first record of each call; the others follow it through nextOfCall. A call is
+  // worked a few times at most, so a walk of its records answers the dupe test, the call
+  // check and the removal as quickly as an index per call, band and mode would.
+  TextIndex firstOfCall_;
+  // Records per band and prefix number: countByBandPrefix_[band][prefix].
+  std::vector<std::vector<int>> countByBandPrefix_;
   // Numbers for the texts of the records' keys; kept until the log is cleared.
   TextNumbers prefixes_, districts_, continents_, bands_;
 };

@@ -1,10 +1,18 @@
 #include "contest/text_numbers.h"
 
 int TextNumbers::NumberOf(std::string_view text) {
-  return numbers_.emplace(std::string(text), count()).first->second;
+  const auto next = static_cast<TextIndex::Number>(texts_.size());
+  const TextIndex::Number number = numbers_.FindOrAdd(text, next, TextOf());
+  if (number == next) texts_.emplace_back(text);
+  return static_cast<int>(number);
 }
 
 int TextNumbers::Find(std::string_view text) const {
-  const auto found = numbers_.find(std::string(text));
-  return found == numbers_.end() ? kUnknown : found->second;
+  const TextIndex::Number number = numbers_.Find(text, TextOf());
+  return number == TextIndex::kNone ? kUnknown : static_cast<int>(number);
+}
+
+void TextNumbers::Clear() {
+  texts_.clear();
+  numbers_.Clear();
 }

@@ -4,7 +4,9 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
+
+#include "contest/text_index.h"
 
 class TextNumbers {
  public:
@@ -14,9 +16,14 @@ class TextNumbers {
   int NumberOf(std::string_view text);
   // The text's number, or kUnknown when it has none.
   int Find(std::string_view text) const;
-  int count() const { return static_cast<int>(numbers_.size()); }
-  void Clear() { numbers_.clear(); }
+  int count() const { return static_cast<int>(texts_.size()); }
+  void Clear();
 
  private:
-  std::unordered_map<std::string, int> numbers_;
+  auto TextOf() const {
+    return [this](TextIndex::Number number) { return std::string_view(texts_[number]); };
+  }
+
+  std::vector<std::string> texts_;  // by number
+  TextIndex numbers_;
 };
