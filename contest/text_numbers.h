@@ -1,6 +1,7 @@
 #pragma once
-// Small numbers for texts that repeat through the log (prefixes, continents, band texts,
-// area districts), so that the report counts with bit sets instead of sets of texts.
+// Small numbers for texts, in the order they come: texts that repeat through the log
+// (prefixes, continents, band texts, area districts), so that the report counts with bit
+// sets instead of sets of texts, and the tool's lists of calls.
 
 #include <string>
 #include <string_view>
@@ -16,14 +17,20 @@ class TextNumbers {
   int NumberOf(std::string_view text);
   // The text's number, or kUnknown when it has none.
   int Find(std::string_view text) const;
-  int count() const { return static_cast<int>(texts_.size()); }
+  // The text of a number.
+  std::string_view TextOf(int number) const;
+  int count() const { return static_cast<int>(ends_.size()); }
+  // Room for about this many texts of this many bytes in all.
+  void Reserve(size_t texts, size_t bytes);
   void Clear();
 
  private:
-  auto TextOf() const {
-    return [this](TextIndex::Number number) { return std::string_view(texts_[number]); };
+  auto TextOfNumber() const {
+    return [this](TextIndex::Number number) { return TextOf(static_cast<int>(number)); };
   }
 
-  std::vector<std::string> texts_;  // by number
+  // The texts one after the other: 85,000 calls are one block, not 85,000 strings.
+  std::string text_;
+  std::vector<size_t> ends_;  // where each text ends in text_, by number
   TextIndex numbers_;
 };

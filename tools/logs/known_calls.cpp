@@ -9,13 +9,6 @@ namespace {
 
 constexpr std::string_view kCallCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 
-// FNV-1a: calls are short, and this spreads them well enough for linear probing.
-size_t HashOf(std::string_view text) {
-  size_t hash = 2166136261u;
-  for (const char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-  return hash;
-}
-
 }  // namespace
 
 std::string_view BaseCall(std::string_view call) {
@@ -39,10 +32,7 @@ KnownCalls KnownCalls::Load(const std::string& path) {
 
 KnownCalls KnownCalls::FromText(std::string_view text) {
   KnownCalls known;
-  // About two slots a call, with a line of about 8 bytes.
-  known.Grow(text.size() / 4);
-  known.ends_.reserve(text.size() / 8);
-  known.text_.reserve(text.size());
+  known.calls_.Reserve(text.size() / 8, text.size());  // a line of about 8 bytes
   while (!text.empty()) {
     const size_t end = std::min(text.find('\n'), text.size());
     const std::string_view line = TrimBlanks(text.substr(0, end));
@@ -55,44 +45,19 @@ KnownCalls KnownCalls::FromText(std::string_view text) {
 }
 
 size_t KnownCalls::size() const {
-  return ends_.size();
+  return static_cast<size_t>(calls_.count());
 }
 
 std::string_view KnownCalls::operator[](size_t index) const {
-  const size_t start = index == 0 ? 0 : ends_[index - 1];
-  return std::string_view(text_).substr(start, ends_[index] - start);
-}
-
-size_t KnownCalls::SlotOf(std::string_view baseCall) const {
-  const size_t mask = slots_.size() - 1;
-  size_t at = HashOf(baseCall) & mask;
-  while (slots_[at] != 0 && (*this)[slots_[at] - 1] != baseCall) at = (at + 1) & mask;
-  return at;
+  return calls_.TextOf(static_cast<int>(index));
 }
 
 bool KnownCalls::Contains(std::string_view baseCall) const {
-  return !slots_.empty() && slots_[SlotOf(baseCall)] != 0;
+  return calls_.Find(baseCall) != TextNumbers::kUnknown;
 }
 
 size_t KnownCalls::Add(std::string_view baseCall) {
-  // Half full at most, so that a probe ends soon.
-  if ((size() + 1) * 2 > slots_.size()) Grow(slots_.size() * 2);
-  const size_t slot = SlotOf(baseCall);
-  if (slots_[slot] == 0) {
-    text_.append(baseCall);
-    ends_.push_back(text_.size());
-    slots_[slot] = static_cast<unsigned>(size());
-  }
-  return slots_[slot] - 1;
-}
-
-void KnownCalls::Grow(size_t slots) {
-  size_t count = 64;
-  while (count < slots) count *= 2;
-  slots_.assign(count, 0);
-  for (size_t index = 0; index < size(); ++index) {
-    slots_[SlotOf((*this)[index])] = static_cast<unsigned>(index + 1);
-  }
+  return static_cast<size_t>(calls_.NumberOf(baseCall));
 }
 
 std::vector<std::string> KnownCalls::NearCalls(std::string_view baseCall,

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "contest/text_numbers.h"
+
 class KnownCallsError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -37,11 +39,5 @@ class KnownCalls {
   std::string_view operator[](size_t index) const;
 
  private:
-  // The calls as added, one after the other: a file of 85,000 short calls is one block.
-  std::string text_;
-  std::vector<size_t> ends_;     // where each call ends in text_
-  std::vector<unsigned> slots_;  // open addressing: index of the call + 1; 0: empty
-  // The slot that holds the call, or the empty one where it belongs.
-  size_t SlotOf(std::string_view baseCall) const;
-  void Grow(size_t slots);
+  TextNumbers calls_;
 };

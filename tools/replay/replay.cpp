@@ -440,6 +440,28 @@ bool HasAreaWarning(const HostQso& qso) {
   return IsUkEiPrefix(qso.worked.prefix) && !IsValidAreaCode(ReceivedAreaCode(qso));
 }
 
+StoredQsos::StoredQsos(size_t expected) {
+  qsos_.reserve(expected);
+  earlier_.reserve(expected);
+}
+
+bool StoredQsos::StoreIsDupe(const HostQso& qso) {
+  const auto callOf = [this](TextIndex::Number number) {
+    return std::string_view(qsos_[number]->call);
+  };
+  const auto next = static_cast<TextIndex::Number>(qsos_.size());
+  const TextIndex::Number last = lastOfCall_.FindOrAdd(qso.call, next, callOf);
+  if (last != next) {
+    for (TextIndex::Number at = last; at != TextIndex::kNone; at = earlier_[at]) {
+      if (qsos_[at]->band == qso.band && qsos_[at]->mode == qso.mode) return true;
+    }
+    lastOfCall_.Renumber(qso.call, next, callOf);
+  }
+  qsos_.push_back(&qso);
+  earlier_.push_back(last == next ? TextIndex::kNone : last);
+  return false;
+}
+
 int AddQso(const StatsLibrary& stats, const HostQso& qso) {
   return Add(Passed(qso), stats);
 }

@@ -10,9 +10,9 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
+#include "contest/text_index.h"
 #include "host/stats_library.h"
 #include "platform/ole_date.h"
 #include "tools/logs/cty_database.h"
@@ -128,21 +128,15 @@ void ResetFor(const StatsLibrary& stats, const ReplayStation& station, bool cabr
 // stored one is a dupe. It keeps pointers: each QSO must outlive it.
 class StoredQsos {
  public:
-  explicit StoredQsos(size_t expected) { qsos_.reserve(expected); }
+  explicit StoredQsos(size_t expected);
   // Stores the QSO; whether an earlier one had its key.
-  bool StoreIsDupe(const HostQso& qso) { return !qsos_.insert(&qso).second; }
+  bool StoreIsDupe(const HostQso& qso);
 
  private:
-  // A call is worked on a few bands and modes at most: its hash alone spreads the keys.
-  struct CallHash {
-    size_t operator()(const HostQso* qso) const { return std::hash<std::string>()(qso->call); }
-  };
-  struct SameKey {
-    bool operator()(const HostQso* a, const HostQso* b) const {
-      return a->call == b->call && a->band == b->band && a->mode == b->mode;
-    }
-  };
-  std::unordered_set<const HostQso*, CallHash, SameKey> qsos_;
+  // A call is worked on a few bands and modes at most: a walk of its QSOs finds the key.
+  std::vector<const HostQso*> qsos_;        // those that were no dupe, as stored
+  std::vector<TextIndex::Number> earlier_;  // per QSO: the one before it with its call
+  TextIndex lastOfCall_;                    // per call: its QSO stored last
 };
 
 // The area code the plug-in takes from a UK/EI station's exchange: its last two letters,
