@@ -95,6 +95,9 @@ std::string CabrilloLog::WriteLogFile(bool cwLeg, long long claimedScore,
     append(field);
   }
   AppendSoapbox(text, header.soapbox);
+  size_t qsoBytes = 0;
+  for (const std::string& line : qsoLines) qsoBytes += line.size();
+  text.reserve(text.size() + qsoBytes + 16);  // the QSO lines and the end: no copy as it grows
   for (const std::string& line : qsoLines) text += line;
   text += "END-OF-LOG:\r\n";
 
