@@ -27,9 +27,12 @@ std::string UpperAscii(std::string_view text) {
 }
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return LowerAscii(x) == LowerAscii(y);
-         });
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    // Texts compared are mostly in the same case: a byte equal as it is needs no change.
+    if (a[i] != b[i] && LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  }
+  return true;
 }
 
 std::string BlankControls(std::string_view text) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "contest/contest_rules.h"
 #include "platform/ascii_text.h"
@@ -45,13 +46,10 @@ constexpr std::array<std::string_view, kFieldNames> kFieldNameTexts = {
 
 // The field of a name in any letter case; kFieldNames for one the reader does not take.
 FieldName FieldNamed(std::string_view name) {
-  std::array<char, 16> upper;  // as long as the longest name taken, STATION_CALLSIGN
-  if (name.empty() || name.size() > upper.size()) return kFieldNames;
-  std::transform(name.begin(), name.end(), upper.begin(), UpperAsciiLetter);
   for (size_t field = 0; field < kFieldNames; ++field) {
     const std::string_view text = kFieldNameTexts[field];
-    if (text.size() == name.size() && text[0] == upper[0] &&
-        std::equal(text.begin(), text.end(), upper.begin())) {
+    if (text.size() == name.size() && UpperAsciiLetter(name[0]) == text[0] &&
+        EqualNoCase(name, text)) {
       return static_cast<FieldName>(field);
     }
   }
@@ -63,8 +61,7 @@ FieldName FieldNamed(std::string_view name) {
 struct Fields {
   std::array<std::string_view, kFieldNames> values;
   int count = 0;  // of all fields, taken or not
-  void Set(std::string_view name, std::string_view value) {
-    const FieldName field = FieldNamed(name);
+  void Set(FieldName field, std::string_view value) {
     if (field != kFieldNames) values[field] = value;
     ++count;
   }
@@ -294,7 +291,7 @@ class AdifParser {
     const size_t dataEnd = dataStart + static_cast<size_t>(length);
     if (const size_t cut = WrongLengthEnd(dataStart, dataEnd); cut != std::string_view::npos) {
       if (repairedFields_++ == 0) firstRepairLine_ = Line();
-      record_.Set(name, text_.substr(dataStart, cut - dataStart));
+      record_.Set(FieldAt(name), text_.substr(dataStart, cut - dataStart));
       MoveTo(cut);
       return true;
     }
@@ -303,7 +300,7 @@ class AdifParser {
       DropRecord();
       return false;
     }
-    record_.Set(name, text_.substr(dataStart, static_cast<size_t>(length)));
+    record_.Set(FieldAt(name), text_.substr(dataStart, static_cast<size_t>(length)));
     MoveTo(dataEnd);
     return true;
   }
@@ -358,6 +355,18 @@ class AdifParser {
     DropRecord();
   }
 
+  // The field of the record's next name. Loggers write the fields of every record in the
+  // same order, so the name is most often the one the record before had in that place.
+  FieldName FieldAt(std::string_view name) {
+    const auto position = static_cast<size_t>(record_.count);
+    if (position < namesInPlace_.size() && namesInPlace_[position].first == name) {
+      return namesInPlace_[position].second;
+    }
+    if (position >= namesInPlace_.size()) namesInPlace_.resize(position + 1);
+    namesInPlace_[position] = {name, FieldNamed(name)};
+    return namesInPlace_[position].second;
+  }
+
   void DropRecord() {
     record_.clear();
     broken_ = false;
@@ -390,6 +399,7 @@ class AdifParser {
   int line_ = 1;  // of countedTo_
   size_t countedTo_ = 0;
   Fields record_;
+  std::vector<std::pair<std::string_view, FieldName>> namesInPlace_;  // by place in a record
   int recordLine_ = 0;
   bool broken_ = false;
   std::string brokenWhy_;
