@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "contest/contest_rules.h"
+#include "platform/memory_prefault.h"
 
 namespace {
 
@@ -50,9 +51,13 @@ QsoLog::Slot QsoLog::TakeSlot() {
     freeSlots_.pop_back();
     return slot;
   }
-  if (slotCount_ == chunks_.size() * kChunkEntries) {
-    chunks_.push_back(std::make_unique<Entry[]>(kChunkEntries));
+  const size_t chunk = ChunkOf(slotCount_);
+  if (chunk == chunks_.size()) {
+    Chunk& added = chunks_.emplace_back();
+    added.reserve(size_t{kFirstChunkEntries} << chunk);
+    AdviseLargePages(added.data(), added.capacity() * sizeof(Entry));
   }
+  chunks_[chunk].emplace_back();
   return slotCount_++;
 }
 

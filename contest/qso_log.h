@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
-#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -28,13 +27,21 @@ class QsoLog {
     Slot nextOfCall = kNoSlot;  // the call's next record in log order
     CInfo record;
   };
-  // Slots come in chunks of this many, so that the log grows without moving a record and
-  // without an allocation per record.
-  static constexpr Slot kChunkEntries = 256;
-  using Chunk = std::unique_ptr<Entry[]>;
+  // Slots come in chunks, so that the log grows without moving a record and without an
+  // allocation per record. Chunk k has room for kFirstChunkEntries << k: a log grows by
+  // steps of its own size, a small one takes little memory and a large one lies in a few
+  // large blocks. A chunk never grows past its room, so its entries stay where they are.
+  static constexpr Slot kFirstChunkEntries = 256;
+  using Chunk = std::vector<Entry>;
+  static size_t ChunkOf(Slot slot) {
+    return static_cast<size_t>(31 - __builtin_clz(slot / kFirstChunkEntries + 1));
+  }
+  static Slot FirstSlotOf(size_t chunk) { return kFirstChunkEntries * ((Slot{1} << chunk) - 1); }
 
-  static Entry& EntryIn(const Chunk* chunks, Slot slot) {
-    return chunks[slot / kChunkEntries][slot % kChunkEntries];
+  template <class SomeChunk>  // Chunk or const Chunk
+  static auto& EntryIn(SomeChunk* chunks, Slot slot) {
+    const size_t chunk = ChunkOf(slot);
+    return chunks[chunk][slot - FirstSlotOf(chunk)];
   }
 
  public:

@@ -10,6 +10,9 @@
 // them. Only a hint: where the system offers no such call, the memory comes page by page
 // as before. The range must lie in memory the caller allocated.
 void PrefaultForWriting(void* start, size_t bytes);
+// Asks for huge pages as the range is first written, without backing it now: for room
+// that may stay unused.
+void AdviseLargePages(void* start, size_t bytes);
 
 // Room for `count` items, backed at once.
 template <class Item>

@@ -5,15 +5,27 @@
 
 #include "platform/memory_prefault.h"
 
-void PrefaultForWriting([[maybe_unused]] void* start, [[maybe_unused]] size_t bytes) {
-#if defined(MADV_POPULATE_WRITE)  // Linux 5.14; older kernels refuse both, and nothing changes
+namespace {
+
+// Applies the advice to the pages that hold the range: each is mapped, as a part of it is
+// the caller's. Older kernels refuse advice they do not know, and nothing changes.
+void Advise(void* start, size_t bytes, int advice) {
   if (bytes == 0) return;
   const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
-  // The pages that hold the range: each is mapped, as a part of it is the caller's.
-  void* const first = reinterpret_cast<void*>(reinterpret_cast<uintptr_t>(start) & ~(page - 1));
+  const uintptr_t first = reinterpret_cast<uintptr_t>(start) & ~(page - 1);
   const uintptr_t end = (reinterpret_cast<uintptr_t>(start) + bytes + page - 1) & ~(page - 1);
-  const size_t length = end - reinterpret_cast<uintptr_t>(first);
-  madvise(first, length, MADV_HUGEPAGE);  // where transparent huge pages are on request
-  madvise(first, length, MADV_POPULATE_WRITE);
+  madvise(reinterpret_cast<void*>(first), end - first, advice);
+}
+
+}  // namespace
+
+void PrefaultForWriting(void* start, size_t bytes) {
+  AdviseLargePages(start, bytes);
+#if defined(MADV_POPULATE_WRITE)  // Linux 5.14
+  Advise(start, bytes, MADV_POPULATE_WRITE);
 #endif
+}
+
+void AdviseLargePages(void* start, size_t bytes) {
+  Advise(start, bytes, MADV_HUGEPAGE);  // where transparent huge pages are on request
 }
