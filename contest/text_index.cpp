@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <utility>
 
+void TextIndex::Reserve(size_t texts) {
+  size_t count = std::max<size_t>(16, buckets_.size());
+  while (count < texts * 2) count *= 2;
+  if (count > buckets_.size()) Rehash(count);
+}
+
 void TextIndex::Clear() {
   buckets_.clear();
   used_ = 0;
@@ -10,8 +16,8 @@ void TextIndex::Clear() {
 
 // The texts in the index differ, so each goes to the first empty bucket from its own on,
 // with no text compared.
-void TextIndex::Grow() {
-  std::vector<Bucket> buckets(std::max<size_t>(16, buckets_.size() * 2));
+void TextIndex::Rehash(size_t count) {
+  std::vector<Bucket> buckets(count);
   const size_t mask = buckets.size() - 1;
   for (const Bucket& bucket : buckets_) {
     if (bucket.number == kNone) continue;

@@ -3,6 +3,7 @@
 // for texts kept elsewhere: it holds a hash and a number per text, so taking a text in
 // allocates nothing but the table's growth, and a look-up builds no string.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -49,6 +50,8 @@ class TextIndex {
     RemoveAt(PositionOf(text, HashOf(text), textOf));
   }
 
+  // Room for this many texts without a growth.
+  void Reserve(size_t texts);
   void Clear();
 
  private:
@@ -75,7 +78,8 @@ class TextIndex {
     }
   }
 
-  void Grow();
+  void Grow() { Rehash(std::max<size_t>(16, buckets_.size() * 2)); }
+  void Rehash(size_t count);  // a power of two of buckets
   void RemoveAt(size_t position);
 
   std::vector<Bucket> buckets_;  // a power of two of them, at most half taken

@@ -23,6 +23,7 @@ std::string_view TextNumbers::TextOf(int number) const {
 void TextNumbers::Reserve(size_t texts, size_t bytes) {
   ends_.reserve(texts);
   text_.reserve(bytes);
+  numbers_.Reserve(texts);
 }
 
 void TextNumbers::Clear() {

@@ -440,25 +440,32 @@ bool HasAreaWarning(const HostQso& qso) {
   return IsUkEiPrefix(qso.worked.prefix) && !IsValidAreaCode(ReceivedAreaCode(qso));
 }
 
+namespace {
+
+// A QSO's call, band and mode as one text: calls and band and mode texts hold no line end.
+std::string DupeKey(const HostQso& qso) {
+  std::string key;
+  key.reserve(qso.call.size() + qso.band.size() + qso.mode.size() + 2);
+  return key.append(qso.call).append(1, '\n').append(qso.band).append(1, '\n').append(qso.mode);
+}
+
+}  // namespace
+
 StoredQsos::StoredQsos(size_t expected) {
   qsos_.reserve(expected);
-  earlier_.reserve(expected);
+  keys_.Reserve(expected);
 }
 
 bool StoredQsos::StoreIsDupe(const HostQso& qso) {
-  const auto callOf = [this](TextIndex::Number number) {
-    return std::string_view(qsos_[number]->call);
+  // The stored QSOs' keys are built only to tell apart keys of the same hash: for a dupe.
+  std::string storedKey;
+  const auto keyOf = [&](TextIndex::Number number) {
+    storedKey = DupeKey(*qsos_[number]);
+    return std::string_view(storedKey);
   };
   const auto next = static_cast<TextIndex::Number>(qsos_.size());
-  const TextIndex::Number last = lastOfCall_.FindOrAdd(qso.call, next, callOf);
-  if (last != next) {
-    for (TextIndex::Number at = last; at != TextIndex::kNone; at = earlier_[at]) {
-      if (qsos_[at]->band == qso.band && qsos_[at]->mode == qso.mode) return true;
-    }
-    lastOfCall_.Renumber(qso.call, next, callOf);
-  }
+  if (keys_.FindOrAdd(DupeKey(qso), next, keyOf) != next) return true;
   qsos_.push_back(&qso);
-  earlier_.push_back(last == next ? TextIndex::kNone : last);
   return false;
 }
 

@@ -133,10 +133,8 @@ class StoredQsos {
   bool StoreIsDupe(const HostQso& qso);
 
  private:
-  // A call is worked on a few bands and modes at most: a walk of its QSOs finds the key.
-  std::vector<const HostQso*> qsos_;        // those that were no dupe, as stored
-  std::vector<TextIndex::Number> earlier_;  // per QSO: the one before it with its call
-  TextIndex lastOfCall_;                    // per call: its QSO stored last
+  std::vector<const HostQso*> qsos_;  // those that were no dupe, as stored
+  TextIndex keys_;                    // their keys: call, band and mode
 };
 
 // The area code the plug-in takes from a UK/EI station's exchange: its last two letters,
