@@ -67,7 +67,7 @@ class Checker {
   // one edit away.
   void CheckCalls() {
     if (known_.size() == 0) return;
-    KnownCalls worked;
+    KnownCalls worked(qsos_.size());
     std::vector<size_t> times, qsoOf;  // per base call worked
     for (size_t index = 0; index < qsos_.size(); ++index) {
       const size_t call = worked.Add(BaseCall(qsos_[index].call));
@@ -97,7 +97,7 @@ class Checker {
   // The QSOs of each worked call, in time order: the area codes and the serial numbers
   // received.
   void CheckStations() {
-    KnownCalls calls;
+    KnownCalls calls(qsos_.size());
     std::vector<size_t> stationOf;  // per QSO in time order
     stationOf.reserve(order_.size());
     for (const size_t index : order_) stationOf.push_back(calls.Add(qsos_[index].call));

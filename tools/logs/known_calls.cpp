@@ -31,14 +31,15 @@ KnownCalls KnownCalls::Load(const std::string& path) {
 }
 
 KnownCalls KnownCalls::FromText(std::string_view text) {
-  KnownCalls known;
-  known.calls_.Reserve(text.size() / 8, text.size());  // a line of about 8 bytes
+  KnownCalls known(text.size() / 8);  // a line of about 8 bytes
+  std::string upper;
   while (!text.empty()) {
     const size_t end = std::min(text.find('\n'), text.size());
     const std::string_view line = TrimBlanks(text.substr(0, end));
     text.remove_prefix(std::min(end + 1, text.size()));
     if (line.empty() || line.front() == '#') continue;
-    const std::string upper = UpperAscii(line);
+    upper.assign(line);
+    std::transform(upper.begin(), upper.end(), upper.begin(), UpperAsciiLetter);
     if (!BaseCall(upper).empty()) known.Add(BaseCall(upper));
   }
   return known;

@@ -21,6 +21,8 @@ std::string_view BaseCall(std::string_view call);
 class KnownCalls {
  public:
   KnownCalls() = default;  // knows no call
+  // Knows no call yet, with room for about this many of about 8 characters.
+  explicit KnownCalls(size_t expected) { calls_.Reserve(expected, expected * 8); }
   // Throws KnownCallsError when the file cannot be read.
   static KnownCalls Load(const std::string& path);
   // From the file's text.
