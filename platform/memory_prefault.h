@@ -7,8 +7,8 @@
 #include <vector>
 
 // Asks the system to back the range with writable memory now, in huge pages where it has
-// them. Only a hint: where the system offers no such call, the memory comes page by page
-// as before. The range must lie in memory the caller allocated.
+// them. Only a hint, and only for a large range: where the system offers no such call, the
+// memory comes page by page as before. The range must lie in memory the caller allocated.
 void PrefaultForWriting(void* start, size_t bytes);
 // Asks for huge pages as the range is first written, without backing it now: for room
 // that may stay unused.

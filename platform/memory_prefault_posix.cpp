@@ -7,10 +7,14 @@
 
 namespace {
 
+// Below this, a buffer may share its pages with the stack or with small blocks of the heap,
+// and a few page faults cost less than the call.
+constexpr size_t kLargeBuffer = 256 * 1024;
+
 // Applies the advice to the pages that hold the range: each is mapped, as a part of it is
 // the caller's. Older kernels refuse advice they do not know, and nothing changes.
 void Advise(void* start, size_t bytes, int advice) {
-  if (bytes == 0) return;
+  if (bytes < kLargeBuffer) return;
   const auto page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
   const uintptr_t first = reinterpret_cast<uintptr_t>(start) & ~(page - 1);
   const uintptr_t end = (reinterpret_cast<uintptr_t>(start) + bytes + page - 1) & ~(page - 1);
