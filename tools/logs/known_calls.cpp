@@ -32,14 +32,12 @@ KnownCalls KnownCalls::Load(const std::string& path) {
 
 KnownCalls KnownCalls::FromText(std::string_view text) {
   KnownCalls known(text.size() / 8);  // a line of about 8 bytes
-  std::string upper;
   while (!text.empty()) {
     const size_t end = std::min(text.find('\n'), text.size());
     const std::string_view line = TrimBlanks(text.substr(0, end));
     text.remove_prefix(std::min(end + 1, text.size()));
     if (line.empty() || line.front() == '#') continue;
-    upper.assign(line);
-    std::transform(upper.begin(), upper.end(), upper.begin(), UpperAsciiLetter);
+    const std::string upper = UpperAscii(line);
     if (!BaseCall(upper).empty()) known.Add(BaseCall(upper));
   }
   return known;

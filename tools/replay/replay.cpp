@@ -285,6 +285,13 @@ void PutInTimeOrder(std::vector<const LogQso*>& qsos, std::vector<LogProblem>& w
                                      "in time order"});
 }
 
+// A QSO's call, band and mode as one text: calls and band and mode texts hold no line end.
+std::string DupeKey(const HostQso& qso) {
+  std::string key;
+  key.reserve(qso.call.size() + qso.band.size() + qso.mode.size() + 2);
+  return key.append(qso.call).append(1, '\n').append(qso.band).append(1, '\n').append(qso.mode);
+}
+
 // The QSO's texts as AddData0 and RemoveData0 receive them.
 Qso Passed(const HostQso& qso) {
   return {qso.ownCall.c_str(),          qso.call.c_str(),    qso.worked.prefix.c_str(),
@@ -439,17 +446,6 @@ std::string ReceivedAreaCode(const HostQso& qso) {
 bool HasAreaWarning(const HostQso& qso) {
   return IsUkEiPrefix(qso.worked.prefix) && !IsValidAreaCode(ReceivedAreaCode(qso));
 }
-
-namespace {
-
-// A QSO's call, band and mode as one text: calls and band and mode texts hold no line end.
-std::string DupeKey(const HostQso& qso) {
-  std::string key;
-  key.reserve(qso.call.size() + qso.band.size() + qso.mode.size() + 2);
-  return key.append(qso.call).append(1, '\n').append(qso.band).append(1, '\n').append(qso.mode);
-}
-
-}  // namespace
 
 StoredQsos::StoredQsos(size_t expected) {
   qsos_.reserve(expected);
